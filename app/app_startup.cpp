@@ -1,0 +1,20 @@
+// Start-up and shut-down of the application object.
+#include "CWApp.h"
+
+CWApp App;
+
+CWApp::CWApp() = default;
+
+BOOL CWApp::InitInstance()
+{
+    TRACE("ztwrite: InitInstance, command line \"%s\"\n", m_lpCmdLine ? m_lpCmdLine : "");
+    // Still to come: the framework, settings, font list, OLE, the document
+    // template and the main frame. Without a main frame there is nothing to
+    // run, so start-up ends here as it does when a step fails.
+    return FALSE;
+}
+
+int CWApp::ExitInstance()
+{
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,9 @@
+// Module entry of the mapu layer. The library is loaded by the launcher
+// before the word processor; its classes join as the features that use
+// them are built.
+#include <windows.h>
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
+{
+    return TRUE;
+}

@@ -1,0 +1,37 @@
+#!/bin/bash
+# Creates the build tree's Wine prefix once (it takes a while) with the font
+# replacements the documents' Windows faces need, and keeps one wineserver
+# alive so that later process starts are quick.
+#   usage: wine-prefix.sh <build-dir> [start|create|stop]
+#     start (default): make the prefix if needed and keep a server running
+#     create: only make the prefix (the program's own start uses this)
+#     stop: end the prefix's server and its services
+set -euo pipefail
+ZT_BUILD_DIR="$(cd "$1" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/wine-env.sh"
+
+if [ "${2:-}" = stop ]; then
+  wineserver -k 2>/dev/null || true
+  exit 0
+fi
+
+stamp="$WINEPREFIX/.ztwrite-ready"
+if [ ! -f "$stamp" ]; then
+  mkdir -p "$WINEPREFIX"
+  "$WINE" wineboot -i >/dev/null 2>&1
+  wineserver -w
+  # Unix paths are reachable through drive Z: of every prefix.
+  reg="Z:${here//\//\\}\\wine-fonts.reg"
+  "$WINE" regedit /S "$reg" >/dev/null 2>&1
+  wineserver -w
+  touch "$stamp"
+fi
+[ "${2:-start}" = create ] && exit 0
+
+# Persistent server: every test process attaches to it instead of starting
+# one. Boot the session's services now with no inherited output: a service
+# started by a test would hold that test's output pipe open for as long as
+# the server lives, and whoever reads the pipe would wait forever.
+wineserver -p </dev/null >/dev/null 2>&1 || true
+"$WINE" wineboot </dev/null >/dev/null 2>&1 || true
