@@ -93,3 +93,21 @@ function(winelib_objects name)
     target_link_libraries(${name} PUBLIC ${W_LIBS})
   endif()
 endfunction()
+
+# zt_layer(<name>): a sibling-library layer in platform/<name>: its code in
+# src/ as <name>_objects (an empty interface target while there is none),
+# headers in include/, and the DLL <name>.dll.so with <name>_module.cpp as
+# its entry. Layers link the class-library layer at ELF level.
+function(zt_layer name)
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/src/*.cpp)
+  if(sources)
+    winelib_objects(${name}_objects SOURCES ${sources} INCLUDES ${dir}/include LIBS mfc42_headers)
+  else()
+    add_library(${name}_objects INTERFACE)
+    target_include_directories(${name}_objects INTERFACE ${dir}/include)
+    target_link_libraries(${name}_objects INTERFACE mfc42_headers)
+  endif()
+  winelib_dll(${name} SPEC ${dir}/${name}.spec SOURCES ${dir}/${name}_module.cpp
+    LIBS ${name}_objects mfc42)
+endfunction()
