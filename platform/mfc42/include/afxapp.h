@@ -6,6 +6,12 @@
 #include "afxstring.h"
 
 class CWnd;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
+class CCommandLineInfo;
+class CCmdUI;
 
 class CWinThread : public CCmdTarget
 {
@@ -22,7 +28,14 @@ public:
     virtual int Run();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL PumpMessage();
+    // Whether a message re-arms idle processing (paints and unmoved mouse
+    // moves do not).
+    virtual BOOL IsIdleMessage(MSG* pMsg);
+    // Pass 0 sends WM_IDLEUPDATECMDUI to the visible frames and their
+    // children (menus, bars and panes take their command states); pass 1
+    // frees the temporary wrappers made by FromHandle.
     virtual BOOL OnIdle(LONG lCount);
+    CWnd* GetMainWnd() { return m_pMainWnd; }
 };
 
 class CWinApp : public CWinThread
@@ -49,8 +62,62 @@ public:
 
     virtual BOOL InitApplication();
     virtual BOOL InitInstance();
+    // Saves the recent-file list; answers the WM_QUIT code.
     virtual int ExitInstance();
     virtual int Run();
+
+    // Documents and templates (through m_pDocManager, made on first use).
+    CDocManager* m_pDocManager = nullptr;
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+    virtual void AddToRecentFileList(LPCSTR lpszPathName);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    int GetOpenDocumentCount();
+    BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                          CDocTemplate* pTemplate);
+    void OnFileNew();
+    void OnFileOpen();
+    BOOL OnOpenRecentFile(UINT nID);
+    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    void OnAppExit();
+    void OnHelp();
+    // Printer set-up joins with the print dialogs; until then it does nothing.
+    void OnFilePrintSetup() {}
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    CRecentFileList* m_pRecentFileList = nullptr;
+
+    // Command line (m_lpCmdLine, the arguments after the program name).
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // New document, open file, or nothing; FALSE ends start-up.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    BOOL RunEmbedded() { return m_bRunEmbedded; }
+    BOOL RunAutomated() { return m_bRunAutomated; }
+    BOOL m_bRunEmbedded = FALSE;
+    BOOL m_bRunAutomated = FALSE;
+    void EnableShellOpen() {}
+    void RegisterShellFileTypes(BOOL bCompat = FALSE) { (void)bCompat; }
+    BOOL Enable3dControls() { return TRUE; }
+    BOOL Enable3dControlsStatic() { return TRUE; }
+
+    // Profile settings: in the registry under the current user's key
+    // Software/<registry key>/<profile name> once SetRegistryKey ran, else
+    // in the initialisation file m_pszProfileName.
+    void SetRegistryKey(LPCSTR lpszRegistryKey);
+    void SetRegistryKey(UINT nIDRegistryKey);
+    HKEY GetAppRegistryKey();
+    HKEY GetSectionKey(LPCSTR lpszSection);
+    UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
+    BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
+    CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
+    // A null lpszValue deletes the entry; a null lpszEntry the whole section.
+    BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
+    // The recent-file list with nMaxMRU entries, read from the profile.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    UINT m_nNumPreviewPages = 0;
 
     // Wait cursor shared by the whole application: +1 shows it, -1 undoes
     // one show, 0 restores it after something else changed the cursor.
@@ -59,6 +126,8 @@ public:
 
     int m_nWaitCursorCount = 0;
     HCURSOR m_hcurWaitCursorRestore = nullptr;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 CWinApp* AFXAPI AfxGetApp();

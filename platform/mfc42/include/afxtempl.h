@@ -12,6 +12,7 @@
 #include "afxbase.h"
 #include "afxobject.h"
 #include "afxstring.h"
+#include "afxexcept.h"
 #include <limits.h>
 #include <memory>
 #include <new>
@@ -189,7 +190,12 @@ void CArray<TYPE, ARG_TYPE>::FreeAll()
 template<class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Reallocate(int nNewMax)
 {
-    TYPE* pNewData = std::allocator<TYPE>().allocate((size_t)nNewMax);
+    TYPE* pNewData;
+    try {
+        pNewData = std::allocator<TYPE>().allocate((size_t)nNewMax);
+    } catch (const std::bad_alloc&) {
+        AfxThrowMemoryException();   // the class library's way to report it
+    }
     if (m_pData) {
         AfxCollDetail::Relocate(pNewData, m_pData, m_nSize);
         std::allocator<TYPE>().deallocate(m_pData, (size_t)m_nMaxSize);

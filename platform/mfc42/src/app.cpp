@@ -25,23 +25,67 @@ int CWinThread::ExitInstance()
     return (int)m_msgCur.wParam;
 }
 
-BOOL CWinThread::PreTranslateMessage(MSG*)
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
-    return FALSE;
+    // The windows from the message's own up to the main window get a look
+    // first (frames translate their accelerators there).
+    HWND hWndStop = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    return CWnd::WalkPreTranslateTree(hWndStop, pMsg);
 }
 
-// First idle pass: command-state updates (they join with the window
-// classes); second: free the temporary GDI wrappers made by FromHandle.
+// The command-state update of one top-level frame and its children.
+static BOOL CALLBACK IdleUpdateWindow(HWND hWnd, LPARAM)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd || !pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) || !::IsWindowVisible(hWnd))
+        return TRUE;
+    AfxCallWndProc(pWnd, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+    if (::IsWindow(hWnd))
+        pWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    return TRUE;
+}
+
+// First idle pass: menus, bars and panes take their command states from
+// the update handlers; second: free the temporary wrappers made by
+// FromHandle (GDI objects, device contexts, windows and menus).
 BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0)
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), IdleUpdateWindow, 0);
         return TRUE;
+    }
     if (lCount == 1)
     {
-        CGdiObject::DeleteTempMap();
-        CDC::DeleteTempMap();
+        AfxLockTempMaps();
+        AfxUnlockTempMaps(TRUE);
     }
     return FALSE;
+}
+
+static int g_tempMapLocks = 0;
+
+void AFXAPI AfxLockTempMaps()
+{
+    g_tempMapLocks++;
+}
+
+BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps)
+{
+    if (g_tempMapLocks > 0)
+        g_tempMapLocks--;
+    if (g_tempMapLocks != 0 || !bDeleteTemps)
+        return FALSE;
+    CGdiObject::DeleteTempMap();
+    CDC::DeleteTempMap();
+    CWnd::DeleteTempMap();
+    CMenu::DeleteTempMap();
+    return TRUE;
+}
+
+HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR, LPCSTR)
+{
+    return AfxGetResourceHandle();
 }
 
 BOOL CWinThread::PumpMessage()
@@ -54,6 +98,22 @@ BOOL CWinThread::PumpMessage()
         ::DispatchMessageA(&m_msgCur);
     }
     return TRUE;
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    // Paints, the caret's system timer and a mouse that did not move change
+    // nothing the idle pass shows.
+    static POINT lastPoint = { -1, -1 };
+    static UINT lastMessage = 0;
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
+    {
+        bool same = pMsg->message == lastMessage && pMsg->pt.x == lastPoint.x && pMsg->pt.y == lastPoint.y;
+        lastPoint = pMsg->pt;
+        lastMessage = pMsg->message;
+        return !same;
+    }
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;   // WM_SYSTIMER
 }
 
 int CWinThread::Run()
@@ -73,7 +133,7 @@ int CWinThread::Run()
         {
             if (!PumpMessage())
                 return ExitInstance();
-            if (m_msgCur.message != WM_TIMER && m_msgCur.message != WM_PAINT)
+            if (IsIdleMessage(&m_msgCur))
             {
                 idle = TRUE;
                 idleCount = 0;
@@ -90,9 +150,21 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
+    m_pDocManager = nullptr;
+    delete m_pRecentFileList;
+    m_pRecentFileList = nullptr;
+    free((void*)m_pszRegistryKey);
+    m_pszRegistryKey = nullptr;
     if (g_app == this)
         g_app = nullptr;
 }
+
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, OnOpenRecentFile)
+END_MESSAGE_MAP()
 
 BOOL CWinApp::InitApplication()
 {
@@ -106,6 +178,7 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
+    SaveStdProfileSettings();
     return CWinThread::ExitInstance();
 }
 
@@ -138,9 +211,11 @@ void CWinApp::DoWaitCursor(int nCode)
 
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
 {
-    // The owner window joins with the window classes; until then boxes are
-    // top-level.
-    return ::MessageBoxA(nullptr, lpszPrompt, m_pszAppName, nType);
+    // Owned by the main window's active popup, so the box stays in front.
+    HWND owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    if (owner)
+        owner = ::GetLastActivePopup(owner);
+    return ::MessageBoxA(owner, lpszPrompt, m_pszAppName, nType);
 }
 
 CWinApp* AFXAPI AfxGetApp()
@@ -243,12 +318,16 @@ int WINAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdL
     int result = kAfxNoApplicationExitCode;
     if (AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow) && app->InitApplication())
     {
-        // A failed start-up still runs ExitInstance so that it can clean up;
-        // destroying a half-made main window joins with the window classes.
+        // A failed start-up destroys a half-made main window and still runs
+        // ExitInstance so that it can clean up.
         if (app->InitInstance())
             result = app->Run();
         else
+        {
+            if (app->m_pMainWnd && app->m_pMainWnd->m_hWnd)
+                app->m_pMainWnd->DestroyWindow();
             result = app->ExitInstance();
+        }
     }
     AfxWinTerm();
     return result;

@@ -1,0 +1,50 @@
+// List members of the flow that the item primitives need: renumbering the
+// list fields after a change, applying a list and a paragraph style.
+#include "GDoc.h"
+#include "GField.h"
+#include "GListField.h"
+
+int bInsertOnlyNewLine = 0;
+
+// Walks the list fields from fieldIndex on: with all 0 only the first is
+// updated (its update renumbers the items after it); otherwise each is
+// repainted and updated whenever its list differs from the one before.
+void GDoc::PropagateDown(long fieldIndex, int all)
+{
+    long previousStyle = -1;
+    bool first = true;
+    for (LONG i = (LONG)std::max(fieldIndex, 0L); i < m_fields.count; ++i)
+    {
+        GField* f = m_fields[i];
+        if (f->m_nKind != kFieldList)
+            continue;
+        long style = ((GList*)f)->m_nStyle;
+        if (!all)
+        {
+            f->Update();
+            m_redraw.InvalByPos(f->m_nPos, f->m_nPos + 1);
+            return;
+        }
+        m_redraw.InvalByPos(f->m_nPos, f->m_nPos + 1);
+        if (first || style != previousStyle)
+            f->Update();
+        previousStyle = style;
+        first = false;
+    }
+}
+
+// Still missing: the whole list application; it changes nothing yet and
+// answers 0.
+int GDoc::ApplyListStyle(long, int, int*, int, int)
+{
+    return 0;
+}
+
+// Sets the style of the paragraphs of from up to to. Still missing:
+// recording the undo step, re-breaking the rows and telling the views.
+void GDoc::SetParaStyle(long from, long to, Mint style)
+{
+    long last = to > from ? GetCharPara(to - 1) : GetCharPara(from);
+    for (long p = GetCharPara(from); p <= last && p < m_paras.count - 1; ++p)
+        m_paras[p].style = style;
+}

@@ -1,0 +1,317 @@
+// Row breaking: where a row of a paragraph ends, around the holes frames
+// cut into it, and how high it is; with the row's margins and widths.
+#include "GDoc.h"
+#include "GParaStyle.h"
+#include "GPageInfo.h"
+#include "CFrame.h"
+#include "CWDocument.h"
+#include "text_measure.h"
+#include "document_links.h"
+#include <math.h>
+#include <vector>
+#include <algorithm>
+
+using std::max;
+using std::min;
+
+namespace
+{
+// A free stretch of a row between holes.
+struct STextSpace
+{
+    long width;
+    long hole;   // the hole before it
+};
+
+// The interpolating search leans away from the ends of the range, where
+// a proportional guess lands badly.
+const float kProbeLean = 0.2f;
+
+bool IsDivider(BYTE c)
+{
+    return c == ' ' || c == kTab || c == kFieldMark;
+}
+
+const GParaStyle& ParaStyleOf(const GDoc& flow, long para)
+{
+    const GParaStyle* style = flow.GetParaStylePtr(para);
+    return style ? *style : FallbackParaStyle();
+}
+} // namespace
+
+long GDoc::GetRowLeftMargin(long row, long para)
+{
+    if (para < 0)
+        para = GetRowPara(row);
+    const GParaStyle& style = ParaStyleOf(*this, para);
+    return GetParaRow(para) == row ? style.m_FirstLine.value : style.m_Left.value;
+}
+
+long GDoc::GetRowColumnWidth(long row)
+{
+    if (m_columns.GetCount() == 0)
+        return DocPageInfo(m_pOwner).GetTextWidth();
+    long block = GetRowColumn(row);
+    if (block > m_columns.GetCount() - 2)
+        block = m_columns.GetCount() - 2;
+    if (block < 0)
+        block = 0;
+    long col = GetRowCol(row);
+    if (col < 0 || col >= kMostTextColumns)
+        col = 0;
+    return m_columns[block].cols[col].width;
+}
+
+long GDoc::GetRowWidth(long row, long para)
+{
+    if (para < 0)
+        para = GetRowPara(row);
+    const GParaStyle& style = ParaStyleOf(*this, para);
+    return GetRowColumnWidth(row) - style.m_Right.value - GetRowLeftMargin(row, para);
+}
+
+int GDoc::RowInParaIs(long row)
+{
+    long para = GetRowPara(row);
+    long first = GetParaRow(para);
+    long next = para + 1 < m_paras.GetCount() ? GetParaRow(para + 1) : m_rows.GetCount() - 1;
+    bool isFirst = row == first;
+    bool isLast = row == next - 1;
+    if (isFirst && isLast)
+        return 5;
+    if (isFirst)
+        return 1;
+    if (isLast)
+        return 4;
+    return 2;
+}
+
+int GDoc::GetTextAlign(CDC* dc, long row, GParaStyle* style, int& indent)
+{
+    if (!dc)
+        dc = GetCalcDC();
+    dc->SetTextJustification(0, 1);
+    indent = (int)GetRowLeftMargin(row);
+    return style && style->m_Align == GParaStyle::kAlignJustify ? 1 : 0;
+}
+
+CRect GDoc::GetRowMargins(long row, int, SLastFrameParams* cache)
+{
+    const GPageInfo& info = DocPageInfo(m_pOwner);
+    CFrame* frame = m_pFirstFrame ? m_pFirstFrame->GetFrameByRow(row, NULL, cache) : NULL;
+    CRect area = frame ? frame->GetAreaByPage(GetRowPage(row), 1)
+                       : CRect(info.textLeft, info.textTop, info.textRight, info.textBottom);
+    long block = GetRowColumn(row);
+    if (block > m_columns.GetCount() - 2)
+        block = m_columns.GetCount() - 2;
+    long col = GetRowCol(row);
+    long left = area.left;
+    if (block >= 0)
+        for (long i = 0; i < col && i < kMostTextColumns; ++i)
+            left += m_columns[block].cols[i].width + m_columns[block].cols[i].gap;
+    return CRect(left, area.top, left + GetRowColumnWidth(row), area.bottom);
+}
+
+void GDoc::ClearAndSetHoles(long row, long)
+{
+    GRow& r = m_rows[row];
+    if (!r.holes)
+        r.holes = GRow::NewHoles();
+    GArray<CHole>& holes = *r.holes;
+    if (holes.GetCount() > 1)
+        holes.Destroy(1, holes.GetCount() - 1);
+    ReleaseRecord(holes[0]);
+    holes[0].x = (LONG)GetRowLeftMargin(row);
+    holes[0].width = 0;
+    holes[0].resume = kNoPosition;
+    for (long i = 0; i < m_frames.GetCount(); ++i)
+    {
+        CFrame* f = m_frames[i];
+        if (f && f->userFrame != 0 && f->reserved == 0)
+            f->AddHoleInRow(this, row, m_rows[row].height);
+    }
+}
+
+long GDoc::GetLastDivide(long from, long to)
+{
+    if (to >= m_chars.GetCount())
+        to = m_chars.GetCount() - 1;
+    for (long p = to; p > from; --p)
+        if (IsDivider(m_chars[p]))
+            return p;
+    return -1;
+}
+
+long GDoc::GetFirstDivide(long from, long to)
+{
+    for (long p = from; p < to && p < m_chars.GetCount(); ++p)
+    {
+        BYTE c = m_chars[p];
+        if (c == ' ')
+            return p + 1;
+        if ((c == kTab || c == kFieldMark) && p > from)
+            return p;
+    }
+    return -1;
+}
+
+long GDoc::CalcRow(CDC* dc, long row)
+{
+    if (!dc)
+        dc = GetCalcDC();
+    const GChar* text = m_chars.GetData();
+    const long first = m_rows[row].first;
+    const long limit = m_rows[row + 1].first;
+    long end = limit;
+    if (end > first && text[end - 1] == kBreak)
+        --end;
+    if (end > first && text[end - 1] == kParagraphEnd)
+        --end;
+
+    const long para = GetRowPara(row);
+    GParaStyle* styleRef = GetParaStylePtr(para);
+    const GParaStyle& style = styleRef ? *styleRef : FallbackParaStyle();
+    int indent = 0;
+    GetTextAlign(dc, row, styleRef, indent);
+    const long right = GetRowWidth(row, para) + indent;
+    const bool retabProbes = style.m_Align == GParaStyle::kAlignRight || style.m_Align == GParaStyle::kAlignJustify;
+
+    ClearAndSetHoles(row, 0);
+    GArray<CHole>& holes = *m_rows[row].holes;
+    std::vector<STextSpace> spaces;
+    {
+        long x = indent;
+        const long count = holes.GetCount();
+        for (long i = 0; i <= count; ++i)
+        {
+            long segLimit = i < count ? min((long)holes[i].x, right) : right;
+            if (segLimit > x)
+                spaces.push_back(STextSpace{segLimit - x, i - 1 < 0 ? 0 : i - 1});
+            if (i == count || holes[i].x > right)
+                break;
+            x = max(x, (long)(holes[i].x + holes[i].width));
+        }
+    }
+    const bool freeOfFrames = holes.GetCount() == 1 && holes[0].width == 0;
+
+    int ascent = 0;
+    long textHeight = CalcTextSizeSimple(first, first, 1, ascent, dc, 0, -1).cy;
+    long maxAscent = ascent;
+
+    long pos = first;
+    long nextHole = 0;   // first hole whose resume position is not set yet
+    for (size_t s = 0; s < spaces.size() && pos < end; ++s)
+    {
+        const STextSpace& space = spaces[s];
+        for (long j = nextHole; j <= space.hole && j < holes.GetCount(); ++j)
+        {
+            ReleaseRecord(holes[j]);
+            holes[j].resume = pos;
+        }
+        nextHole = max(nextHole, space.hole + 1);
+
+        CheckRowTabs(dc, row, pos, end, para);
+        int a = 0;
+        CSize whole = CalcTextSizeSimple(pos, end, 1, a, dc, 0, -1);
+        if (whole.cx <= space.width)
+        {
+            textHeight = max(textHeight, (long)whole.cy);
+            maxAscent = max(maxAscent, (long)a);
+            pos = end;
+            break;
+        }
+
+        long lo = pos, hi = end;
+        long wLo = 0, wHi = whole.cx;
+        long lastProbe = -1;
+        while (lo + 1 < hi)
+        {
+            float t = (float)(space.width - wLo) / (float)(wHi - wLo);
+            if (t < 0.25f)
+                t += kProbeLean;
+            if (t > 0.75f)
+                t -= kProbeLean;
+            long probe = lo + (long)((hi - lo) * t);
+            if (probe <= lo)
+                probe = lo + 1;
+            if (probe >= hi)
+                probe = hi - 1;
+            if (retabProbes)
+                CheckRowTabs(dc, row, pos, probe, para);
+            lastProbe = probe;
+            long w = CalcTextSizeSimple(pos, probe, 1, a, dc, 0, -1).cx;
+            if (w > space.width)
+            {
+                hi = probe;
+                wHi = w;
+            }
+            else
+            {
+                lo = probe;
+                wLo = w;
+            }
+        }
+
+        long brk = GetLastDivide(pos, lo);
+        if (freeOfFrames && brk <= pos)
+            lo = max(lo, pos + 1);   // a word longer than the row is cut
+        else
+            lo = max(pos, brk);      // the row ends before the divider
+        if (retabProbes && lo != lastProbe)
+            CheckRowTabs(dc, row, pos, lo, para);
+        if (lo > pos)
+        {
+            CSize part = CalcTextSizeSimple(pos, lo, 1, a, dc, 0, -1);
+            textHeight = max(textHeight, (long)part.cy);
+            maxAscent = max(maxAscent, (long)a);
+        }
+        pos = lo;
+    }
+
+    long next = pos < end ? pos : limit;
+    // One blank where the next row would begin stays on this row.
+    if (next > first && next < m_chars.GetCount() - 3 && text[next] == ' ' && text[next - 1] != kParagraphEnd)
+        ++next;
+    for (long j = 0; j < holes.GetCount(); ++j)
+        if (holes[j].resume == kNoPosition)
+            holes[j].resume = next;
+
+    double spacing = style.m_Spacing.value > 0.0f ? style.m_Spacing.value : 1.0;
+    long height = (long)ceil(textHeight * spacing) + style.m_Extra.value;
+    if (style.m_Extra.value < 0)
+        maxAscent += style.m_Extra.value;
+    m_rows[row].ascent = (LONG)max(0L, maxAscent);
+    m_rows[row].height = (LONG)max(0L, height);
+    return next;
+}
+
+long GDoc::MaxFreeSpace(long row)
+{
+    GArray<CHole>* holes = m_rows[row].holes;
+    const long leftMargin = GetRowLeftMargin(row);
+    const long rowWidth = GetRowWidth(row);
+    const long rowFirst = m_rows[row].first;
+    const long nextFirst = m_rows[row + 1].first;
+    int a = 0;
+    long best = 0;
+    bool textFound = false;
+    const long count = holes ? holes->GetCount() : 0;
+    for (long k = count - 1; k >= 0 && !textFound; --k)
+    {
+        const CHole& h = (*holes)[k];
+        long segLeft = max(leftMargin, (long)(h.x + h.width));
+        long segEnd = k + 1 < count ? (*holes)[k + 1].x : rowWidth + leftMargin;
+        long resume = h.resume;
+        if (resume != kNoPosition && resume < nextFirst)
+        {
+            textFound = true;
+            long w = CalcTextSizeSimple(resume, nextFirst, 0, a, NULL, 0, -1).cx;
+            best = max(best, segEnd - segLeft - w);
+        }
+        else
+            best = max(best, segEnd - segLeft);
+    }
+    if (best == 0)
+        best = rowWidth - CalcTextSizeSimple(rowFirst, nextFirst, 0, a, NULL, 0, -1).cx;
+    return best;
+}

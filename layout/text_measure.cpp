@@ -1,0 +1,342 @@
+// Measuring text of a flow on the layout context: stretches of one row
+// with their fonts, tabs and fields, and the x a view shows for a position
+// once the row's alignment is applied.
+#include "text_measure.h"
+#include "GDoc.h"
+#include "GFontStyle.h"
+#include "GParaStyle.h"
+#include "CFrame.h"
+#include <commdlg.h>
+#include <stdlib.h>
+#include <algorithm>
+
+using std::max;
+using std::min;
+
+long _justPosAfter = -1;
+int _justBreak = 0;
+int _justSpaces = 1;
+long CalcSizeToMove = 0;
+
+// The default printer's driver and device names, as the print dialog's
+// defaults give them; false without a default printer.
+static bool DefaultPrinterNames(CString& driver, CString& device)
+{
+    PRINTDLGA pd;
+    memset(&pd, 0, sizeof(pd));
+    pd.lStructSize = sizeof(pd);
+    pd.Flags = PD_RETURNDEFAULT;
+    if (!PrintDlgA(&pd))
+        return false;
+    bool found = false;
+    if (pd.hDevNames)
+    {
+        const DEVNAMES* names = (const DEVNAMES*)GlobalLock(pd.hDevNames);
+        if (names)
+        {
+            driver = (const char*)names + names->wDriverOffset;
+            device = (const char*)names + names->wDeviceOffset;
+            found = !device.IsEmpty();
+            GlobalUnlock(pd.hDevNames);
+        }
+        GlobalFree(pd.hDevNames);
+    }
+    if (pd.hDevMode)
+        GlobalFree(pd.hDevMode);
+    return found;
+}
+
+CDC* GetCalcDC()
+{
+    static CDC context;
+    static bool made = false;
+    if (!made)
+    {
+        made = true;
+        CString driver, device;
+        BOOL ok = FALSE;
+        if (DefaultPrinterNames(driver, device))
+            ok = context.CreateIC(driver, device, NULL, NULL);
+        if (!ok)
+            context.CreateIC("DISPLAY", NULL, NULL, NULL);
+        context.SetMapMode(MM_LOMETRIC);
+        context.SetTextJustification(0, 1);
+    }
+    return &context;
+}
+
+const GFontStyle& FallbackFontStyle()
+{
+    static GFontStyle style("Times New Roman", 42, 0, 0,
+                            GFontStyle::kBold | GFontStyle::kItalic | GFontStyle::kUnderline | GFontStyle::kStrikeout);
+    return style;
+}
+
+const GParaStyle& FallbackParaStyle()
+{
+    static GParaStyle style;
+    return style;
+}
+
+// The character style that measures the run at pos.
+static const GFontStyle& MeasureStyle(const GDoc& flow, long pos)
+{
+    const GFontStyle* style = flow.GetCharFStylePtr(pos);
+    if (style && style->GetFont())
+        return *style;
+    const GFontStyle& fallback = FallbackFontStyle();
+    fallback.GetFont();
+    return fallback;
+}
+
+static const GParaStyle& RowParaStyle(const GDoc& flow, long row)
+{
+    const GParaStyle* style = flow.GetRowPStylePtr(row);
+    return style ? *style : FallbackParaStyle();
+}
+
+// A raised run needs room above the base line, so its shift adds to the
+// ascent (a negative shift raises).
+static int RunAscent(const GFontStyle& style)
+{
+    return style.GetAscent() - style.GetBaselineOffset();
+}
+
+static int BlankHeight(const GFontStyle& style, CDC* dc, int& ascent)
+{
+    CFont* old = dc->SelectObject(style.GetFont());
+    CSize blank = dc->GetTextExtent(" ", 1);
+    if (old)
+        dc->SelectObject(old);
+    ascent = RunAscent(style);
+    return blank.cy;
+}
+
+CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, CDC* dc, int pass, long split)
+{
+    if (!dc)
+        dc = GetCalcDC();
+    const GChar* text = m_chars.GetData();
+    const long row = GetCharRow(from);
+    const long rowFirst = m_rows[row].first;
+    const GParaStyle& para = RowParaStyle(*this, row);
+
+    // An empty stretch, or a row that holds only its paragraph end, is as
+    // high as a blank in the font at its position.
+    bool onlyParaEnd = from == rowFirst && from < to && text[from] == kParagraphEnd
+        && (to == from + 1 || (to == from + 2 && text[from + 1] == kBreak));
+    if (from >= to || onlyParaEnd)
+    {
+        int h = BlankHeight(MeasureStyle(*this, from), dc, ascent);
+        return CSize(0, h);
+    }
+
+    // The free segment the stretch lies in begins after the last hole that
+    // already knows where its text resumes, not beyond from.
+    long begin = rowFirst;
+    long segLeft = GetRowLeftMargin(row);
+    const long leftMargin = segLeft;
+    if (GArray<CHole>* holes = m_rows[row].holes)
+    {
+        for (long k = holes->GetCount() - 1; k >= 0; --k)
+        {
+            const CHole& h = (*holes)[k];
+            if (h.resume != kNoPosition && h.resume <= from)
+            {
+                begin = h.resume;
+                segLeft = max(leftMargin, (long)(h.x + h.width));
+                break;
+            }
+        }
+    }
+
+    // From inside the segment: measured in context, so that tabs land
+    // where they will be drawn.
+    if (from > begin)
+    {
+        int whole = 0, head = 0;
+        CSize all = CalcTextSizeSimple(begin, to, keepSpaces, whole, dc, pass, from);
+        CSize before = CalcTextSizeSimple(begin, from, 1, head, dc, pass, -1);
+        ascent = whole;
+        return CSize(all.cx - before.cx, all.cy);
+    }
+
+    long end = to;
+    if (end > from && text[end - 1] == kBreak)
+        --end;
+    if (end > from && text[end - 1] == kParagraphEnd)
+        --end;
+    if (!keepSpaces)
+        while (end > from && text[end - 1] == ' ')
+            --end;
+
+    long width = 0;
+    int maxAscent = 0, maxDescent = 0, height = 0;
+    long p = from;
+    while (p < end)
+    {
+        long runEnd = NextDifferentChar(p);
+        if (runEnd <= p || runEnd > end)
+            runEnd = end;
+        if (split > p && split < runEnd)
+            runEnd = split;
+
+        if (p == _justPosAfter && _justSpaces > 0)
+            dc->SetTextJustification(_justBreak, _justSpaces);
+
+        const GFontStyle& style = MeasureStyle(*this, p);
+        int runAscent = RunAscent(style);
+        if (text[p] == kFieldMark)
+        {
+            // A field is measured by its own size operation once fields
+            // have one; until then it takes no width.
+            runAscent = style.GetAscent();
+        }
+        else if (text[p] == kTab)
+        {
+            long t = GetCharTab(p);
+            if (t >= 0)
+            {
+                if (para.m_Align == GParaStyle::kAlignLeft || para.m_Align == GParaStyle::kAlignJustify)
+                    width = m_tabs[t].x - segLeft;
+                width += labs(m_tabs[t].width);
+            }
+            runAscent = style.GetAscent();
+        }
+        else
+        {
+            CFont* old = dc->SelectObject(style.GetFont());
+            width += dc->GetTextExtent((LPCSTR)(text + p), (int)(runEnd - p)).cx;
+            if (old)
+                dc->SelectObject(old);
+        }
+
+        int descent = abs(style.GetDescent());
+        if (split == -1 || p >= split)
+        {
+            maxAscent = max(maxAscent, runAscent);
+            maxDescent = max(maxDescent, descent);
+            height = max(maxAscent + maxDescent, max(height, runAscent + descent));
+        }
+        p = runEnd;
+    }
+
+    // Only blanks or ends: as high as a blank.
+    if (height == 0)
+    {
+        height = BlankHeight(MeasureStyle(*this, from), dc, maxAscent);
+    }
+    ascent = maxAscent;
+    return CSize(width, height);
+}
+
+long GDoc::GetLastTabIndex(long from, long to)
+{
+    for (long p = to - 1; p > from; --p)
+        if (m_chars[p] == kTab)
+            return p;
+    return from;
+}
+
+CSize GDoc::CalcTextSizeForView(long from, long to, int keepSpaces, int& ascent, CDC* dc, int pass)
+{
+    if (!dc)
+        dc = GetCalcDC();
+    CalcSizeToMove = 0;
+    if (from >= to)
+        return CalcTextSizeSimple(from, from, keepSpaces, ascent, dc, pass, -1);
+
+    const long row = GetCharRow(from);
+    const long nextFirst = m_rows[row + 1].first;
+    if (to > nextFirst && row + 1 < m_rows.GetCount() - 1)
+    {
+        int a1 = 0, a2 = 0;
+        CSize first = CalcTextSizeForView(from, nextFirst, keepSpaces, a1, dc, pass);
+        CSize rest = CalcTextSizeForView(nextFirst, to, keepSpaces, a2, dc, pass);
+        ascent = max(a1, a2);
+        return CSize(first.cx + rest.cx, max(first.cy, rest.cy));
+    }
+    if (from != m_rows[row].first)
+        return CalcTextSizeSimple(from, to, keepSpaces, ascent, dc, pass, -1);
+
+    const GParaStyle& para = RowParaStyle(*this, row);
+    GArray<CHole>* holes = m_rows[row].holes;
+    const long holeCount = holes ? holes->GetCount() : 0;
+    const bool left = para.m_Align != GParaStyle::kAlignCentre && para.m_Align != GParaStyle::kAlignRight
+        && para.m_Align != GParaStyle::kAlignJustify;
+    if (left && holeCount <= 1 && (holeCount == 0 || (*holes)[0].width == 0))
+    {
+        CSize size = CalcTextSizeSimple(from, to, keepSpaces, ascent, dc, pass, -1);
+        if (holeCount)
+            size.cx += (*holes)[0].width;
+        return size;
+    }
+
+    // The segment that holds the end of the stretch.
+    const long leftMargin = GetRowLeftMargin(row);
+    const long rowRight = GetRowWidth(row) + leftMargin;
+    long k = 0;
+    long segStart = m_rows[row].first;
+    for (long i = holeCount - 1; i >= 0; --i)
+    {
+        long resume = (*holes)[i].resume;
+        if (i == 0 && resume == kNoPosition)
+            resume = m_rows[row].first;
+        if (resume != kNoPosition && resume <= to)
+        {
+            k = i;
+            segStart = resume;
+            break;
+        }
+    }
+    long segLeft = leftMargin;
+    if (holeCount)
+        segLeft = max(leftMargin, (long)((*holes)[k].x + (*holes)[k].width));
+    long rightLimit = rowRight;
+    long segLast = nextFirst;
+    if (k + 1 < holeCount)
+    {
+        rightLimit = (*holes)[k + 1].x;
+        if ((*holes)[k + 1].resume != kNoPosition)
+            segLast = (*holes)[k + 1].resume;
+    }
+    if (segLast > segStart && m_chars[segLast - 1] == kBreak)
+        --segLast;
+    if (segLast > segStart && m_chars[segLast - 1] == kParagraphEnd)
+        --segLast;
+    dc->SetTextJustification(0, 1);
+
+    long x = segLeft - leftMargin;
+    CSize size;
+    int a = 0;
+    if (para.m_Align == GParaStyle::kAlignCentre || para.m_Align == GParaStyle::kAlignRight)
+    {
+        long textWidth = CalcTextSizeSimple(segStart, segLast, 0, a, dc, pass, -1).cx;
+        long move = rightLimit - segLeft - textWidth;
+        if (para.m_Align == GParaStyle::kAlignCentre)
+            move /= 2;
+        CalcSizeToMove = move;
+        size = CalcTextSizeSimple(segStart, to, keepSpaces, ascent, dc, pass, -1);
+        size.cx += x + move;
+        return size;
+    }
+    if (para.m_Align == GParaStyle::kAlignJustify && !(RowInParaIs(row) & 4))
+    {
+        long textWidth = CalcTextSizeSimple(segStart, segLast, 0, a, dc, pass, -1).cx;
+        long freeSpace = max(0L, rightLimit - segLeft - textWidth);
+        long lastTab = GetLastTabIndex(segStart, segLast);
+        _justBreak = (int)freeSpace;
+        _justSpaces = (int)CountSpaces(lastTab, segLast, 0);
+        _justPosAfter = lastTab;
+        size = CalcTextSizeSimple(segStart, to, keepSpaces, ascent, dc, pass, -1);
+        _justBreak = 0;
+        _justSpaces = 1;
+        _justPosAfter = -1;
+        dc->SetTextJustification(0, 1);
+        size.cx += x;
+        return size;
+    }
+    size = CalcTextSizeSimple(segStart, to, keepSpaces, ascent, dc, pass, -1);
+    size.cx += x;
+    return size;
+}

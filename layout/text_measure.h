@@ -1,0 +1,28 @@
+// The layout context, the one information context on which every row is
+// measured, and the justification state that justified drawing hands to
+// measuring; shared by row breaking, drawing, views and mail merge.
+#pragma once
+#include "afxwin.h"
+
+class GFontStyle;
+class GParaStyle;
+
+// MM_LOMETRIC, so that every x, width and height is in 0.1 mm: the default
+// printer's context, or the display's without one. Made on the first call
+// and kept for the whole run, also when the default printer changes.
+CDC* GetCalcDC();
+
+// Pending justification of a justified row: from the position
+// _justPosAfter on, _justBreak units are spread over _justSpaces blanks.
+// At rest they are -1, 0 and 1.
+extern long _justPosAfter;
+extern int _justBreak;
+extern int _justSpaces;
+// Alignment offset of the row text that CalcTextSizeForView measured last
+// (0 for left-aligned and justified rows).
+extern long CalcSizeToMove;
+
+// The style used where a flow has no style for a position: a flow outside
+// a document, or a reference to a style the tables lack.
+const GFontStyle& FallbackFontStyle();
+const GParaStyle& FallbackParaStyle();

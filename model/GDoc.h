@@ -1,0 +1,255 @@
+// GDoc, one text flow: the characters of the body, a header or footer, a
+// frame, callout or footnote, with its runs and layout records. Owned by
+// its CWDocument; model, layout and editing define its members by topic.
+#pragma once
+#include "afxwin.h"
+#include "flow_records.h"
+#include "GRedraw.h"
+
+class CWDocument;
+class GField;
+class CFrame;
+
+// Grow steps of the flow's arrays.
+const long kCharGrow = 256;
+const long kRowGrow = 128;
+const long kRecordGrow = 32;
+
+// Flow indexes in the document's flow list.
+const LONG kBodyFlow = 0;
+const LONG kFirstContentFlow = 7;   // frames, callouts and footnotes from here on
+
+// A new flow's closing column block stands at this vertical position.
+const LONG kClosingColumnPosition = 50;
+// Paragraph style of the first paragraph of every flow but the body.
+const short kOtherFlowParaStyle = 7;
+
+class GDoc
+{
+public:
+    // The text and its position-sorted records; each array but tabs and
+    // fields ends with a closing record (see flow_records.h).
+    GArray<GChar> m_chars;
+    GArray<GTabulator> m_tabs;
+    GArrayI<GField*> m_fields;       // owned, one per field mark
+    GArray<GFormat> m_formats;
+    GArray<GRow> m_rows;
+    GArray<GPara> m_paras;
+    GArray<GBorder> m_borders;
+    GArray<GShade> m_shades;
+    GArray<GColumn> m_columns;
+    GArray<GPage> m_pages;
+    GArrayI<CFrame*> m_frames;       // owned frames anchored in this flow
+
+    CWDocument* m_pOwner;            // the document that owns the flow
+    LONG m_nIndex;                   // place in the owner's flow list
+    LONG m_bMain;                    // 1 for the body flow
+    GRedraw m_redraw;
+    // Copy of the closing column block's position; re-columning and the
+    // native reader keep the two equal.
+    LONG m_nClosingColumnPos;
+    LONG m_nCaret;
+    LONG m_nSelFirst;                // the selection is first up to end
+    LONG m_nSelEnd;
+    LONG m_nPasteCount;              // used while pasting
+    LONG m_nPasteSpaces;             // blanks a paste inserted
+    LONG m_bDeletable;               // Destroy deletes the flow only while set
+    LONG m_nSavedCaret;              // kept by SavePosition
+    LONG m_nSavedSelFirst;
+    LONG m_nSavedSelEnd;
+    CFrame* m_pFirstFrame;           // first frame of the chain that shows the flow
+    // Lists that nothing fills; kept with the flow.
+    CStringArray m_strings1;
+    CStringArray m_strings2;
+    CUIntArray m_uints;
+    CPtrArray m_ptrs;
+    LONG m_bInsertingPara;           // set while InsParaItem runs
+
+    // An empty flow of the document: 13, 12, 0 with its runs, two rows,
+    // paragraphs, column blocks and pages.
+    GDoc(CWDocument* owner, long flowIndex);
+    ~GDoc();
+
+    // Deletes the flow while its deletable flag is set, else does nothing;
+    // arrays of flows release their elements this way.
+    void Destroy();
+    void SavePosition();
+    void LoadPosition();
+    // Does nothing.
+    void Debug(long);
+
+    // ---- Item primitives and flow queries (model/flow_items.cpp,
+    // model/flow_queries.cpp).
+
+    // The only code that adds or removes records; each shifts the
+    // positions and indexes that other records hold (model/flow_items.cpp).
+    void InsCharItem(long pos, long n, char c = 0);
+    void DelCharItem(long from, long to);
+    void InsTabItem(long pos);
+    void DelTabItem(long pos);
+    void InsFormatItem(const GFormat& format, long index);
+    void DelFormatItem(long index);
+    void InsFieldItem(GField* field, long index);
+    void DelFieldItem(long index);
+    void InsRowItem(const GRow& row, long index);
+    void DelRowItem(long index, int reposition);
+    void InsParaItem(const GPara& para, long index);
+    void DelParaItem(long index);
+    void InsBorderItem(const GBorder& border, long index);
+    void DelBorderItem(long index);
+    void InsColumnItem(const GColumn& block, long index);
+    void DelColumnItem(long index);
+    // Paragraph indexes held by frames follow a paragraph inserted
+    // (delta 1) or removed (delta -1) at index.
+    void ShiftFrameParas(long index, int delta);
+
+    // Reflow members the primitives call (model/flow_items_pending.cpp
+    // until layout takes them over).
+    void ReFormat(long fromRun, long toRun);
+    void SetRowPos(long row, long y);
+    void SetColumnPos(long block, long value);
+    long EqualizeCols(long block);
+    // List and paragraph-style members the primitives call (editing/lists.cpp
+    // until the editing interface takes them over).
+    void PropagateDown(long fieldIndex, int all);
+    int ApplyListStyle(long style, int level, int* starts, int fromPrev, int change);
+    void SetParaStyle(long from, long to, Mint style);
+
+    // Lookups by position: binary search over the sorted arrays; a position
+    // at or past the end yields the closing record (model/flow_queries.cpp).
+    long GetCharFormat(long pos) const;
+    long GetCharRow(long pos) const;
+    long GetCharPara(long pos) const;
+    long GetCharColumn(long pos) const;
+    long GetCharCol(long pos) const;
+    long GetCharPage(long pos) const;
+    long GetCharTab(long pos) const;      // exact, else -1
+    long GetCharField(long pos) const;    // exact, else -1
+    long GetCharBorder(long first, long last) const;
+    long GetRowPara(long row) const;
+    long GetRowCol(long row) const;
+    long GetColumnPage(long block) const;
+    long GetColumnRow(long block, long col) const;
+    long GetColumnChar(long block, long col) const;
+    long GetColumnPara(long block) const;
+
+    long GetTabChar(long i) const { return m_tabs[i].pos; }
+    long GetFieldChar(long i) const;
+    long GetFormatChar(long i) const { return m_formats[i].pos; }
+    long GetRowChar(long i) const { return m_rows[i].first; }
+    long GetParaRow(long i) const { return m_paras[i].row; }
+    long GetParaChar(long i) const { return GetRowChar(GetParaRow(i)); }
+    long GetBorderChar1(long i) const { return m_borders[i].first; }
+    long GetBorderChar2(long i) const { return m_borders[i].end; }
+    long GetPageColumn(long i) const { return m_pages[i].block; }
+    long GetPageRow(long i) const { return GetColumnRow(GetPageColumn(i), 0); }
+    long GetPageChar(long i) const { return GetColumnChar(GetPageColumn(i), 0); }
+
+    long GetTabRow(long i) const { return GetCharRow(GetTabChar(i)); }
+    long GetTabPara(long i) const { return GetCharPara(GetTabChar(i)); }
+    long GetTabPStyleIdx(long i) const { return GetCharPStyleIdx(GetTabChar(i)); }
+    class GParaStyle* GetTabPStylePtr(long i) const { return GetCharPStylePtr(GetTabChar(i)); }
+    long GetFieldFormat(long i) const { return GetCharFormat(GetFieldChar(i)); }
+    long GetFieldRow(long i) const { return GetCharRow(GetFieldChar(i)); }
+    long GetFieldPara(long i) const { return GetCharPara(GetFieldChar(i)); }
+    long GetFieldPage(long i) const { return GetCharPage(GetFieldChar(i)); }
+    long GetFieldFStyleIdx(long i) const { return GetCharFStyleIdx(GetFieldChar(i)); }
+    class GFontStyle* GetFieldFStylePtr(long i) const { return GetCharFStylePtr(GetFieldChar(i)); }
+    long GetFieldPStyleIdx(long i) const { return GetCharPStyleIdx(GetFieldChar(i)); }
+    class GParaStyle* GetFieldPStylePtr(long i) const { return GetCharPStylePtr(GetFieldChar(i)); }
+    long GetFormatRow(long i) const { return GetCharRow(GetFormatChar(i)); }
+    long GetFormatStyleIdx(long i) const;
+    class GFontStyle* GetFormatStylePtr(long i) const { return GetFontStyle(m_formats[i].style); }
+    long GetRowColumn(long i) const { return GetCharColumn(GetRowChar(i)); }
+    long GetRowPage(long i) const { return GetCharPage(GetRowChar(i)); }
+    long GetRowPStyleIdx(long i) const { return GetParaStyleIdx(GetRowPara(i)); }
+    class GParaStyle* GetRowPStylePtr(long i) const { return GetParaStylePtr(GetRowPara(i)); }
+    long GetParaColumn(long i) const { return GetCharColumn(GetParaChar(i)); }
+    long GetParaStyleIdx(long i) const;
+    class GParaStyle* GetParaStylePtr(long i) const { return GetParaStyle(m_paras[i].style); }
+    long GetBorderRow1(long i) const { return GetCharRow(GetBorderChar1(i)); }
+    long GetBorderRow2(long i) const { return GetCharRow(GetBorderChar2(i) - 1) + 1; }
+
+    // The styles a Mint names in the owner's tables, masters resolved; -1
+    // and null when the entry does not exist.
+    long GetFontIndex(Mint style) const;
+    long GetParaIndex(Mint style) const;
+    class GFontStyle* GetFontStyle(Mint style) const;
+    class GParaStyle* GetParaStyle(Mint style) const;
+    long GetCharFStyleIdx(long pos) const { return GetFormatStyleIdx(GetCharFormat(pos)); }
+    class GFontStyle* GetCharFStylePtr(long pos) const { return GetFormatStylePtr(GetCharFormat(pos)); }
+    long GetCharPStyleIdx(long pos) const { return GetParaStyleIdx(GetCharPara(pos)); }
+    class GParaStyle* GetCharPStylePtr(long pos) const { return GetParaStylePtr(GetCharPara(pos)); }
+    CFont* GetCharFont(long pos) const;
+
+    // The common style of a range: out gets what all runs share; the Mint
+    // names the one style (or master) they all use, else index -1.
+    Mint CombineSameFStyles(long from, long to, class GFontStyle& out) const;
+    Mint CombineSamePStyles(long from, long to, class GParaStyle& out) const;
+    Mint CombineSameMStyles(long from, long to) const;
+    // 1 when style matches what pattern defines.
+    static int CompareFStyle(const class GFontStyle& pattern, const class GFontStyle& style);
+    static int ComparePStyle(const class GParaStyle& pattern, const class GParaStyle& style);
+
+    // Starts of the next record after the one that holds pos.
+    long CharWithNextTab(long pos) const;
+    long CharWithNextField(long pos) const;
+    long CharWithNextFormat(long pos) const;
+    long CharWithNextRow(long pos) const;
+    long CharWithNextPara(long pos) const;
+    long CharWithNextColumn(long pos) const;
+    long CharWithNextPage(long pos) const;
+    long NextDifferentChar(long pos) const;
+    // Counts the selection (or the whole flow), or text when given.
+    void WordCount(int& chars, int& spaces, int& lines, int& paras, int& pages, int& words, int& separator,
+                   char* text = NULL) const;
+
+    // ---- Layout: measuring, row breaking, reflow, columns and pages
+    // (layout/).
+
+    // Measuring on the layout context (layout/text_measure.cpp): the size
+    // of the characters from up to to of one row; the x reached at to as
+    // the row's alignment places it; the last tab before to.
+    CSize CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, CDC* dc = NULL, int = 0,
+                             long split = -1);
+    CSize CalcTextSizeForView(long from, long to, int keepSpaces, int& ascent, CDC* dc = NULL, int = 0);
+    long GetLastTabIndex(long from, long to);
+
+    // Row breaking (layout/row_breaking.cpp, layout/tab_layout.cpp,
+    // layout/holes.cpp).
+    long CalcRow(CDC* dc, long row);
+    long GetRowLeftMargin(long row, long para = -1);
+    long GetRowWidth(long row, long para = -1);
+    int RowInParaIs(long row);
+    int GetTextAlign(CDC* dc, long row, class GParaStyle* style, int& indent);
+    CRect GetRowMargins(long row, int, struct SLastFrameParams* cache);
+    void ClearAndSetHoles(long row, long);
+    long GetLastDivide(long from, long to);
+    long GetFirstDivide(long from, long to);
+    long MaxFreeSpace(long row);
+    void CheckRowTabs(CDC* dc, long row, long from, long to, long para);
+    void CalcTab(CDC* dc, long tabPos, long to, long row, long para);
+    void CalcTabsRightText(CDC* dc, long tabPos, long to, long row, long para);
+    void CalcHoleDxWidths(long row, long hole, long end, CDC* dc);
+    // For drawing: the right boundary and last character of the text
+    // segment that ends at a hole of a row.
+    void GetHoleCoordsAndLastCharPos(long row, int hole, long& x, long& width, long& last, long defaultX);
+    // Width of the text column that holds a row.
+    long GetRowColumnWidth(long row);
+
+    // Reflow, columns and page areas (layout/reflow_pending.cpp).
+    void ReRowFromRow(long row, int noEarlyStop, int wholeParagraph);
+    void ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph);
+    long RowHi(long row, long toRow = -1);
+    long CountSpaces(long from, long to, int withTrailing);
+    void ReColumn(long block);
+    CRect GetAreaByMargin(long page, int, long col);
+    void GetMaxBorderRect(CRect& rect);
+    void GetPageBorderRect(CRect& rect, long page);
+
+    // ---- Editing interface (editing/).
+
+private:
+    GDoc(const GDoc&) = delete;
+    GDoc& operator=(const GDoc&) = delete;
+};

@@ -1,0 +1,78 @@
+// The base of every field (date, page number, list label, picture, ...):
+// an object at a placeholder character of its flow, owned by the flow's
+// GArrayI<GField*>. The item primitives and the word count use it.
+#pragma once
+#include "afx.h"
+#include "number_formats.h"
+
+class GDoc;
+
+// Kind codes, also the first byte of every stored field.
+const BYTE kFieldOle = 1;
+const BYTE kFieldDateTime = 2;
+const BYTE kFieldPageNum = 3;
+const BYTE kFieldList = 6;
+const BYTE kFieldDocTitle = 8;
+const BYTE kFieldImage = 9;
+const BYTE kFieldFootNote = 10;
+const BYTE kFieldCaption = 11;
+const BYTE kFieldCell = 12;
+const BYTE kFieldLumifex = 13;
+
+// Number styles of footnote marks and captions.
+const int kMarkArabic = 0;
+const int kMarkRomanUpper = 1;
+const int kMarkLetterUpper = 2;
+const int kMarkLetterLower = 3;
+
+// Still missing: the stored form (OpenZVW, SaveZVW), measuring and drawing
+// (GetSize, Draw), assignment, comparison, CreateCopy and most field kinds.
+class GField
+{
+public:
+    GDoc* m_pDoc = NULL;         // the flow that holds the field; not owned
+    BYTE m_nKind = 0;
+    LONG m_nPos = 0;             // position of the placeholder in m_pDoc
+    GField* m_pSource = NULL;    // the field this one was copied from; not owned
+
+    GField() {}
+    GField(GDoc* owner, long position) : m_pDoc(owner), m_nPos((LONG)position) {}
+    GField(const GField& other) : m_pDoc(other.m_pDoc), m_nKind(other.m_nKind), m_nPos(other.m_nPos),
+        m_pSource(const_cast<GField*>(&other)) {}
+    virtual ~GField() {}
+
+    // The field's text for the 1-based page it stands on, owned by the
+    // field; null when the field shows no text.
+    virtual char* AsText(long) { return NULL; }
+    // Recomputes what the field shows; the base has nothing to recompute.
+    virtual void Update() {}
+
+    // Deletes the field through its virtual destructor. Arrays call it only
+    // for fields that exist.
+    void Destroy() { delete this; }
+
+    // The text of a footnote or caption number: arabic, upper-case Roman,
+    // or one letter that starts again after Z. Another style gives "".
+    static CString NumberText(int style, int number)
+    {
+        CString text;
+        char buffer[kNumberTextSize];
+        switch (style)
+        {
+        case kMarkArabic:
+            text.Format("%d", number);
+            break;
+        case kMarkRomanUpper:
+            text = ToRoman(number, buffer, 1);
+            break;
+        case kMarkLetterUpper:
+        case kMarkLetterLower:
+        {
+            int step = number > 0 ? (number - 1) % 26 : 0;
+            text = CString((char)((style == kMarkLetterUpper ? 'A' : 'a') + step), 1);
+            break;
+        }
+        }
+        return text;
+    }
+};

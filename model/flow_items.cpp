@@ -1,0 +1,508 @@
+// Item primitives: the only code that adds and removes the records of a
+// flow, shifting the positions and indexes that the other records hold.
+// The editing interface and layout call them; they re-break no rows.
+#include "GDoc.h"
+#include "GField.h"
+#include "GFootNote.h"
+#include "GListField.h"
+#include "CWDocument.h"
+#include "CFrame.h"
+
+// Set while a paragraph end typed with Enter is inserted: the new
+// paragraph then continues the list of the one before it.
+extern int bInsertOnlyNewLine;
+
+namespace {
+
+void ShiftHoles(GRow& row, long n)
+{
+    if (!row.holes)
+        return;
+    for (LONG h = 0; h < row.holes->count; ++h)
+        if ((*row.holes)[h].resume != kNoPosition)
+            (*row.holes)[h].resume += (LONG)n;
+}
+
+// Moves a row's start and its holes back by n, never before from.
+void PullRow(GRow& row, long from, long n)
+{
+    row.first = (LONG)std::max(row.first - n, from);
+    if (!row.holes)
+        return;
+    for (LONG h = 0; h < row.holes->count; ++h)
+    {
+        CHole& hole = (*row.holes)[h];
+        if (hole.resume != kNoPosition)
+            hole.resume = (LONG)std::max(hole.resume - n, from);
+    }
+}
+
+// Border and shade runs shift the same way; both hold first and end.
+template <class Run>
+void ShiftRunsForInsert(GArray<Run>& runs, long pos, long n, bool paraStart)
+{
+    for (LONG i = 0; i < runs.count; ++i)
+    {
+        Run& run = runs[i];
+        if (run.first > pos)
+            run.first += (LONG)n;
+        if (run.end > pos || (run.end == pos && !paraStart))
+            run.end += (LONG)n;
+    }
+}
+
+// Removes the runs that lie wholly inside the deleted characters, pulls the
+// others back, and of two runs left over the same range drops the earlier.
+template <class Run>
+void ShiftRunsForDelete(GArray<Run>& runs, long from, long to, long lastParaEnd)
+{
+    long n = to - from;
+    for (LONG i = runs.count - 1; i >= 0; --i)
+    {
+        Run& run = runs[i];
+        long last = std::min((long)run.end, lastParaEnd);
+        if (run.first >= from && last <= to)
+        {
+            runs.Destroy(i, 1);
+            continue;
+        }
+        if (run.first > from)
+            run.first -= (LONG)std::min(n, run.first - from);
+        if (run.end > from)
+            run.end -= (LONG)std::min(n, run.end - from);
+    }
+    for (LONG i = 0; i < runs.count; ++i)
+        for (LONG j = i + 1; j < runs.count; ++j)
+            if (runs[j].first == runs[i].first && runs[j].end == runs[i].end)
+            {
+                runs.Destroy(i, 1);
+                --i;
+                break;
+            }
+}
+
+// Rows r + 1 to r + 2 are repainted for every run that touches the place
+// where the text closed up (from) or the start of the next row (c).
+template <class Run>
+void InvalRunsAt(GDoc& doc, const GArray<Run>& runs, long from)
+{
+    long r = doc.GetCharRow(from);
+    long c = r + 1 < doc.m_rows.count ? doc.m_rows[r + 1].first : doc.m_rows[r].first;
+    for (LONG i = 0; i < runs.count; ++i)
+    {
+        const Run& run = runs[i];
+        if ((run.first <= from && from <= run.end) || (run.first <= c && c <= run.end))
+            doc.m_redraw.InvalByRow(r + 1, r + 2);
+    }
+}
+
+bool IsFootNote(const GField* f) { return f && f->m_nKind == kFieldFootNote; }
+
+}  // namespace
+
+// ---- Characters
+
+void GDoc::InsCharItem(long pos, long n, char)
+{
+    if (n <= 0)
+        return;
+    bool paraStart = pos == GetParaChar(GetCharPara(pos));
+
+    // Text typed inside a paragraph joins the run before it; at the start
+    // of the flow or of a paragraph it takes the run that begins there.
+    long f = GetCharFormat(pos);
+    if (!(m_formats[f].pos == pos && pos != 0 && m_chars[pos - 1] != kParagraphEnd && m_chars[pos - 1] != kBreak))
+        ++f;
+    for (LONG i = (LONG)f; i < m_formats.count; ++i)
+        m_formats[i].pos += (LONG)n;
+
+    for (LONG i = (LONG)GetCharRow(pos) + 1; i < m_rows.count; ++i)
+    {
+        m_rows[i].first += (LONG)n;
+        ShiftHoles(m_rows[i], n);
+    }
+
+    bool notesMoved = false;
+    for (LONG i = m_fields.count - 1; i >= 0 && m_fields[i]->m_nPos >= pos; --i)
+    {
+        m_fields[i]->m_nPos += (LONG)n;
+        if (IsFootNote(m_fields[i]))
+        {
+            ((GFootNote*)m_fields[i])->m_bStale = 1;
+            notesMoved = true;
+        }
+    }
+
+    for (LONG i = m_tabs.count - 1; i >= 0 && m_tabs[i].pos >= pos; --i)
+        m_tabs[i].pos += (LONG)n;
+
+    ShiftRunsForInsert(m_borders, pos, n, paraStart);
+    ShiftRunsForInsert(m_shades, pos, n, paraStart);
+
+    for (LONG i = (LONG)GetCharColumn(pos) + 1; i < m_columns.count; ++i)
+        m_columns[i].first += (LONG)n;
+
+    // Renumbering may look at any mark, so it waits until all have moved.
+    if (notesMoved)
+        for (LONG i = 0; i < m_fields.count; ++i)
+            if (IsFootNote(m_fields[i]) && ((GFootNote*)m_fields[i])->m_bStale)
+                m_fields[i]->Update();
+}
+
+void GDoc::DelCharItem(long from, long to)
+{
+    long n = to - from;
+    if (n <= 0 || from < 0 || to > m_chars.count - 1)
+        return;
+
+    long listField = -1;
+    for (long i = to - 1; i >= from; --i)
+    {
+        if (m_chars[i] == kFieldMark)
+        {
+            long fi = GetCharField(i);
+            if (fi >= 0)
+            {
+                if (m_fields[fi]->m_nKind == kFieldList)
+                    listField = fi;
+                DelFieldItem(fi);
+            }
+        }
+        else if (m_chars[i] == kTab)
+            DelTabItem(i);
+    }
+
+    for (LONG i = m_tabs.count - 1; i >= 0 && m_tabs[i].pos > from; --i)
+        m_tabs[i].pos -= (LONG)n;
+
+    const long lastParaEnd = m_chars.count - 3;
+    ShiftRunsForDelete(m_borders, from, to, lastParaEnd);
+
+    for (LONG i = m_fields.count - 1; i >= 0 && m_fields[i]->m_nPos > from; --i)
+    {
+        m_fields[i]->m_nPos -= (LONG)n;
+        if (IsFootNote(m_fields[i]))
+            ((GFootNote*)m_fields[i])->m_bStale = 1;
+    }
+
+    // A joined paragraph keeps the record of the paragraph where the
+    // deletion began, or where it ended when it began at a paragraph start.
+    long p1 = GetCharPara(from);
+    long p2 = GetCharPara(to);
+    if (p1 < p2 && from == GetParaChar(p1))
+    {
+        --p1;
+        --p2;
+    }
+    for (long p = p2; p > p1; --p)
+        DelParaItem(p);
+
+    // Rows of the clipboard document need no positions; it has none yet,
+    // so every flow re-positions.
+    long r1 = GetCharRow(from);
+    long r2 = GetCharRow(to);
+    if (r1 < r2 && from == m_rows[r1].first)
+    {
+        --r1;
+        --r2;
+    }
+    for (long r = r2; r > r1; --r)
+        DelRowItem(r, 1);
+    for (LONG i = m_rows.count - 1; i >= 0 && m_rows[i].first > from; --i)
+        PullRow(m_rows[i], from, n);
+
+    long f1 = GetCharFormat(from);
+    long f2 = from == lastParaEnd ? m_formats.count - 1 : GetCharFormat(to);
+    if (f1 < f2 && m_formats[f1].pos == from)
+        --f1;
+    for (long f = f2 - 1; f > f1 && m_formats.count > 2; --f)
+        DelFormatItem(f);
+    for (LONG i = m_formats.count - 1; i >= 0 && m_formats[i].pos > from; --i)
+        m_formats[i].pos = (LONG)std::max(m_formats[i].pos - n, from);
+    if (f1 < 0)
+        f1 = 0;
+    ReFormat(f1, f1 + 1);
+
+    InvalRunsAt(*this, m_borders, from);
+    ShiftRunsForDelete(m_shades, from, to, lastParaEnd);
+    InvalRunsAt(*this, m_shades, from);
+
+    for (LONG i = m_columns.count - 1; i >= 0 && m_columns[i].first > from; --i)
+        m_columns[i].first = (LONG)std::max(m_columns[i].first - n, from);
+
+    m_chars.Destroy(from, n);
+
+    if (listField >= 0)
+        PropagateDown(listField, 1);
+    SetRowPos(0, 0);
+}
+
+// ---- Tabs, formats, fields and borders
+
+void GDoc::InsTabItem(long pos)
+{
+    LONG i = 0;
+    while (i < m_tabs.count && m_tabs[i].pos <= pos)
+        ++i;
+    GTabulator tab;
+    tab.pos = (LONG)pos;
+    m_tabs.AddAt(tab, i);
+}
+
+void GDoc::DelTabItem(long pos)
+{
+    long i = GetCharTab(pos);
+    if (i >= 0)
+        m_tabs.Destroy(i, 1);
+}
+
+void GDoc::InsFormatItem(const GFormat& format, long index)
+{
+    if (index >= 0 && index <= m_formats.count)
+        m_formats.AddAt(format, index);
+}
+
+void GDoc::DelFormatItem(long index)
+{
+    if (index >= 0 && index < m_formats.count)
+        m_formats.Destroy(index, 1);
+}
+
+void GDoc::InsFieldItem(GField* field, long index)
+{
+    if (field && index >= 0 && index <= m_fields.count)
+        m_fields.AddAt(field, index);
+}
+
+// The document's references to a current or selected field are cleared
+// here once the document holds them.
+void GDoc::DelFieldItem(long index)
+{
+    if (index < 0 || index >= m_fields.count)
+        return;
+    GField* field = m_fields[index];
+
+    // The list item after a starting item starts the list itself.
+    if (field->m_nKind == kFieldList && !((GList*)field)->m_bContinues && index + 1 < m_fields.count)
+    {
+        GField* next = m_fields[index + 1];
+        if (next->m_nKind == kFieldList && ((GList*)next)->m_nStyle == ((GList*)field)->m_nStyle)
+            ((GList*)next)->m_bContinues = 0;
+    }
+
+    // A footnote's flow leaves the document's flow list alive: whoever
+    // removes the mark keeps it (for undo). Handing the note frame's
+    // anchor to the earlier note and removing the note frame come with
+    // the frames.
+    const bool wasFootNote = IsFootNote(field);
+    GDoc* note = wasFootNote ? ((GFootNote*)field)->m_pNote : NULL;
+    if (note && m_pOwner)
+    {
+        GArrayI<GDoc*>& flows = m_pOwner->m_flows;
+        for (LONG i = 0; i < flows.count; ++i)
+            if (flows[i] == note)
+            {
+                LONG deletable = note->m_bDeletable;
+                note->m_bDeletable = 0;
+                flows.Destroy(i, 1);
+                note->m_bDeletable = deletable;
+                break;
+            }
+        for (LONG i = kFirstContentFlow; i < flows.count; ++i)
+        {
+            flows[i]->m_nIndex = i;
+            flows[i]->m_redraw.m_nIndex = i;
+        }
+    }
+
+    m_fields.Destroy(index, 1);
+
+    // Captions after the removed field are numbered again, and every later
+    // field when a footnote went or now stands in its place.
+    const bool renumberAll = wasFootNote || (index < m_fields.count && IsFootNote(m_fields[index]));
+    for (LONG i = (LONG)index; i < m_fields.count; ++i)
+        if (renumberAll || m_fields[i]->m_nKind == kFieldCaption)
+            m_fields[i]->Update();
+}
+
+void GDoc::InsBorderItem(const GBorder& border, long index)
+{
+    if (index >= 0 && index <= m_borders.count)
+        m_borders.AddAt(border, index);
+}
+
+void GDoc::DelBorderItem(long index)
+{
+    if (index >= 0 && index < m_borders.count)
+        m_borders.Destroy(index, 1);
+}
+
+// ---- Rows
+
+void GDoc::InsRowItem(const GRow& row, long index)
+{
+    if (index < 0 || index > m_rows.count)
+        return;
+    m_redraw.InsRowItem(index);
+    m_rows.AddAt(row, index);
+    if (!m_rows[index].holes)
+        m_rows[index].holes = GRow::NewHoles();
+    for (LONG p = m_paras.count - 1; p >= 0 && m_paras[p].row >= index; --p)
+        ++m_paras[p].row;
+    ++m_columns.Last().startRows[0];
+    for (LONG b = m_columns.count - 2; b >= 0; --b)
+    {
+        for (LONG& start : m_columns[b].startRows)
+            if (start >= index)
+                ++start;
+        EqualizeCols(b);
+    }
+}
+
+void GDoc::DelRowItem(long index, int reposition)
+{
+    if (index < 0 || index >= m_rows.count - 1)
+        return;
+    m_redraw.DelRowItem(index);
+    for (LONG p = m_paras.count - 1; p >= 0 && m_paras[p].row > index; --p)
+        --m_paras[p].row;
+
+    // A block that held only this row goes with it.
+    for (LONG b = 0; b + 1 < m_columns.count; ++b)
+        if (m_columns[b].startRows[0] == index && m_columns[b + 1].startRows[0] == index + 1)
+        {
+            DelColumnItem(b);
+            break;
+        }
+
+    --m_columns.Last().startRows[0];
+    if (m_columns.count >= 2)
+    {
+        GColumn& last = m_columns[m_columns.count - 2];
+        if (last.startRows[0] >= 0 && last.startRows[0] < m_rows.count)
+            last.first = m_rows[last.startRows[0]].first;
+    }
+    for (LONG b = m_columns.count - 2; b >= 0; --b)
+        for (LONG& start : m_columns[b].startRows)
+            if (start > index)
+                --start;
+
+    LONG y = m_rows[index].y;
+    m_rows.Destroy(index, 1);
+    if (reposition)
+        SetRowPos(index, y);
+}
+
+// ---- Paragraphs
+
+void GDoc::InsParaItem(const GPara& para, long index)
+{
+    if (index < 0 || index > m_paras.count)
+        return;
+    m_bInsertingPara = 1;
+
+    // The paragraph before continues into the new one when it is a list
+    // item: its list field gives the list, level and numbers.
+    GList* list = NULL;
+    if (index > 0)
+    {
+        long first = GetParaChar(index - 1);
+        if (m_chars[first] == kFieldMark)
+        {
+            long fi = GetCharField(first);
+            if (fi >= 0 && m_fields[fi]->m_nKind == kFieldList)
+                list = (GList*)m_fields[fi];
+        }
+    }
+    LONG style = 0, level = 1;
+    int counters[kListLevels] = {};
+    if (list)
+    {
+        style = list->m_nStyle;
+        level = list->m_nLevel;
+        for (int k = 0; k < kListLevels; ++k)
+            counters[k] = list->m_nNumbers[k];
+    }
+
+    m_paras.AddAt(para, index);
+
+    if (list && bInsertOnlyNewLine)
+    {
+        m_nCaret = (LONG)GetParaChar(index);
+        ApplyListStyle(style, level, counters, 1, 1);
+        SetParaStyle(m_nCaret, m_nCaret, Mint((short)GetParaIndex(para.style), 0));
+    }
+
+    ShiftFrameParas(index, 1);
+    m_bInsertingPara = 0;
+}
+
+void GDoc::DelParaItem(long index)
+{
+    if (index < 0 || index >= m_paras.count - 1)
+        return;
+    // A block that begins with this paragraph and ends with it goes first.
+    LONG row = m_paras[index].row;
+    for (LONG b = 1; b + 1 < m_columns.count; ++b)
+        if (m_columns[b].startRows[0] == row)
+        {
+            if (m_paras[index + 1].row == m_columns[b + 1].startRows[0])
+                DelColumnItem(b);
+            break;
+        }
+    m_paras.Destroy(index, 1);
+    ShiftFrameParas(index, -1);
+}
+
+// ---- Column blocks
+
+void GDoc::InsColumnItem(const GColumn& block, long index)
+{
+    if (index < 0 || index > m_columns.count)
+        return;
+    m_columns.AddAt(block, index);
+    for (LONG p = m_pages.count - 1; p >= 0 && m_pages[p].block >= index; --p)
+        ++m_pages[p].block;
+}
+
+void GDoc::DelColumnItem(long index)
+{
+    if (index < 0 || index >= m_columns.count - 1)
+        return;
+    SetColumnPos(index + 1, m_columns[index].position);
+    long page = GetColumnPage(index);
+    if (page + 1 < m_pages.count && m_pages[page].block == index && m_pages[page + 1].block == index + 1)
+        m_pages.Destroy(page, 1);
+    for (LONG p = m_pages.count - 1; p >= 0 && m_pages[p].block > index; --p)
+        --m_pages[p].block;
+    m_columns.Destroy(index, 1);
+}
+
+// ---- Frames that name paragraphs of this flow
+
+// Frames anchored here keep their anchor and arrow paragraphs; the frames
+// that show this flow keep their page-continuation and column-set
+// paragraphs. An insertion moves indexes at or after index, a removal
+// those after it. Inserting walks one frame per page, as many as the
+// flow has pages.
+void GDoc::ShiftFrameParas(long index, int delta)
+{
+    auto moves = [index, delta](long value) { return delta > 0 ? value >= index : value > index; };
+    for (LONG i = 0; i < m_frames.count; ++i)
+    {
+        CFrame* frame = m_frames[i];
+        if (frame->vKind == kVBelowPara && moves((long)frame->vAnchor))
+            frame->vAnchor += delta;
+        if (frame->hasArrow && moves(frame->arrowPara))
+            frame->arrowPara += delta;
+    }
+    long limit = delta > 0 ? m_pages.count - 1 : LONG_MAX;
+    long k = 0;
+    for (CFrame* frame = m_pFirstFrame; frame && k < limit; frame = frame->next, ++k)
+    {
+        if (frame->vKind == kVWithContentPara && moves((long)frame->vAnchor))
+            frame->vAnchor += delta;
+        if (frame->columnPara >= 1 && moves(frame->columnPara))
+            frame->columnPara += delta;
+    }
+}

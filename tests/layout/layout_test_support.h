@@ -1,0 +1,92 @@
+// Helpers of the layout tests: flows with text, the paragraph style that
+// flows outside a document are broken with, and breaking a whole
+// paragraph into rows as the reflow will.
+#pragma once
+#include "afxwin.h"
+#include "GDoc.h"
+#include "GParaStyle.h"
+#include "text_measure.h"
+#include <string>
+#include <vector>
+
+namespace layout_test {
+
+// Puts text (no closing 13, 12, 0) in front of an empty flow's closing
+// characters, moving the closing records; one paragraph, one row.
+inline void SetText(GDoc& f, const std::string& text)
+{
+    const long n = (long)text.size();
+    std::vector<GChar> chars(text.begin(), text.end());
+    f.m_chars.InsertAt(0, chars.data(), n);
+    f.m_formats.Last().pos += n;
+    f.m_rows.Last().first += n;
+    f.m_columns.Last().first += n;
+    for (long i = 0; i < n; ++i)
+        if (text[i] == '\t')
+        {
+            GTabulator tab;
+            tab.pos = i;
+            f.m_tabs.Add(tab);
+        }
+}
+
+inline void SetColumnWidth(GDoc& f, long width)
+{
+    f.m_columns[0].cols[0].width = (LONG)width;
+}
+
+// Breaks the flow's one paragraph row after row, adding rows as needed;
+// answers the first character of each row.
+inline std::vector<long> BreakParagraph(GDoc& f)
+{
+    if (f.m_rows.GetCount() > 2)
+        f.m_rows.Destroy(1, f.m_rows.GetCount() - 2);
+    f.m_paras.Last().row = 1;
+    f.m_columns.Last().startRows[0] = 1;
+    std::vector<long> starts{f.m_rows[0].first};
+    for (long r = 0; r < 1000; ++r)
+    {
+        long next = f.CalcRow(NULL, r);
+        if (next >= f.m_rows[r + 1].first)
+            break;
+        GRow row;
+        row.first = (LONG)next;
+        row.holes = GRow::NewHoles();
+        f.m_rows.AddAt(row, r + 1);
+        f.m_paras.Last().row = f.m_rows.GetCount() - 1;
+        f.m_columns.Last().startRows[0] = f.m_rows.GetCount() - 1;
+        starts.push_back(next);
+    }
+    return starts;
+}
+
+// Width of part of the flow's text measured on its own, blanks kept.
+inline long Width(GDoc& f, long from, long to)
+{
+    int ascent = 0;
+    return f.CalcTextSizeSimple(from, to, 1, ascent).cx;
+}
+
+// The paragraph style of flows outside a document, put back as it was
+// when the test ends.
+class FallbackParaScope
+{
+public:
+    FallbackParaScope() : saved(FallbackParaStyle()) {}
+    ~FallbackParaScope() { Style() = saved; }
+    static GParaStyle& Style() { return const_cast<GParaStyle&>(FallbackParaStyle()); }
+
+private:
+    GParaStyle saved;
+};
+
+// No tab stops but the given ones.
+inline void SetStops(GParaStyle& style, std::vector<GTab> stops)
+{
+    for (int i = 0; i < GTabArr::kCount; ++i)
+        style.m_Tabs[i] = GTab(GTab::kLeft, GTab::kEmpty, 0);
+    for (size_t i = 0; i < stops.size() && i < (size_t)GTabArr::kCount; ++i)
+        style.m_Tabs[(int)i] = stops[i];
+}
+
+} // namespace layout_test

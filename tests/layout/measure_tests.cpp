@@ -1,0 +1,116 @@
+// Measuring on the layout context: empty rows, trailing blanks, measuring
+// from inside a row with tabs, and the x a view shows for aligned rows.
+#include "zt_gtest.h"
+#include "layout_test_support.h"
+#include "GFontStyle.h"
+
+using namespace layout_test;
+
+namespace {
+
+class MeasureTest : public testing::Test
+{
+protected:
+    FallbackParaScope scope;
+    GParaStyle& style = FallbackParaScope::Style();
+    GDoc flow{NULL, 7};
+
+    void SetUp() override
+    {
+        style.m_Left = Gint(0);
+        style.m_FirstLine = Gint(0);
+        style.m_Right = Gint(0);
+        style.m_Align = GParaStyle::kAlignLeft;
+        SetStops(style, {});
+    }
+};
+
+TEST(LayoutContext, IsOneContextInTenthsOfAMillimetre)
+{
+    CDC* dc = GetCalcDC();
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(dc, GetCalcDC());
+    EXPECT_EQ(dc->GetMapMode(), MM_LOMETRIC);
+}
+
+TEST_F(MeasureTest, EmptyParagraphIsAsHighAsABlankInItsFont)
+{
+    CDC* dc = GetCalcDC();
+    CFont* old = dc->SelectObject(FallbackFontStyle().GetFont());
+    CSize blank = dc->GetTextExtent(" ", 1);
+    dc->SelectObject(old);
+
+    int ascent = -1;
+    CSize size = flow.CalcTextSizeSimple(0, 1, 1, ascent);
+    EXPECT_EQ(size.cx, 0);
+    EXPECT_EQ(size.cy, blank.cy);
+    EXPECT_GT(ascent, 0);
+    EXPECT_EQ(flow.CalcTextSizeSimple(0, 0, 0, ascent), size);
+}
+
+TEST_F(MeasureTest, TrailingBlanksCountOnlyWhenKept)
+{
+    SetText(flow, "ab   ");
+    int ascent = 0;
+    long kept = flow.CalcTextSizeSimple(0, 5, 1, ascent).cx;
+    long dropped = flow.CalcTextSizeSimple(0, 5, 0, ascent).cx;
+    long word = flow.CalcTextSizeSimple(0, 2, 1, ascent).cx;
+    EXPECT_GT(kept, dropped);
+    EXPECT_EQ(dropped, word);
+    EXPECT_EQ(kept, Width(flow, 0, 5));
+}
+
+TEST_F(MeasureTest, PartOfARowWithTabsIsTheDifferenceOfTwoMeasurements)
+{
+    SetText(flow, "ab\tcd\tef gh");
+    flow.CalcRow(NULL, 0);
+    const long end = 11;
+    const long whole = Width(flow, 0, end);
+    for (long from : {1L, 2L, 3L, 5L, 6L, 8L})
+    {
+        SCOPED_TRACE(from);
+        EXPECT_EQ(Width(flow, from, end), whole - Width(flow, 0, from));
+    }
+    // The text after a tab starts at the tab's x plus its width.
+    EXPECT_EQ(Width(flow, 0, 3), flow.m_tabs[0].x + flow.m_tabs[0].width - flow.GetRowLeftMargin(0));
+}
+
+TEST_F(MeasureTest, ViewMeasuringPlacesAlignedRowsInTheirRow)
+{
+    SetText(flow, "abc def");
+    SetColumnWidth(flow, 1500);
+    struct Case
+    {
+        unsigned char align;
+    } cases[] = {{GParaStyle::kAlignLeft}, {GParaStyle::kAlignCentre}, {GParaStyle::kAlignRight}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE((int)c.align);
+        style.m_Align = c.align;
+        flow.CalcRow(NULL, 0);
+        const long text = Width(flow, 0, 7);
+        const long row = flow.GetRowWidth(0);
+        int ascent = 0;
+        long x = flow.CalcTextSizeForView(0, 7, 1, ascent).cx;
+        if (c.align == GParaStyle::kAlignLeft)
+            EXPECT_EQ(x, text);
+        else if (c.align == GParaStyle::kAlignRight)
+        {
+            EXPECT_EQ(x, row);
+            EXPECT_EQ(CalcSizeToMove, row - text);
+        }
+        else
+            EXPECT_EQ(x, (row - text) / 2 + text);
+    }
+}
+
+TEST_F(MeasureTest, LastTabIndexFindsTheLastTabInside)
+{
+    SetText(flow, "a\tb\tc");
+    EXPECT_EQ(flow.GetLastTabIndex(0, 5), 3);
+    EXPECT_EQ(flow.GetLastTabIndex(0, 3), 1);
+    EXPECT_EQ(flow.GetLastTabIndex(1, 3), 1);   // from itself never counts
+    EXPECT_EQ(flow.CountSpaces(0, 5, 1), 0);
+}
+
+} // namespace

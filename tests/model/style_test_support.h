@@ -1,0 +1,81 @@
+// Helpers of the style record tests: storing through an archive into bytes,
+// loading from bytes, and writing fixtures of stored records byte by byte.
+#pragma once
+#include "afx.h"
+#include <functional>
+#include <vector>
+
+namespace style_tests {
+
+typedef std::vector<BYTE> Bytes;
+
+// What the writer stores through an archive.
+inline Bytes Store(const std::function<void(CArchive&)>& write)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        write(ar);
+        ar.Close();
+    }
+    Bytes out(file.GetLength());
+    file.SeekToBegin();
+    if (!out.empty())
+        file.Read(out.data(), (UINT)out.size());
+    return out;
+}
+
+// Runs the reader over the bytes; answers how many bytes it left unread.
+inline size_t Load(const Bytes& bytes, const std::function<void(CArchive&)>& read)
+{
+    CMemFile file;
+    if (!bytes.empty())
+        file.Write(bytes.data(), (UINT)bytes.size());
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    read(ar);
+    ar.Flush();
+    return bytes.size() - file.GetPosition();
+}
+
+// Little-endian fixture writer.
+struct Fixture
+{
+    Bytes b;
+    Fixture& u8(int v) { b.push_back((BYTE)v); return *this; }
+    Fixture& i16(int v) { u8(v & 0xFF); return u8((v >> 8) & 0xFF); }
+    Fixture& i32(long long v) { i16((int)(v & 0xFFFF)); return i16((int)((v >> 16) & 0xFFFF)); }
+    Fixture& f32(float f)
+    {
+        DWORD d;
+        memcpy(&d, &f, 4);
+        return i32(d);
+    }
+    // A text field of n bytes, zero-padded.
+    Fixture& text(const char* s, size_t n)
+    {
+        size_t len = strlen(s);
+        for (size_t i = 0; i < n; i++)
+            u8(i < len ? (BYTE)s[i] : 0);
+        return *this;
+    }
+    Fixture& zeros(size_t n)
+    {
+        for (size_t i = 0; i < n; i++)
+            u8(0);
+        return *this;
+    }
+    Fixture& add(const Bytes& more)
+    {
+        b.insert(b.end(), more.begin(), more.end());
+        return *this;
+    }
+};
+
+inline int ReadI16(const Bytes& b, size_t at) { return (short)(b[at] | (b[at + 1] << 8)); }
+inline long ReadI32(const Bytes& b, size_t at)
+{
+    return (LONG)((DWORD)b[at] | ((DWORD)b[at + 1] << 8) | ((DWORD)b[at + 2] << 16) | ((DWORD)b[at + 3] << 24));
+}
+
+} // namespace style_tests

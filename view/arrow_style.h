@@ -1,0 +1,21 @@
+// The style of a callout arrow (line style, ends, colour) that frames keep
+// and store; drawn by the view's arrow drawing.
+#pragma once
+#include "afx.h"
+
+// Still missing: the view's arrow drawing and, when reading, turning an old
+// palette index 1 to 14 in the colour word into its colour; the colour is
+// read as stored for now.
+struct tagArrowStyle
+{
+    LONG lineStyle = 0;          // index into the line-style table
+    LONG startHead = 0;
+    LONG endHead = 1;
+    LONG headSize = 1;
+    LONG middleOfSide = 0;       // the arrow leaves the frame from the middle of a side
+    LONG colour = 0;
+
+    static const int kStoredSize = 24;
+    void Save(CArchive& ar) const { ar << lineStyle << startHead << endHead << headSize << middleOfSide << colour; }
+    void Load(CArchive& ar) { ar >> lineStyle >> startHead >> endHead >> headSize >> middleOfSide >> colour; }
+};
