@@ -1,27 +1,54 @@
-// The document: owner of the text flows and the page information. Model,
-// layout and editing reach the flows and the page set-up through it.
+// The document: owner of the text flows, the style tables and the page
+// information. Model, layout and editing reach them through it.
 #pragma once
 #include "afx.h"
 #include "GArray.h"
 #include "GPageInfo.h"
+#include "GStyleTbl.h"
 
 class GDoc;
 
+// Not 0 while the document reader reads a document of the older native
+// layout; the style tables then read the older records.
+extern int bReadOldVersion;
+
 // Still missing: the framework document base (CZTDoc) and everything of
-// the document but the flow list, the page set-ups and the counters below
-// (style tables, frames, undo stack, view notification, file reading and
-// writing); the seven standard flows are not made yet.
+// the document but the flow list, the page set-ups, the style tables and
+// the counters below (frames, undo stack, view notification, file reading
+// and writing); the seven standard flows are not made yet.
 class CWDocument
 {
 public:
+    // The flow of every frame text after the body, headers and footers.
+    static constexpr long kFirstContentFlow = 7;
+
     GArray<GPageInfo> m_pageInfos;   // element 0 is the page set-up in force
     GArrayI<GDoc*> m_flows;          // 0 body, 1-6 headers and footers, 7 on frame texts
+    // Format runs and paragraphs name entries of these by index.
+    GStyleTbl<GFontStyle> m_fontStyles;
+    GStyleTbl<GParaStyle> m_paraStyles;
+    GStyleTbl<GMasterStyle> m_masterStyles;
+    GStyleTbl<GListStyle> m_listStyles;
     LONG m_nViewNotify;              // depth of open change brackets
     LONG m_nReRows;                  // depth of suspended re-breaking
     BOOL m_bUndoEnabled;
 
+    // The page set-up comes from the default printer and the margin
+    // settings; the style tables get the default styles.
     explicit CWDocument(int = 1);
     virtual ~CWDocument();
+
+    // Empties the document: the frame text flows go, and the style tables
+    // hold the default styles again.
+    void ClearAllDocument();
+
+    // The default styles of a new document, appended to the table of their
+    // kind; called on empty tables, in this order, as masters name font
+    // and paragraph styles by index.
+    void CreateDefaultFontStyles();
+    void CreateDefaultParaStyles();
+    void CreateDefaultListStyles();
+    void CreateDefaultMasterStyles();
 
     // The page information in force. An index, not a pointer, is kept:
     // records move whenever the array grows.
@@ -33,6 +60,8 @@ public:
     BOOL IsModified() const { return m_bModified; }
 
 private:
+    void CreateDefaultStyles();
+
     LONG m_nCurPageInfo;
     BOOL m_bModified;
 };

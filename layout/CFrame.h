@@ -172,8 +172,6 @@ public:
     // The list the frame lives in: anchor's frame list, else the document's
     // page frame list (null while the document keeps none).
     GArrayI<CFrame*>* GetList() const;
-    // Place of a frame in GetList(), -1 when it is not there.
-    long IndexInList(const CFrame* frame) const;
 
     static CFrame* FromAnchor(LONG_PTR value) { return (CFrame*)value; }
 

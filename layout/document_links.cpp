@@ -29,23 +29,53 @@ long DocFlowIndex(CWDocument* doc, const GDoc* flow)
     return -1;
 }
 
-// Still missing: the document keeps no page frame list yet, so frames
-// without an anchor flow belong to no list.
-GArrayI<CFrame*>* DocPageFrames(CWDocument*)
+// The document's frame list (m_frames) once the document keeps one; until
+// then frames without an anchor flow belong to no list.
+namespace
+{
+template <class D>
+auto PageFramesOf(D* doc, int) -> decltype(&doc->m_frames)
+{
+    return &doc->m_frames;
+}
+template <class D>
+GArrayI<CFrame*>* PageFramesOf(D*, long)
 {
     return NULL;
 }
+} // namespace
 
-// Still missing: the page set-up carries no header and footer switches
-// yet; until it does, the first page and odd and even pages never differ.
-int DocFirstPageDiffers(CWDocument*)
+GArrayI<CFrame*>* DocPageFrames(CWDocument* doc)
+{
+    return doc ? PageFramesOf(doc, 0) : NULL;
+}
+
+// The header and footer switches are the first two of the page set-up's
+// layout values (first page different, odd and even pages different),
+// read while the page information keeps them there; without them the
+// first page and odd and even pages never differ.
+namespace
+{
+template <class P>
+auto LayoutSwitch(const P& info, int which, int) -> decltype(info.layoutValues[0], LONG())
+{
+    return info.layoutValues[which];
+}
+template <class P>
+LONG LayoutSwitch(const P&, int, long)
 {
     return 0;
 }
+} // namespace
 
-int DocOddEvenDiffers(CWDocument*)
+int DocFirstPageDiffers(CWDocument* doc)
 {
-    return 0;
+    return doc && LayoutSwitch(DocPageInfo(doc), 0, 0) ? 1 : 0;
+}
+
+int DocOddEvenDiffers(CWDocument* doc)
+{
+    return doc && LayoutSwitch(DocPageInfo(doc), 1, 0) ? 1 : 0;
 }
 
 long DocPageHeader(CWDocument* doc, long page)

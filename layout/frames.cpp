@@ -220,26 +220,16 @@ GArrayI<CFrame*>* CFrame::GetList() const
     return anchor ? &anchor->m_frames : PageFrames();
 }
 
-long CFrame::IndexInList(const CFrame* frame) const
-{
-    GArrayI<CFrame*>* list = GetList();
-    if (!list || !frame)
-        return -1;
-    for (long i = 0; i < list->GetCount(); ++i)
-        if ((*list)[i] == frame)
-            return i;
-    return -1;
-}
-
 void CFrame::Destroy()
 {
     if (alive != 1)
         return;
     DestroyTracker();
     // Still missing: handing the frame's page area to the flow's pending
-    // repaint box (the flow keeps none yet).
+    // repaint box (the flow keeps none yet), moving the current view's
+    // editing to the anchor flow and lowering the page set-up's edited-flow
+    // index when the frame's text flow goes (neither exists yet).
 
-    bool removedFlow = false;
     if (content)
     {
         CFrame* first = content->m_pFirstFrame;
@@ -284,12 +274,10 @@ void CFrame::Destroy()
                             flow->m_redraw.m_nIndex = (LONG)i;
                         }
                     }
-                    removedFlow = true;
                 }
             }
         }
     }
-    (void)removedFlow;
     if (columnCount <= 0 && !next)
         delete columnData;
     columnData = NULL;

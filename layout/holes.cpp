@@ -151,8 +151,6 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
         long runEnd = NextDifferentChar(p);
         if (runEnd <= p || runEnd > end)
             runEnd = end;
-        if (p == _justPosAfter && _justSpaces > 0)
-            dc->SetTextJustification(_justBreak, _justSpaces);
         if (text[p] == kTab)
         {
             long t = GetCharTab(p);
@@ -174,7 +172,7 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
             for (long q = p; q < runEnd; ++q)
             {
                 long extent = dc->GetTextExtent((LPCSTR)(text + p), (int)(q - p + 1)).cx;
-                widths[q - start] = (LONG)(extent - before);
+                widths[q - start] = (LONG)(extent - before + JustifiedBlankExtra(*this, q));
                 before = extent;
             }
             if (old)

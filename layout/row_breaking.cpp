@@ -266,6 +266,11 @@ long GDoc::CalcRow(CDC* dc, long row)
             maxAscent = max(maxAscent, (long)a);
         }
         pos = lo;
+        // As at the end of a row, one blank where the text breaks stays
+        // with the text before it, so the text after a frame does not
+        // start with a blank.
+        if (s + 1 < spaces.size() && pos > first && pos < end && text[pos] == ' ')
+            ++pos;
     }
 
     long next = pos < end ? pos : limit;

@@ -5,8 +5,7 @@
 #include "GDoc.h"
 #include "GFontStyle.h"
 #include "GParaStyle.h"
-#include "CFrame.h"
-#include <commdlg.h>
+#include "afxdlgs.h"
 #include <stdlib.h>
 #include <algorithm>
 
@@ -22,28 +21,18 @@ long CalcSizeToMove = 0;
 // defaults give them; false without a default printer.
 static bool DefaultPrinterNames(CString& driver, CString& device)
 {
-    PRINTDLGA pd;
-    memset(&pd, 0, sizeof(pd));
-    pd.lStructSize = sizeof(pd);
-    pd.Flags = PD_RETURNDEFAULT;
-    if (!PrintDlgA(&pd))
+    CPrintDialog dialog(FALSE);
+    if (!dialog.GetDefaults())
         return false;
-    bool found = false;
-    if (pd.hDevNames)
-    {
-        const DEVNAMES* names = (const DEVNAMES*)GlobalLock(pd.hDevNames);
-        if (names)
-        {
-            driver = (const char*)names + names->wDriverOffset;
-            device = (const char*)names + names->wDeviceOffset;
-            found = !device.IsEmpty();
-            GlobalUnlock(pd.hDevNames);
-        }
-        GlobalFree(pd.hDevNames);
-    }
-    if (pd.hDevMode)
-        GlobalFree(pd.hDevMode);
-    return found;
+    driver = dialog.GetDriverName();
+    device = dialog.GetDeviceName();
+    // The defaults' handles are the caller's.
+    if (dialog.m_pd.hDevMode)
+        GlobalFree(dialog.m_pd.hDevMode);
+    if (dialog.m_pd.hDevNames)
+        GlobalFree(dialog.m_pd.hDevNames);
+    dialog.m_pd.hDevMode = dialog.m_pd.hDevNames = NULL;
+    return !device.IsEmpty();
 }
 
 CDC* GetCalcDC()
@@ -181,8 +170,6 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
         if (split > p && split < runEnd)
             runEnd = split;
 
-        if (p == _justPosAfter && _justSpaces > 0)
-            dc->SetTextJustification(_justBreak, _justSpaces);
 
         const GFontStyle& style = MeasureStyle(*this, p);
         int runAscent = RunAscent(style);
@@ -209,6 +196,9 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
             width += dc->GetTextExtent((LPCSTR)(text + p), (int)(runEnd - p)).cx;
             if (old)
                 dc->SelectObject(old);
+            if (_justPosAfter >= 0 && runEnd > _justPosAfter)
+                for (long q = max(p, _justPosAfter); q < runEnd; ++q)
+                    width += JustifiedBlankExtra(*this, q);
         }
 
         int descent = abs(style.GetDescent());
@@ -228,6 +218,20 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
     }
     ascent = maxAscent;
     return CSize(width, height);
+}
+
+long JustifiedBlankExtra(const GDoc& flow, long pos)
+{
+    if (_justPosAfter < 0 || _justSpaces <= 0 || _justBreak <= 0 || pos < _justPosAfter
+        || flow.m_chars[pos] != ' ')
+        return 0;
+    long ordinal = 0;
+    for (long q = _justPosAfter; q < pos; ++q)
+        if (flow.m_chars[q] == ' ')
+            ++ordinal;
+    if (ordinal >= _justSpaces)
+        return 0;
+    return _justBreak / _justSpaces + (ordinal < _justBreak % _justSpaces ? 1 : 0);
 }
 
 long GDoc::GetLastTabIndex(long from, long to)

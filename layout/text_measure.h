@@ -4,6 +4,7 @@
 #pragma once
 #include "afxwin.h"
 
+class GDoc;
 class GFontStyle;
 class GParaStyle;
 
@@ -18,6 +19,13 @@ CDC* GetCalcDC();
 extern long _justPosAfter;
 extern int _justBreak;
 extern int _justSpaces;
+// The width the pending justification adds to the blank at pos: the
+// break extra spread over the blanks from _justPosAfter on, the first
+// ones taking one unit more while a remainder is left, as GDI spreads it.
+// Measuring adds it itself: not every GDI applies the context's
+// justification to text extents, and drawing places blanks the same way.
+long JustifiedBlankExtra(const GDoc& flow, long pos);
+
 // Alignment offset of the row text that CalcTextSizeForView measured last
 // (0 for left-aligned and justified rows).
 extern long CalcSizeToMove;

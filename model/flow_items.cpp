@@ -7,6 +7,7 @@
 #include "GListField.h"
 #include "CWDocument.h"
 #include "CFrame.h"
+#include "document_links.h"
 
 // Set while a paragraph end typed with Enter is inserted: the new
 // paragraph then continues the list of the one before it.
@@ -149,10 +150,15 @@ void GDoc::InsCharItem(long pos, long n, char)
                 m_fields[i]->Update();
 }
 
+// The closing 13, 12, 0 always stay: a range is cut before them.
 void GDoc::DelCharItem(long from, long to)
 {
+    if (to > m_chars.count - 3)
+        to = m_chars.count - 3;
+    if (from < 0)
+        from = 0;
     long n = to - from;
-    if (n <= 0 || from < 0 || to > m_chars.count - 1)
+    if (n <= 0)
         return;
 
     long listField = -1;
@@ -290,12 +296,33 @@ void GDoc::DelFieldItem(long index)
             ((GList*)next)->m_bContinues = 0;
     }
 
-    // A footnote's flow leaves the document's flow list alive: whoever
-    // removes the mark keeps it (for undo). Handing the note frame's
-    // anchor to the earlier note and removing the note frame come with
-    // the frames.
+    // The nearest earlier note on the same page stacks where this note's
+    // frame stood; the note frame goes with the document's frame list.
+    // The note flow leaves the document's flow list alive: whoever removes
+    // the mark keeps it (for undo).
     const bool wasFootNote = IsFootNote(field);
     GDoc* note = wasFootNote ? ((GFootNote*)field)->m_pNote : NULL;
+    if (note && note->m_pFirstFrame)
+    {
+        CFrame* noteFrame = note->m_pFirstFrame;
+        long pageFirst = GetPageChar(GetCharPage(field->m_nPos));
+        for (long k = index - 1; k >= 0 && m_fields[k]->m_nPos >= pageFirst; --k)
+        {
+            GDoc* earlier = IsFootNote(m_fields[k]) ? ((GFootNote*)m_fields[k])->m_pNote : NULL;
+            if (earlier && earlier->m_pFirstFrame)
+            {
+                earlier->m_pFirstFrame->vAnchor = noteFrame->vAnchor;
+                break;
+            }
+        }
+        if (GArrayI<CFrame*>* frames = DocPageFrames(m_pOwner))
+            for (LONG i = 0; i < frames->count; ++i)
+                if ((*frames)[i] == noteFrame)
+                {
+                    frames->Destroy(i, 1);
+                    break;
+                }
+    }
     if (note && m_pOwner)
     {
         GArrayI<GDoc*>& flows = m_pOwner->m_flows;

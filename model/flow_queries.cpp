@@ -23,6 +23,16 @@ auto MasterTableOf(D* doc, int) -> decltype(&doc->m_masterStyles) { return &doc-
 template <class D>
 GStyleTbl<GMasterStyle>* MasterTableOf(D*, long) { return NULL; }
 
+// The page information may carry a character style for an empty
+// selection; a record without one never has it armed.
+template <class P>
+auto PageFontStyleOf(P* page, int) -> decltype(page->useFontStyle, &page->fontStyle)
+{
+    return page && page->useFontStyle ? &page->fontStyle : NULL;
+}
+template <class P>
+GFontStyle* PageFontStyleOf(P*, long) { return NULL; }
+
 // Index of the record whose start is the last one at or below key; the
 // closing record for a key at or past its start, record 0 for a key below
 // every start.
@@ -293,6 +303,18 @@ static Mint CombineRefs(long first, long last, Style& out, MintOf mintOf, PartOf
 
 Mint GDoc::CombineSameFStyles(long from, long to, GFontStyle& out) const
 {
+    // An empty selection reports the page's armed style, as the table
+    // entry equal to it when there is one.
+    if (from == to && m_pOwner)
+        if (const GFontStyle* armed = PageFontStyleOf(m_pOwner->GetCurPageInfo(), 0))
+        {
+            out = *armed;
+            GStyleTbl<GFontStyle>* fonts = FontTableOf(m_pOwner, 0);
+            for (LONG i = 0; fonts && i < fonts->count; ++i)
+                if ((*fonts)[i].style == *armed)
+                    return Mint((short)i, 0);
+            return Mint();
+        }
     if (from == to && to > 0 && m_chars[to - 1] != kParagraphEnd && m_chars[to - 1] != kBreak)
         from = to - 1;
     long f1 = GetCharFormat(from);

@@ -2,6 +2,7 @@
 // entry holds one, and the style dialogs describe it.
 #pragma once
 #include "afx.h"
+#include "resource.h"
 
 struct GKey
 {
@@ -32,5 +33,5 @@ constexpr int kGKeyStoredSize = 4;
 constexpr int kOldGKeyStoredSize = 3;
 
 // String-table texts of the description.
-constexpr int kIdsShortcut = 46095;          // "Shortcut: "
-constexpr int kIdsUndefinedShortcut = 46118; // "(undefined)"
+constexpr int kIdsShortcut = IDS_DESC_SHORTCUT;
+constexpr int kIdsUndefinedShortcut = IDS_DESC_UNDEFINED;

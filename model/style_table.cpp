@@ -4,7 +4,6 @@
 #include "old_version.h"
 #include "GStyleTbl.h"
 
-int bReadOldVersion = 0;
 
 // The four tables of a document.
 template class GStyleTbl<GFontStyle>;

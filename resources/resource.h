@@ -34,3 +34,82 @@
 #define IDS_NUM_THOUSANDTH      57745
 #define IDS_NUM_HUNDRED         57746
 #define IDS_NUM_HUNDREDTH       57747
+
+// Names of the default styles of a new document, in table order: character
+// styles, paragraph styles (the last name serves four entries), list
+// styles and master styles.
+#define IDS_FSTYLE_NORMAL        46037
+#define IDS_FSTYLE_HEADING1      46038
+#define IDS_FSTYLE_HEADING2      46039
+#define IDS_FSTYLE_HEADING3      46040
+#define IDS_FSTYLE_DOS           46041
+#define IDS_PSTYLE_PARAGRAPH     46075
+#define IDS_PSTYLE_TITLE         46076
+#define IDS_PSTYLE_INDENT        46077
+#define IDS_PSTYLE_STRETCH       46078
+#define IDS_PSTYLE_RIGHT         46079
+#define IDS_LSTYLE_BULLET        46048
+#define IDS_LSTYLE_BIGBULLET     46049
+#define IDS_LSTYLE_DIAMOND       46050
+#define IDS_LSTYLE_DIAMOND1      46051
+#define IDS_LSTYLE_ARROW         46052
+#define IDS_LSTYLE_ASTERISK      46053
+#define IDS_LSTYLE_NUMBER        46054
+#define IDS_LSTYLE_ROMAN         46055
+#define IDS_LSTYLE_CAPLETTER     46056
+#define IDS_LSTYLE_NUMSHORT      46057
+#define IDS_LSTYLE_CAPSHORT      46058
+#define IDS_LSTYLE_LETTER        46059
+#define IDS_MSTYLE_NORMAL        46060
+#define IDS_MSTYLE_HEADING1      46061
+#define IDS_MSTYLE_HEADING2      46120
+#define IDS_MSTYLE_HEADING3      46121
+#define IDS_MSTYLE_DEFAULTFONT   46212
+#define IDS_MSTYLE_HANGING       46122
+#define IDS_MSTYLE_NORMALINDENT  46123
+#define IDS_MSTYLE_NORMALBODY    46124
+
+// Pieces of the style descriptions the style dialogs show.
+#define IDS_DESC_SHORTCUT        46095
+#define IDS_DESC_UNDEFINED       46118
+#define IDS_DESC_FONT            46103
+#define IDS_DESC_PARAGRAPH       46110
+#define IDS_DESC_NAME            46108
+#define IDS_DESC_COLOR           46102
+#define IDS_DESC_TYPE            46114
+#define IDS_DESC_BULLET          46100
+#define IDS_DESC_NUMBERING       46109
+#define IDS_DESC_BOLD            46099
+#define IDS_DESC_ITALIC          46105
+#define IDS_DESC_UNDERLINE       46115
+#define IDS_DESC_STRIKEOUT       46113
+#define IDS_DESC_SMALLCAPS       46112
+#define IDS_DESC_SUPERSCRIPT     46117
+#define IDS_DESC_SUBSCRIPT       46116
+#define IDS_DESC_LEFT            46107
+#define IDS_DESC_CENTER          46101
+#define IDS_DESC_RIGHT           46111
+#define IDS_DESC_JUSTIFY         46106
+#define IDS_DESC_FIRSTLINE       46104
+#define IDS_DESC_BEFORE          46098
+#define IDS_DESC_AFTER           46097
+
+// Colour names of the style descriptions (alphabetical; RGB introduces a
+// colour without a name).
+#define IDS_DESC_BLACK           46003
+#define IDS_DESC_BLUE            46004
+#define IDS_DESC_CYAN            46005
+#define IDS_DESC_DARKBLUE        46006
+#define IDS_DESC_DARKCYAN        46007
+#define IDS_DESC_DARKGRAY        46008
+#define IDS_DESC_DARKGREEN       46009
+#define IDS_DESC_DARKMAGENTA     46010
+#define IDS_DESC_DARKRED         46011
+#define IDS_DESC_DARKYELLOW      46012
+#define IDS_DESC_GRAY            46013
+#define IDS_DESC_GREEN           46014
+#define IDS_DESC_MAGENTA         46015
+#define IDS_DESC_RED             46016
+#define IDS_DESC_RGB             46017
+#define IDS_DESC_WHITE           46018
+#define IDS_DESC_YELLOW          46019

@@ -193,8 +193,12 @@ TEST_F(RowBreakTest, RowPlaceInParagraphAndMargins)
     EXPECT_EQ(flow.GetRowLeftMargin(1), 50);
     EXPECT_EQ(flow.GetRowWidth(0), 600 - 70 - 150);
     EXPECT_EQ(flow.GetRowWidth(1), 600 - 70 - 50);
-    EXPECT_GE(flow.MaxFreeSpace(1), 0);
-    EXPECT_LE(flow.MaxFreeSpace(1), flow.GetRowWidth(1));
+    int a = 0;
+    for (long r : {0L, 1L, last})
+    {
+        const long to = r == last ? flow.m_chars.GetCount() - 1 : starts[r + 1];
+        EXPECT_EQ(flow.MaxFreeSpace(r), flow.GetRowWidth(r) - flow.CalcTextSizeSimple(starts[r], to, 0, a).cx);
+    }
 }
 
 } // namespace

@@ -198,6 +198,7 @@ TEST(CmdUI, MenuItemsTakeEnableCheckRadioAndText)
 // Windows
 
 const UINT kPrivateMessage = WM_APP + 7;
+const UINT kThrowMessage = WM_APP + 8;
 const UINT kButtonId = 300;
 const UINT kEditId = 301;
 const UINT kCmdDisabled = 310;
@@ -222,6 +223,11 @@ public:
     void OnDestroy() { log.push_back("destroy"); CWnd::OnDestroy(); }
     LRESULT OnPrivate(WPARAM wParam, LPARAM lParam) { return (LRESULT)(wParam + lParam); }
     LRESULT OnRegistered(WPARAM wParam, LPARAM) { return (LRESULT)(wParam * 2); }
+    LRESULT OnThrow(WPARAM, LPARAM)
+    {
+        log.push_back("throwing");
+        AfxThrowUserException();
+    }
     void OnButtonClicked() { log.push_back("clicked"); }
     void OnEditChange() { log.push_back("editchange"); }
     void OnDisabled() { log.push_back("disabled-ran"); }
@@ -250,6 +256,7 @@ BEGIN_MESSAGE_MAP(TestWnd, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_KEYDOWN()
     ON_MESSAGE(kPrivateMessage, OnPrivate)
+    ON_MESSAGE(kThrowMessage, OnThrow)
     ON_REGISTERED_MESSAGE(g_registeredMessage, OnRegistered)
     ON_BN_CLICKED(kButtonId, OnButtonClicked)
     ON_EN_CHANGE(kEditId, OnEditChange)
@@ -333,6 +340,14 @@ TEST_F(WindowTest, WindowMessagesReachTheirHandlersWithDecodedArguments)
     EXPECT_EQ(wnd.log, (std::vector<std::string>{ size, "lbutton:12,34:1", "key:65x3" }));
 }
 
+TEST_F(WindowTest, AnExceptionFromAHandlerStopsAtTheWindowProcedure)
+{
+    wnd.log.clear();
+    EXPECT_EQ(wnd.SendMessage(kThrowMessage), 0);
+    EXPECT_EQ(wnd.SendMessage(kPrivateMessage, 1, 2), 3);   // still serving messages
+    EXPECT_EQ(wnd.log, (std::vector<std::string>{ "throwing" }));
+}
+
 TEST_F(WindowTest, DestroyRunsOnDestroyThenPostNcDestroyAndUnbinds)
 {
     HWND hWnd = wnd.m_hWnd;
@@ -389,12 +404,27 @@ TEST_F(WindowTest, MenuCommandDisabledByItsUpdateHandlerIsDropped)
     EXPECT_EQ(wnd.log, (std::vector<std::string>{ "enabled-ran" }));
 }
 
+// Notes when it was bound to its window, as controls set themselves up.
+class PreparedWnd : public CWnd
+{
+public:
+    HWND boundTo = nullptr;
+    void PreSubclassWindow() override { boundTo = m_hWnd; }
+};
+
 TEST_F(WindowTest, SubclassedControlKeepsItsOwnBehaviourThroughDefault)
 {
     HWND check = ::CreateWindowExA(0, "BUTTON", "c", WS_CHILD | BS_CHECKBOX, 0, 0, 40, 20, wnd.m_hWnd,
                                    (HMENU)(UINT_PTR)kButtonId, nullptr, nullptr);
-    CWnd control;
+    PreparedWnd control;
     ASSERT_TRUE(control.SubclassDlgItem(kButtonId, &wnd));
+    EXPECT_EQ(control.boundTo, check);
+    wnd.CheckDlgButton(kButtonId, BST_CHECKED);
+    EXPECT_EQ(wnd.IsDlgButtonChecked(kButtonId), (UINT)BST_CHECKED);
+    wnd.SetDlgItemText(kButtonId, "via parent");
+    CString viaParent;
+    EXPECT_EQ(wnd.GetDlgItemText(kButtonId, viaParent), 10);
+    EXPECT_STREQ(viaParent, "via parent");
     EXPECT_EQ(control.m_hWnd, check);
     EXPECT_EQ(wnd.GetDlgItem(kButtonId), &control);
     control.SendMessage(BM_SETCHECK, BST_CHECKED);
@@ -442,6 +472,18 @@ TEST_F(WindowTest, ChildWindowFamilyAndDescendantSearch)
     EXPECT_EQ(child->GetTopLevelParent(), &wnd);
     wnd.DestroyWindow();                                     // takes the child along
     EXPECT_EQ(childGone, 1);
+}
+
+TEST_F(WindowTest, CreatingAControlOfASystemClassSubclassesIt)
+{
+    PreparedWnd button;
+    ASSERT_TRUE(button.CreateEx(0, "BUTTON", "x", WS_CHILD | BS_CHECKBOX, CRect(0, 0, 40, 20), &wnd, 12));
+    EXPECT_EQ(button.boundTo, button.m_hWnd);
+    EXPECT_NE(button.m_pfnSuper, nullptr);   // the button's own procedure does the rest
+    button.SendMessage(BM_SETCHECK, BST_CHECKED);
+    EXPECT_EQ(button.SendMessage(BM_GETCHECK), BST_CHECKED);
+    button.DestroyWindow();
+    EXPECT_EQ(button.m_hWnd, nullptr);
 }
 
 TEST(WindowClass, RegisterWndClassAnswersOneNamePerAttributeSet)

@@ -1,9 +1,10 @@
 // The class-library layer end to end: an MDI application whose scripted
 // steps run from a timer inside its own message loop. It checks command
-// routing, idle updates of menus and status panes, untitled numbering, the
-// painting of a scroll view, profile settings in the registry, the recent
-// file list, and that closing the last frame ends the loop with the exit
-// code while every document, view and frame is destroyed exactly once.
+// routing (menu commands and accelerators), idle updates of menus and
+// status panes, untitled numbering, the painting of a scroll view, profile
+// settings in the registry, the recent-file list, and that closing the last
+// frame ends the loop with the exit code while every document, view and
+// frame is destroyed exactly once.
 #include "zt_gtest.h"
 #include "afxwin.h"
 #include "resource.h"
@@ -380,12 +381,16 @@ void CMainFrame::OnTimer(UINT)
                                          ID_TEST_VIEWDOC, ID_TEST_DOCCHILD, ID_TEST_CHILDMAIN, ID_TEST_MAINAPP };
         for (UINT id : commands)
             PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        // Keys through the accelerators: the child template's, then the frame's.
+        CView* activeView = active->GetActiveView();
+        activeView->PostMessage(WM_KEYDOWN, VK_F5, 1);
+        activeView->PostMessage(WM_KEYDOWN, VK_F6, 1);
         break;
     }
     case 2:
     {
         EXPECT_EQ(g_log, (std::vector<std::string>{ "view", "doc", "app", "view:viewdoc", "doc:docchild",
-                                                     "child:childmain", "main:mainapp" }));
+                                                     "child:childmain", "main:mainapp", "view", "app" }));
         // The idle pass set the menu of the active document and the panes.
         HMENU menu = ::GetMenu(m_hWnd);
         ASSERT_NE(menu, nullptr);

@@ -430,6 +430,15 @@ TEST_F(FlowItemTest, DeletingCharactersRemovesAndPullsBackEveryRun)
     }
 }
 
+TEST_F(FlowItemTest, DeletingNeverTakesTheClosingCharacters)
+{
+    f.DelCharItem(9, 14);
+    EXPECT_EQ(Text(f), "ab cd\tef\r");
+    EXPECT_EQ(f.m_chars.count, 12);
+    EXPECT_EQ(Formats(f), (Table{{0, 1, 0}, {3, 2, 0}, {6, 3, 0}, {9, 4, 0}, {11, -1, 0}}));
+    EXPECT_EQ(Rows(f), (Table{{0, -1}, {3, -1}, {9, -1, 10}, {11, -1}}));
+}
+
 TEST_F(FlowItemTest, DeletingFromAParagraphStartKeepsTheStyleWhereItEnds)
 {
     // Three paragraphs "ab", "cd", "ef" with styles 1, 2, 3.
@@ -737,8 +746,9 @@ TEST_F(FlowFieldTest, MovedFootnotesAreNumberedAgain)
 TEST_F(FlowFieldTest, RemovingAFootnoteRenumbersTheLaterOnesAndReleasesItsFlow)
 {
     // The document's flows: seven standard ones, the note flow, one more.
-    for (long i = 0; i < 7; ++i)
-        doc.m_flows.Add(new GDoc(&doc, i));
+    while (doc.m_flows.count < kFirstContentFlow)
+        doc.m_flows.Add(new GDoc(&doc, doc.m_flows.count));
+    doc.m_flows.Destroy(kFirstContentFlow, doc.m_flows.count - kFirstContentFlow);
     GDoc* noteFlow = new GDoc(&doc, 7);
     doc.m_flows.Add(noteFlow);
     GDoc* frameFlow = new GDoc(&doc, 8);
@@ -765,6 +775,27 @@ TEST_F(FlowFieldTest, RemovingAFootnoteRenumbersTheLaterOnesAndReleasesItsFlow)
     EXPECT_EQ(frameFlow->m_redraw.m_nIndex, 7);
     EXPECT_EQ(noteFlow->m_bDeletable, 1);
     delete noteFlow;
+}
+
+TEST_F(FlowFieldTest, AnEarlierNoteOnThePageStacksWhereTheRemovedNoteStood)
+{
+    // Notes at 1 and 4 share the page; each note flow's frame stacks on
+    // the frame named by its vertical anchor.
+    GDoc firstNote(&doc, 7), secondNote(&doc, 8);
+    CFrame firstFrame, secondFrame;
+    firstFrame.vAnchor = 111;
+    secondFrame.vAnchor = 222;
+    firstNote.m_pFirstFrame = &firstFrame;
+    secondNote.m_pFirstFrame = &secondFrame;
+    GFootNote* first = Place(new GFootNote(&f, 1, kMarkArabic));
+    first->m_pNote = &firstNote;
+    GFootNote* second = Place(new GFootNote(&f, 4, kMarkArabic));
+    second->m_pNote = &secondNote;
+
+    f.DelFieldItem(1);
+    EXPECT_EQ(firstFrame.vAnchor, 222);
+    firstNote.m_pFirstFrame = NULL;
+    secondNote.m_pFirstFrame = NULL;
 }
 
 TEST_F(FlowFieldTest, RemovingAFieldRenumbersTheCaptionsAfterIt)

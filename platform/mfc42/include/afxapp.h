@@ -12,6 +12,7 @@ class CDocument;
 class CRecentFileList;
 class CCommandLineInfo;
 class CCmdUI;
+class CException;
 
 class CWinThread : public CCmdTarget
 {
@@ -36,6 +37,10 @@ public:
     // frees the temporary wrappers made by FromHandle.
     virtual BOOL OnIdle(LONG lCount);
     CWnd* GetMainWnd() { return m_pMainWnd; }
+    // A CException that left a message handler: reported (user exceptions
+    // were reported already) and freed. Answers the message's result.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
+    static LRESULT DefaultWndProcException(CException* e, const MSG* pMsg);
 };
 
 class CWinApp : public CWinThread

@@ -1,6 +1,8 @@
 // Windows-side classes of the class library: device contexts and GDI
 // objects, command targets and message maps, windows and menus, frames and
-// control bars, documents, views and templates, and the application object.
+// control bars, documents, views and templates, the application object,
+// dialogs with their data exchange, controls, property sheets and the
+// common dialogs.
 #pragma once
 #include "afx.h"
 #include "afxres.h"
@@ -11,3 +13,6 @@
 #include "afxframe.h"
 #include "afxdoc.h"
 #include "afxapp.h"
+#include "afxdialog.h"
+#include "afxctrls.h"
+#include "afxsheet.h"

@@ -269,6 +269,17 @@ public:
                         LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
     enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
 
+    // Dialog data exchange (afxdialog.h): FALSE when a value was refused.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(class CDataExchange* pDX);
+    // Modal loops of dialogs and sheets: messages are pumped until
+    // EndModalLoop (or WM_QUIT, which answers -1 and is posted again).
+    int RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal();
+    virtual void EndModalLoop(int nResult);
+    BOOL m_bContinueModal = FALSE;
+    int m_nModalResult = -1;
+
     // Handlers with the class library's signatures; each runs the default
     // processing, so an override can call the base class's version.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -100,6 +100,26 @@ BOOL CWinThread::PumpMessage()
     return TRUE;
 }
 
+LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    return DefaultWndProcException(e, pMsg);
+}
+
+LRESULT CWinThread::DefaultWndProcException(CException* e, const MSG* pMsg)
+{
+    if (e && !e->IsKindOf(RUNTIME_CLASS(CUserException)))
+        e->ReportError(MB_ICONEXCLAMATION);
+    if (e)
+        e->Delete();
+    // A window that failed to create is not made; a failed paint must not
+    // come back for ever.
+    if (pMsg->message == WM_CREATE)
+        return -1;
+    if (pMsg->message == WM_PAINT)
+        ::ValidateRect(pMsg->hwnd, nullptr);
+    return 0;
+}
+
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 {
     // Paints, the caret's system timer and a mouse that did not move change

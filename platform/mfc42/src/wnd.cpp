@@ -165,7 +165,24 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     t_lastSentMsg.message = nMsg;
     t_lastSentMsg.wParam = wParam;
     t_lastSentMsg.lParam = lParam;
-    LRESULT result = pWnd->WindowProc(nMsg, wParam, lParam);
+    LRESULT result = 0;
+    // An exception must not unwind through the system's window code: it is
+    // handled here, as a failed message.
+    try
+    {
+        result = pWnd->WindowProc(nMsg, wParam, lParam);
+    }
+    catch (CException* e)
+    {
+        CWinThread* thread = AfxGetThread();
+        result = thread ? thread->ProcessWndProcException(e, &t_lastSentMsg)
+                        : CWinThread::DefaultWndProcException(e, &t_lastSentMsg);
+    }
+    catch (...)
+    {
+        TRACE("mfc42: an exception that is not a CException left the handler of message 0x%04x\n", nMsg);
+        result = CWinThread::DefaultWndProcException(nullptr, &t_lastSentMsg);
+    }
     if (nMsg == WM_NCDESTROY)
     {
         // A WM_NCDESTROY handler that skipped the base class's leaves the

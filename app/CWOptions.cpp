@@ -1,0 +1,32 @@
+// The built-in values of the settings record and the measurement texts.
+#include "afxwin.h"
+#include "CWOptions.h"
+#include "utilities.h"
+#include <cstdio>
+
+CWOptions Options;
+
+namespace {
+const LONG kOneInch = 254;   // 0.1 mm
+const LONG kDefaultFontSize = 42;   // about 12 pt
+}
+
+CWOptions::CWOptions() : m_bMetric(TRUE), m_MarginBottom(kOneInch), m_MarginLeft(kOneInch),
+    m_MarginRight(kOneInch), m_MarginTop(kOneInch)
+{
+    memset(&m_DefaultFormat, 0, sizeof(m_DefaultFormat));
+    m_DefaultFormat.size = kDefaultFontSize;
+    m_DefaultFormat.colour = RGB(0, 0, 0);
+    m_DefaultFormat.attributes = 0;
+    strcpy(m_DefaultFormat.face, "Times New Roman");
+}
+
+void CWOptions::SetMeasure(char* text, long value, unsigned char decimals, int withUnit) const
+{
+    double shown = m_bMetric ? value / 100.0 : value / 100.0 / 2.54;
+    // Plain C formatting: wsprintf knows no floating point.
+    sprintf(text, "%.*f", (int)decimals, shown);
+    DelZeros(text);
+    if (withUnit)
+        strcat(text, m_bMetric ? " cm" : "\"");
+}

@@ -1,0 +1,3 @@
+// The tools library: every class it offers so far.
+#pragma once
+#include "xhelpdlg.h"
