@@ -1,12 +1,16 @@
 // Making, emptying and releasing a document (the parts that exist so far).
 #include "CWDocument.h"
 #include "GDoc.h"
+#include "GField.h"
+#include "GFootNote.h"
+#include "CFrame.h"
+#include "document_links.h"
 
 int bReadOldVersion = 0;
 
 CWDocument::CWDocument(int)
     : m_pageInfos(0, 32), m_flows(7, 32), m_nViewNotify(0), m_nReRows(0), m_bUndoEnabled(TRUE),
-      m_nCurPageInfo(0), m_bModified(FALSE)
+      m_frames(0, 32), m_bClipboard(FALSE), m_nCurPageInfo(0), m_bModified(FALSE)
 {
     GPageInfo page;
     page.DefaultInit();
@@ -14,8 +18,102 @@ CWDocument::CWDocument(int)
     CreateDefaultStyles();
 }
 
-// The flows go first (through GDoc::Destroy), then the page set-ups.
-CWDocument::~CWDocument() {}
+// Frames point into flows, so the page frames go first, then the flows
+// (each releases its own frames), then the page set-ups.
+CWDocument::~CWDocument()
+{
+    m_frames.Flush();
+    for (long i = 0; i < m_flows.GetCount(); ++i)
+        if (m_flows[i])
+            m_flows[i]->m_pFirstFrame = NULL;
+    m_flows.Flush();
+}
+
+void CWDocument::CreateFrames()
+{
+    while (m_flows.GetCount() < kFirstContentFlow)
+        m_flows.Add(new GDoc(this, m_flows.GetCount()));
+    GDoc* body = m_flows[kBodyFlow];
+    if (body->m_pFirstFrame)
+        return;
+    const GPageInfo* info = GetCurPageInfo();
+    GPageInfo fallback;
+    if (!info)
+        info = &fallback;
+    // Headers (flows 1-3) and footers (4-6): first page, odd, even. The
+    // body's later page frames stand below the header of their page. They
+    // keep height 0 until the document follows header and footer heights
+    // (CheckFramesHeight).
+    static const int kPartKinds[6] = {kVHeaderFirst, kVHeaderOdd, kVHeaderEven,
+                                      kVFooterFirst, kVFooterOdd, kVFooterEven};
+    for (long i = 1; i <= 6; ++i)
+    {
+        GDoc* part = m_flows[i];
+        if (part->m_pFirstFrame)
+            continue;
+        CFrame* frame = new CFrame(this, NULL, part, 0, 0, info->GetTextWidth(), 0, 0, 0, kHFromMargin,
+                                   kPartKinds[i - 1], kSizeFixedHeight, kSizeFixedWidth, 0, 0, 0);
+        m_frames.Add(frame);
+        part->m_pFirstFrame = frame;
+    }
+    CFrame* frame = new CFrame(this, NULL, body, 0, 0, info->GetTextWidth(), 0, 0, 0, kHFromMargin, kVPageMargin,
+                               kSizeAuto, kSizeFixedWidth, 0, 0, 0);
+    frame->maxHeight = info->GetTextHeight();
+    m_frames.Add(frame);
+    body->m_pFirstFrame = frame;
+    frame->MakeArea(0);
+}
+
+GDoc* CWDocument::GetPageHeader(long page)
+{
+    return DocFlow(this, DocPageHeader(this, page));
+}
+
+// Footers follow the headers in the flow list: 4 first page, 5 all or
+// even pages, 6 odd pages.
+GDoc* CWDocument::GetPageFooter(long page)
+{
+    return DocFlow(this, DocPageHeader(this, page) + 3);
+}
+
+CView* CWDocument::FindView()
+{
+    return NULL;
+}
+
+void CWDocument::ViewNotify(int resume)
+{
+    if (!resume)
+        ++m_nViewNotify;
+    else if (m_nViewNotify > 0)
+        --m_nViewNotify;
+}
+
+void CWDocument::ReRows(int resume)
+{
+    if (!resume)
+        ++m_nReRows;
+    else if (m_nReRows > 0)
+        --m_nReRows;
+}
+
+void CWDocument::CheckFramesHeight(int) {}
+
+void CWDocument::InvalidateAllViews() {}
+
+int CWDocument::IsFootNoteDoc(const GDoc* flow)
+{
+    GDoc* body = DocFlow(this, kBodyFlow);
+    if (!body || !flow || flow == body)
+        return 0;
+    for (long i = 0; i < body->m_fields.GetCount(); ++i)
+    {
+        GField* f = body->m_fields[i];
+        if (f && f->m_nKind == kFieldFootNote && ((GFootNote*)f)->m_pNote == flow)
+            return 1;
+    }
+    return 0;
+}
 
 void CWDocument::CreateDefaultStyles()
 {

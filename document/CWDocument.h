@@ -7,15 +7,17 @@
 #include "GStyleTbl.h"
 
 class GDoc;
+class CFrame;
+class CView;
 
 // Not 0 while the document reader reads a document of the older native
 // layout; the style tables then read the older records.
 extern int bReadOldVersion;
 
 // Still missing: the framework document base (CZTDoc) and everything of
-// the document but the flow list, the page set-ups, the style tables and
-// the counters below (frames, undo stack, view notification, file reading
-// and writing); the seven standard flows are not made yet.
+// the document but the flow list, the page frames, the page set-ups, the
+// style tables and the counters below (undo stack, views, file reading and
+// writing); the seven standard flows are made only by CreateFrames.
 class CWDocument
 {
 public:
@@ -32,6 +34,12 @@ public:
     LONG m_nViewNotify;              // depth of open change brackets
     LONG m_nReRows;                  // depth of suspended re-breaking
     BOOL m_bUndoEnabled;
+    // Frames without an anchor flow: the body's page frames, headers and
+    // footers. Released before the flows.
+    GArrayI<CFrame*> m_frames;
+    // Set on the hidden document that holds the clipboard's flows; its
+    // flows tell no views.
+    BOOL m_bClipboard;
 
     // The page set-up comes from the default printer and the margin
     // settings; the style tables get the default styles.
@@ -49,6 +57,25 @@ public:
     void CreateDefaultParaStyles();
     void CreateDefaultListStyles();
     void CreateDefaultMasterStyles();
+
+    // Makes the seven standard flows that are still missing (body,
+    // headers, footers) and the body's first page frame.
+    void CreateFrames();
+    // The flows that hold a page's header and footer (pages from 0).
+    GDoc* GetPageHeader(long page);
+    GDoc* GetPageFooter(long page);
+    // The document's view. Still missing: no views exist yet; answers null.
+    CView* FindView();
+    // Change brackets: 0 suspends, 1 resumes (never below 0).
+    void ViewNotify(int resume);
+    void ReRows(int resume);
+    // Page frames follow the heights of headers and footers. Still missing:
+    // the header and footer heights; does nothing yet.
+    void CheckFramesHeight(int);
+    // Still missing: no views exist yet; does nothing.
+    void InvalidateAllViews();
+    // 1 when flow is the note flow of a footnote of the body.
+    int IsFootNoteDoc(const GDoc* flow);
 
     // The page information in force. An index, not a pointer, is kept:
     // records move whenever the array grows.

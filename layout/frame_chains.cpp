@@ -2,6 +2,8 @@
 // frame cuts into the rows beside it, unique frame names, and the stored
 // form of frames and frame lists.
 #include "CFrame.h"
+#include <string.h>
+#include <vector>
 #include "GDoc.h"
 #include "GPageInfo.h"
 #include "CWDocument.h"
@@ -200,15 +202,36 @@ void CFrame::AddHoleInRow(GDoc* flow, long row, long height_)
     flow->m_rows[row].AddHole(hole);
 }
 
+// The numbers taken are gathered in one pass over the list, so that a
+// document of many page frames does not compare every candidate with
+// every frame. With n frames in the list one of 1 .. n + 1 is free.
 CString CFrame::MakeUniqueName()
 {
-    CString candidate;
-    for (int n = 1; n <= kMostFrameNumber; ++n)
+    GArrayI<CFrame*>* list = GetList();
+    const long count = list ? list->GetCount() : 0;
+    std::vector<bool> taken(count + 2, false);
+    for (long i = 0; i < count; ++i)
     {
-        candidate.Format("Frame %d", n);
-        if (CheckUniqueName(candidate))
-            return candidate;
+        CFrame* f = (*list)[i];
+        if (!f)
+            continue;
+        const char* text = (const char*)f->name;
+        if (strncmp(text, "Frame ", 6) != 0 || text[6] < '1' || text[6] > '9')
+            continue;   // "Frame 0..." or "Frame 01" is no candidate's name
+        long n = 0;
+        const char* p = text + 6;
+        while (*p >= '0' && *p <= '9' && n <= count + 1)
+            n = n * 10 + (*p++ - '0');
+        if (*p == 0 && n >= 1 && n <= count + 1)
+            taken[n] = true;
     }
+    CString candidate;
+    for (long n = 1; n <= count + 1 && n <= kMostFrameNumber; ++n)
+        if (!taken[n])
+        {
+            candidate.Format("Frame %ld", n);
+            return candidate;
+        }
     return CString();
 }
 

@@ -337,7 +337,7 @@ long CFrame::GetVPosAsKind1(long page)
     if (!anchor)
         return y;
     const GPageInfo& info = DocPageInfo(owner);
-    long pageTop = anchor->GetAreaByMargin(page, 1, 0).top + info.textTop;
+    long pageTop = anchor->GetAreaByMargin(page, 0, 0).top + info.textTop;
     return RowY(anchor, PageFirstRow(anchor, page)) - pageTop + y;
 }
 
@@ -354,7 +354,7 @@ long CFrame::GetVPos()
         if (!anchor)
             return y;
         long page = GetPage();
-        return RowY(anchor, PageFirstRow(anchor, page)) - anchor->GetAreaByMargin(page, 1, 0).top + y;
+        return RowY(anchor, PageFirstRow(anchor, page)) - anchor->GetAreaByMargin(page, 0, 0).top + y;
     }
     case kVPageTop:
     case kVHeaderOdd:

@@ -27,7 +27,7 @@ struct STextSpace
 // a proportional guess lands badly.
 const float kProbeLean = 0.2f;
 
-bool IsDivider(BYTE c)
+bool IsBreakDivider(BYTE c)
 {
     return c == ' ' || c == kTab || c == kFieldMark;
 }
@@ -137,7 +137,7 @@ long GDoc::GetLastDivide(long from, long to)
     if (to >= m_chars.GetCount())
         to = m_chars.GetCount() - 1;
     for (long p = to; p > from; --p)
-        if (IsDivider(m_chars[p]))
+        if (IsBreakDivider(m_chars[p]))
             return p;
     return -1;
 }

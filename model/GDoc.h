@@ -237,17 +237,80 @@ public:
     // Width of the text column that holds a row.
     long GetRowColumnWidth(long row);
 
-    // Reflow, columns and page areas (layout/reflow_pending.cpp).
+    // Reflow (layout/reflow.cpp): re-breaking the paragraph of a row from
+    // that row on, or the paragraphs of a character or row range; placing
+    // rows from row - 1 on (stopWhenSame: up to the first row that stays,
+    // lastRow >= 0: up to that row); telling the views.
     void ReRowFromRow(long row, int noEarlyStop, int wholeParagraph);
+    void ReRowByPos(long from, long to, int wholeParagraph);
     void ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph);
+    void PlaceRows(long row, long y, int stopWhenSame, long lastRow);
+    void UpdateFlowFrames();
     long RowHi(long row, long toRow = -1);
+    long GetLastCharInRow(long row);
+    long GetLastCharInColumn(long block);
+    CRect CalcRowsRect(long fromRow, long toRow);
     long CountSpaces(long from, long to, int withTrailing);
+    void Notify(int force);
+    // Kept for callers of older code: answer 0, do nothing, answer -1.
+    int CanRowGoUp(long);
+    void ReCalcRows();
+    void AddBorders();
+    long BreakScan();
+
+    // Column blocks and pages (layout/text_columns.cpp).
+    long BalanceColumns(long block);
+    long GetMaxLenForColumn(long block, long page);
+    long BreakColumn(long block, long maxHeight, long page);
+    int CanJoinColumns(long block);
     void ReColumn(long block);
+
+    // Page areas, border allowances and copies (layout/page_areas.cpp).
+    int IsVisible(long page, long col);
+    CRect GetAreaByPage(long page, int, long col);
     CRect GetAreaByMargin(long page, int, long col);
     void GetMaxBorderRect(CRect& rect);
     void GetPageBorderRect(CRect& rect, long page);
+    long GetPageTextOffset(long page);
+    // A new flow with the same content, made through the stored form; the
+    // caller owns it.
+    GDoc* CreateCopy();
+
+    // Selections, words and sentences (layout/words.cpp).
+    void GetSelectionC(long& s, long& e);
+    void GetSelectionW(long& s, long& e);
+    void GetSelection(long& s, long& e);
+    long GetCurrentWord(long pos, long& s, long& e);
+    long GetFirstWord(long pos, long& s, long& e);
+    long GetFirstSentence(long pos, long& s, long& e);
+    int IsWordUpper(long s, long e);
+    long CountWordsInDoc();
+    int IsDivider(long pos);
+
+    // The flow body in the native file (document/flow_body.cpp).
+    void SaveZVW(CArchive& ar);
+    void OpenZVW(CArchive& ar);
+    void SerializeRows(CArchive& ar);
+    int ReadFields(CArchive& ar);
+    void LoadFrames(CArchive& ar);
 
     // ---- Editing interface (editing/).
+
+    // Caret and selection; positions are clamped, never reported
+    // (editing/caret_selection.cpp).
+    void SetPos(long pos);
+    void Select(long start, long end);
+    void UnSelect();
+    // Typing and overtyping (editing/insert_text.cpp): control characters
+    // become records; with redraw 0 rows are not re-broken and nothing is
+    // notified. text is written to during the call and restored.
+    void InsertChar(long pos, char ch, int redraw);
+    void InsertText(long pos, char* text, int redraw);
+    void ReplaceChar(long pos, char ch);
+    // Removes one character without recording it.
+    void DeleteChar(long pos);
+    // Removes from..to - 1 as one undoable step (editing/delete_text.cpp).
+    void DeleteText(long from, long to, int redraw);
 
 private:
     GDoc(const GDoc&) = delete;

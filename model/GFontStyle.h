@@ -127,6 +127,9 @@ public:
     mutable short m_Reserved2;
     mutable unsigned char m_CharSet;
 
+    // What the style sets, as the style dialogs show it (model/style_descriptions.cpp).
+    CString GetDescription() const;
+
 private:
     void DeleteFonts() const;
     // Builds a font of the given height for this style's face, attributes

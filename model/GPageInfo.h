@@ -58,6 +58,10 @@ struct GPageInfo
     GFontStyle fontStyle;
     LONG colourPrinter = 0;               // the default printer prints in colour
 
+    // Notifications of flows other than the body reach the views only
+    // while this is set.
+    LONG OtherFlowsNotified() const { return pageValues[1]; }
+
     LONG GetTextWidth() const { return textRight - textLeft; }
     LONG GetTextHeight() const { return textBottom - textTop; }
 

@@ -42,6 +42,9 @@ public:
     void Combine(const GParaStyle& src);
     bool IsAllDefined() const;
 
+    // What the style sets, as the style dialogs show it (model/style_descriptions.cpp).
+    CString GetDescription() const;
+
     // Nothing is cached, so nothing to drop.
     void InUndoBuf() {}
     void OutUndoBuf() {}

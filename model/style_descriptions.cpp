@@ -187,3 +187,13 @@ void DescriptionStyle(const GStyleItem<GListStyle>& item, char* text, int name, 
         all += item.key.GetDescription();
     CopyBounded(text, all, kListDescriptionSize);
 }
+
+CString GFontStyle::GetDescription() const
+{
+    return GetFontStyleDescription(*this);
+}
+
+CString GParaStyle::GetDescription() const
+{
+    return GetParaStyleDescription(*this);
+}

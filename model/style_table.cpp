@@ -1,9 +1,7 @@
-// The style tables' shared state: the flag by which the document reader
-// selects the older stored layout of style records.
+// The four style tables of a document, instantiated once here for every
+// module that uses them.
 #include "afx.h"
-#include "old_version.h"
 #include "GStyleTbl.h"
-
 
 // The four tables of a document.
 template class GStyleTbl<GFontStyle>;

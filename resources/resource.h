@@ -2,8 +2,9 @@
 // the two cannot drift apart.
 #pragma once
 
-// The application's title (the class library reads it under this id).
-#define AFX_IDS_APP_TITLE 0xE000
+// The class library's standard ids, among them the application's title
+// AFX_IDS_APP_TITLE.
+#include "afxres.h"
 
 // Names of the fixed colours the user picks from, in the colour table's
 // order; the last one is the window-text colour.
@@ -113,3 +114,62 @@
 #define IDS_DESC_RGB             46017
 #define IDS_DESC_WHITE           46018
 #define IDS_DESC_YELLOW          46019
+
+// Names of undoable operations, shown in the Edit menu and the undo list;
+// and the day and month names of date fields.
+#define IDS_OP_TEXT_PROPERTIES               57670
+#define IDS_OP_PROMOTE                       57671
+#define IDS_OP_DEMOTE                        57672
+#define IDS_OP_MOVE_PICTURE                  57676
+#define IDS_OP_CHANGE_PAGE_NUMBER_FORMAT     57678
+#define IDS_OP_CHANGE_DATE_TIME_FORMAT       57679
+#define IDS_OP_CHANGE_FOOTNOTE_TYPE          57682
+#define IDS_OP_CHANGE_CAPTION                57683
+#define IDS_OP_CUT                           57684
+#define IDS_CAPTION_PREFIX                   57689
+#define IDS_OP_SET_NUMBERS                   57693
+#define IDS_OP_SET_BULLETS                   57694
+#define IDS_OP_SELECT                        57698
+#define IDS_OP_UNSELECT                      57699
+#define IDS_OP_REPLACE_TEXT                  57700
+#define IDS_OP_INSERT_TEXT                   57701
+#define IDS_OP_DELETE_TEXT                   57702
+#define IDS_OP_INSERT_DOCUMENT_TITLE         57703
+#define IDS_OP_INSERT_OLE_OBJECT             57704
+#define IDS_OP_INSERT_PICTURE                57705
+#define IDS_OP_INSERT_DATE_AND_TIME          57706
+#define IDS_OP_INSERT_FIELD                  57707
+#define IDS_OP_INSERT_PAGE_NUMBER            57708
+#define IDS_OP_INSERT_FOOTNOTE               57709
+#define IDS_OP_INSERT_CAPTION                57710
+#define IDS_OP_DELETE_DOCUMENT_TITLE         57711
+#define IDS_OP_DELETE_OLE_OBJECT             57712
+#define IDS_OP_DELETE_PICTURE                57713
+#define IDS_OP_DELETE_DATE_AND_TIME          57714
+#define IDS_OP_DELETE_FIELD                  57715
+#define IDS_OP_DELETE_PAGE_NUMBER            57716
+#define IDS_OP_DELETE_FOOTNOTE               57717
+#define IDS_OP_DELETE_CAPTION                57718
+#define IDS_OP_SET_FONT_STYLE                57719
+#define IDS_OP_SET_PARAGRAPH_STYLE           57720
+#define IDS_OP_SET_PARAGRAPH_LEFT_MARGIN     57721
+#define IDS_OP_SET_PARAGRAPH_RIGHT_MARGIN    57722
+#define IDS_OP_SET_PARAGRAPH_INDENT          57723
+#define IDS_OP_SET_BORDER                    57724
+#define IDS_OP_SET_SHADE                     57725
+#define IDS_OP_SET_LIST_STYLE                57726
+#define IDS_OP_RESIZE_OLE_OBJECT             57727
+#define IDS_OP_RESIZE_PICTURE                57728
+#define IDS_OP_INSERT_PAGE_BREAK             57729
+#define IDS_OP_INSERT_COLUMN_BREAK           57730
+#define IDS_OP_INSERT_FRAME_CALLOUT          57731
+#define IDS_OP_DELETE_FRAME_CALLOUT          57732
+#define IDS_OP_RESIZE_MOVE_FRAME             57733
+#define IDS_OP_FORMAT_COLUMNS                57734
+#define IDS_OP_SET_MASTER_STYLE              57735
+#define IDS_OP_PASTE                         57736
+#define IDS_OP_SET_BULLETS_AND_NUMBERS       57737
+#define IDS_OP_INSERT_LUMIFEX                57739
+#define IDS_WEEKDAY_NAMES                    57740
+#define IDS_MONTH_NAMES                      57741
+#define IDS_OP_DELETE_LUMIFEX                57767

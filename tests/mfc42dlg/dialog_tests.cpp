@@ -7,9 +7,12 @@
 #include "zt_gtest.h"
 #include "afxwin.h"
 #include "afxcdlg.h"
+#include "afxdlgs.h"
+#include "afxprint.h"
 #include "zttools.h"
 #include "dlg_resource.h"
 #include <stdlib.h>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -178,7 +181,7 @@ TEST_F(DialogTest, PostedOkSavesEveryKindOfValue)
         editComboCount = (int)d.SendDlgItemMessage(IDC_COMBOEDIT, CB_GETCOUNT);
         // The user's input.
         d.SetDlgItemText(IDC_NAME, "Hello");
-        d.SetDlgItemText(IDC_NUMBER, " -42 ");
+        d.SetDlgItemText(IDC_NUMBER, " +42 ");
         d.SetDlgItemText(IDC_COUNT, "65000");
         d.CheckRadioButton(IDC_RADIO1, IDC_RADIO3, IDC_RADIO3);
         d.CheckDlgButton(IDC_CHECK3, BST_UNCHECKED);
@@ -199,7 +202,7 @@ TEST_F(DialogTest, PostedOkSavesEveryKindOfValue)
     EXPECT_STREQ(shownComboEdit, "Gamma");                // "Gam" selects by prefix
 
     EXPECT_STREQ(dlg.m_name, "Hello");
-    EXPECT_EQ(dlg.m_number, -42);
+    EXPECT_EQ(dlg.m_number, 42);
     EXPECT_EQ(dlg.m_count, 65000u);
     EXPECT_EQ(dlg.m_radio, 2);
     EXPECT_EQ(dlg.m_check, 0);
@@ -219,6 +222,50 @@ TEST_F(DialogTest, CancelLeavesTheMembersAsTheyWere)
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_STREQ(dlg.m_name, "Init");
     EXPECT_EQ(dlg.m_number, 7);
+}
+
+// Keys typed into a control reach the dialog's navigation through the
+// modal loop's PreTranslateMessage: Enter presses the default button (OK),
+// Escape cancels.
+TEST_F(DialogTest, EnterAndEscapeInAnEditEndTheDialog)
+{
+    struct Case
+    {
+        WPARAM key;
+        INT_PTR result;
+        const char* name;
+    } cases[] = { { VK_RETURN, IDOK, "Keyed" }, { VK_ESCAPE, IDCANCEL, "Init" } };
+    for (const Case& c : cases)
+    {
+        CValuesDlg dlg;
+        dlg.script = [&](CValuesDlg& d) {
+            d.SetDlgItemText(IDC_NAME, "Keyed");
+            CWnd* edit = d.GetDlgItem(IDC_NAME);
+            edit->SetFocus();
+            edit->PostMessage(WM_KEYDOWN, c.key, 1);
+        };
+        EXPECT_EQ(dlg.DoModal(), c.result) << c.key;
+        EXPECT_STREQ(dlg.m_name, c.name);
+    }
+}
+
+TEST_F(DialogTest, TabMovesTheFocusToTheNextControl)
+{
+    CValuesDlg dlg;
+    HWND focused = nullptr, next = nullptr;
+    dlg.script = [](CValuesDlg& d) {
+        CWnd* edit = d.GetDlgItem(IDC_NAME);
+        edit->SetFocus();
+        edit->PostMessage(WM_KEYDOWN, VK_TAB, 1);
+    };
+    dlg.probe = [&](CValuesDlg& d) {
+        focused = ::GetFocus();
+        next = ::GetDlgItem(d.m_hWnd, IDC_NUMBER);
+        d.Post(IDCANCEL);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(focused, next);
 }
 
 TEST_F(DialogTest, ThreeStateCheckAndEmptyRadioGroupRoundTrip)
@@ -241,18 +288,16 @@ TEST_F(DialogTest, ThreeStateCheckAndEmptyRadioGroupRoundTrip)
         dlg.m_check = c.check;
         dlg.m_radio = c.radio;
         UINT shown = 99;
-        int otherGroup = -1;
         dlg.script = [&](CValuesDlg& d) {
             shown = d.IsDlgButtonChecked(IDC_CHECK3);
-            d.CheckDlgButton(IDC_AFTERGROUP, BST_CHECKED);   // a button of the next group
-            otherGroup = 0;
+            // A checked button of the next group does not count for this one.
+            d.CheckDlgButton(IDC_AFTERGROUP, BST_CHECKED);
             d.Post(IDOK);
         };
         EXPECT_EQ(dlg.DoModal(), IDOK);
         EXPECT_EQ(shown, c.shownCheck) << c.check;
         EXPECT_EQ(dlg.m_check, (int)c.shownCheck) << c.check;
         EXPECT_EQ(dlg.m_radio, c.radioAfter) << c.radio;
-        EXPECT_EQ(otherGroup, 0);
     }
 }
 
@@ -463,7 +508,19 @@ public:
     }
     void OnOK() override { g_pageLog.push_back(m_name + ":ok"); }
     void OnCancel() override { g_pageLog.push_back(m_name + ":cancel"); }
+    // Runs probe from the page's own queue, once the sheet is up.
+    std::function<void(CLoggingPage&)> probe;
+    LRESULT OnProbe(WPARAM, LPARAM)
+    {
+        probe(*this);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CLoggingPage, CXHelpPropertyPage)
+    ON_MESSAGE(WM_APP, OnProbe)
+END_MESSAGE_MAP()
 
 class PropertySheetTest : public DialogTest
 {
@@ -503,7 +560,8 @@ TEST_F(PropertySheetTest, VisitedPagesAllRunOnOkAndKeepTheirValues)
         page.SetDlgItemText(IDC_PAGEVALUE, "11");
         PostToSheet(page, PSM_SETCURSEL, 1, 0);
     };
-    second.onFirstActive = [&](CLoggingPage& page) {
+    second.onFirstActive = [&](CLoggingPage& page) { page.PostMessage(WM_APP); };
+    second.probe = [&](CLoggingPage& page) {
         activeDuring = sheet.GetActiveIndex();
         page.SetDlgItemText(IDC_PAGEVALUE, "22");
         PostToSheet(page, PSM_PRESSBUTTON, PSBTN_OK);
@@ -539,7 +597,8 @@ TEST_F(PropertySheetTest, RefusedPageKeepsTheSheetOpen)
     sheet.AddPage(&first);
     sheet.AddPage(&second);
     bool openAfterOk = false;
-    first.onFirstActive = [&](CLoggingPage& page) {
+    first.onFirstActive = [&](CLoggingPage& page) { page.PostMessage(WM_APP); };
+    first.probe = [&](CLoggingPage& page) {
         page.SetDlgItemText(IDC_PAGEVALUE, "500");
         HWND hSheet = ::GetParent(page.m_hWnd);
         ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);   // refused: out of range
@@ -581,6 +640,58 @@ TEST_F(DialogTest, HelpDialogShowsItsTemplateTopicAndEndsWithOk)
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_value, 8);
     EXPECT_EQ(theApp.helpTopics, std::vector<DWORD_PTR>{ HID_BASE_RESOURCE + IDD_HELPDLG });
+}
+
+TEST_F(DialogTest, ModelessDialogOnlyHidesOnEndDialog)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPED, 0, 0, 100, 60, nullptr, nullptr));
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_HELPDLG, &owner));
+    EXPECT_EQ(::GetWindow(dlg.m_hWnd, GW_OWNER), owner.m_hWnd);
+    EXPECT_TRUE(owner.IsWindowEnabled());   // a modeless dialog leaves its owner usable
+    dlg.ShowWindow(SW_SHOWNA);
+    dlg.EndDialog(IDOK);
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    dlg.DestroyWindow();
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    owner.DestroyWindow();
+}
+
+// A modal dialog disables its owner while it runs; one opened from it is
+// owned by it (the main window's last active popup) and disables it in turn.
+TEST_F(DialogTest, ModalDialogsDisableTheirOwnersWhileTheyRun)
+{
+    CWnd mainWnd;
+    ASSERT_TRUE(mainWnd.CreateEx(0, nullptr, "main", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr));
+    theApp.m_pMainWnd = &mainWnd;
+    HWND outerOwner = nullptr, innerOwner = nullptr, outer = nullptr;
+    BOOL mainEnabledDuring = TRUE, outerEnabledDuringInner = TRUE, outerEnabledAfterInner = FALSE;
+    CValuesDlg dlg;
+    dlg.probe = [&](CValuesDlg& d) {   // once the dialog shows, active
+        outer = d.m_hWnd;
+        outerOwner = ::GetWindow(d.m_hWnd, GW_OWNER);
+        mainEnabledDuring = mainWnd.IsWindowEnabled();
+        CValuesDlg inner;
+        inner.script = [&](CValuesDlg& i) {
+            innerOwner = ::GetWindow(i.m_hWnd, GW_OWNER);
+            outerEnabledDuringInner = ::IsWindowEnabled(outer);
+            i.Post(IDCANCEL);
+        };
+        inner.DoModal();
+        outerEnabledAfterInner = ::IsWindowEnabled(outer);
+        d.Post(IDCANCEL);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(outerOwner, mainWnd.m_hWnd);
+    EXPECT_FALSE(mainEnabledDuring);
+    EXPECT_EQ(innerOwner, outer);
+    EXPECT_FALSE(outerEnabledDuringInner);
+    EXPECT_TRUE(outerEnabledAfterInner);
+    EXPECT_TRUE(mainWnd.IsWindowEnabled());
+    theApp.m_pMainWnd = nullptr;
+    mainWnd.DestroyWindow();
 }
 
 // ---------------------------------------------------------------------------
@@ -653,6 +764,71 @@ TEST(FileDialog, NamesOfASingleAndOfAMultipleChoice)
     EXPECT_STREQ(save.m_ofn.lpstrFile, "letter");
     EXPECT_EQ(memcmp(save.m_ofn.lpstrFilter, "Documents (*.zwt)\0*.zwt\0All files\0*.*\0\0", 40), 0);
     EXPECT_STREQ(save.GetFileName(), "letter");
+}
+
+// ---------------------------------------------------------------------------
+// The view's print loop, printing into a memory DC the view supplies
+
+class CPrintView : public CView
+{
+public:
+    std::vector<std::string> log;
+    UINT maxPage = 0xFFFF;
+    UINT from = 0, to = 0;   // a page range chosen by the user, if non-zero
+    BOOL prepare = TRUE;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        log.push_back("prepare");
+        pInfo->SetMaxPage(maxPage);
+        if (from)
+        {
+            pInfo->m_pPD->m_pd.Flags |= PD_PAGENUMS;
+            pInfo->m_pPD->m_pd.nFromPage = (WORD)from;
+            pInfo->m_pPD->m_pd.nToPage = (WORD)to;
+        }
+        pInfo->m_pPD->m_pd.hDC = ::CreateCompatibleDC(nullptr);
+        return prepare;
+    }
+    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override { log.push_back(pDC->IsPrinting() ? "begin" : "begin?"); }
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        CView::OnPrepareDC(pDC, pInfo);
+        log.push_back("dc:" + std::to_string(pInfo->m_nCurPage) + (pInfo->m_bContinuePrinting ? "" : ":stop"));
+    }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        log.push_back("print:" + std::to_string(pInfo->m_nCurPage));
+        CView::OnPrint(pDC, pInfo);
+    }
+    void OnDraw(CDC*) override { log.push_back("draw"); }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { log.push_back("end"); }
+};
+
+TEST(PrintLoop, PagesFromTheRangeOrUntilTheViewStops)
+{
+    struct Case
+    {
+        UINT maxPage, from, to;
+        BOOL prepare;
+        std::vector<std::string> log;
+    } cases[] = {
+        { 2, 0, 0, TRUE,
+          { "prepare", "begin", "dc:1", "dc:1", "print:1", "draw", "dc:2", "dc:2", "print:2", "draw", "end" } },
+        // An unknown length prints the first page only.
+        { 0xFFFF, 0, 0, TRUE, { "prepare", "begin", "dc:1", "dc:1", "print:1", "draw", "dc:2:stop", "end" } },
+        { 9, 3, 3, TRUE, { "prepare", "begin", "dc:3", "dc:3", "print:3", "draw", "end" } },
+        { 9, 0, 0, FALSE, { "prepare" } },
+    };
+    for (const Case& c : cases)
+    {
+        CPrintView view;
+        view.maxPage = c.maxPage;
+        view.from = c.from;
+        view.to = c.to;
+        view.prepare = c.prepare;
+        view.OnFilePrint();
+        EXPECT_EQ(view.log, c.log) << c.maxPage << " " << c.from;
+    }
 }
 
 }  // namespace

@@ -89,8 +89,9 @@ public:
     void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
     void OnAppExit();
     void OnHelp();
-    // Printer set-up joins with the print dialogs; until then it does nothing.
-    void OnFilePrintSetup() {}
+    // The print set-up dialog on the application's printer (m_hDevMode,
+    // m_hDevNames), which keeps the choice.
+    void OnFilePrintSetup();
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     CRecentFileList* m_pRecentFileList = nullptr;
 

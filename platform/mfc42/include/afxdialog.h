@@ -141,6 +141,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// The window a modal window is owned by: the last active popup of the
+// top-level window of pParent (or of the main window), so that a dialog
+// opened from a dialog is owned by it.
+HWND AFXAPI AfxGetSafeOwnerWindow(CWnd* pParent);
+
 // The dialog procedure of every dialog the layer makes: it hands
 // WM_INITDIALOG to the bound object's OnInitDialog and leaves everything
 // else to the window procedure.

@@ -118,6 +118,18 @@ public:
     // Paints into the DC of WM_PRINTCLIENT as OnPaint paints the window.
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
 
+    // Printing (afxprint.h). OnFilePrint (ID_FILE_PRINT, or
+    // ID_FILE_PRINT_DIRECT for the application's printer without a dialog)
+    // runs the loop: OnPreparePrinting, OnBeginPrinting, then per page
+    // OnPrepareDC and OnPrint, and OnEndPrinting.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    // Asks for the printer (or takes the application's) and makes its DC.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    void OnFilePrint();
+
     CDocument* m_pDocument = nullptr;
 
 protected:

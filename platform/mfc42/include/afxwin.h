@@ -16,3 +16,4 @@
 #include "afxdialog.h"
 #include "afxctrls.h"
 #include "afxsheet.h"
+#include "afxcdlg.h"

@@ -220,13 +220,22 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentW
     return TRUE;
 }
 
-HWND CDialog::PreModal()
+HWND AFXAPI AfxGetSafeOwnerWindow(CWnd* pParent)
 {
-    CWnd* parent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    CWnd* parent = pParent ? pParent : AfxGetMainWnd();
     HWND hWnd = parent ? parent->m_hWnd : nullptr;
     // The owner of a popup is always a top-level window.
     while (hWnd && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
+    // A dialog already open there owns the new one.
+    if (hWnd)
+        hWnd = ::GetLastActivePopup(hWnd);
+    return hWnd;
+}
+
+HWND CDialog::PreModal()
+{
+    HWND hWnd = AfxGetSafeOwnerWindow(m_pParentWnd);
     m_hWndTop = hWnd;
     m_bParentDisabled = FALSE;
     if (hWnd && ::IsWindowEnabled(hWnd))

@@ -370,10 +370,7 @@ HWND CPropertySheet::CreateSheetWindow(HWND hWndParent)
 
 INT_PTR CPropertySheet::DoModal()
 {
-    CWnd* parent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    HWND hWndOwner = parent ? parent->m_hWnd : nullptr;
-    while (hWndOwner && (::GetWindowLongA(hWndOwner, GWL_STYLE) & WS_CHILD))
-        hWndOwner = ::GetParent(hWndOwner);
+    HWND hWndOwner = AfxGetSafeOwnerWindow(m_pParentWnd);
     BOOL ownerDisabled = FALSE;
     if (hWndOwner && ::IsWindowEnabled(hWndOwner))
     {

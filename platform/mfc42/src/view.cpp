@@ -1,6 +1,7 @@
 // CView: a window on a document, painted through OnPrepareDC and OnDraw;
 // CScrollView: a view over a logical area with scroll bars.
 #include "afxwin.h"
+#include "afxprint.h"
 #include <climits>
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -64,8 +65,11 @@ void CView::OnPaint()
     OnDraw(&dc);
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*)
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
 {
+    // Without a known last page only one page is printed.
+    if (pInfo)
+        pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
 }
 
 void CView::OnInitialUpdate()
@@ -283,8 +287,13 @@ void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     if (m_nMapMode != 0)
     {
         pDC->SetMapMode(m_nMapMode);
-        CPoint origin = GetDeviceScrollPosition();
-        pDC->SetViewportOrg(-origin.x, -origin.y);
+        // A printed page starts at the top of the document, not at the
+        // scroll position.
+        if (!pDC->IsPrinting())
+        {
+            CPoint origin = GetDeviceScrollPosition();
+            pDC->SetViewportOrg(-origin.x, -origin.y);
+        }
     }
     CView::OnPrepareDC(pDC, pInfo);
 }

@@ -1,0 +1,39 @@
+// The document's editing state that the flow's editing interface needs: the
+// current undo stack, the pending character style and the change bracket.
+// Used by editing/; these members belong in CWDocument once it grows them.
+#pragma once
+#include "CWDocument.h"
+#include "GFontStyle.h"
+
+class CWUndoRedoStack;
+
+// What a document keeps for editing. Still missing: CWDocument does not
+// hold this record itself yet, so GetDocEditing keeps one per document in
+// a side table (editing/document_editing.cpp) until the members move there.
+struct CWDocEditing
+{
+    CWUndoRedoStack* pOwnStack = NULL;   // the document's own stack, owned
+    CWUndoRedoStack* pUndoStack = NULL;  // where recordings go now; a grouped step redirects it
+    BOOL bPendingStyle = FALSE;          // armed: the next inserted text takes pendingStyle
+    GFontStyle pendingStyle;
+};
+
+// The editing record of doc, made with its own undo stack on first use.
+CWDocEditing& GetDocEditing(CWDocument* doc);
+// Frees the record and its undo stack; to be called when doc goes.
+void ReleaseDocEditing(CWDocument* doc);
+
+// The current undo stack of doc (recordings go there).
+CWUndoRedoStack* GetDocUndoStack(CWDocument* doc);
+void SetDocUndoStack(CWDocument* doc, CWUndoRedoStack* stack);
+
+// The document's change bracket (CWDocument::ViewNotify) for a document
+// that may be null: 0 opens, 1 closes.
+void DocViewNotify(CWDocument* doc, int close);
+
+// Undo and redo of the document's current stack; CanUndo/CanRedo answer 0
+// while the undo-enabled flag is clear.
+BOOL DocMakeUndo(CWDocument* doc);
+BOOL DocMakeRedo(CWDocument* doc);
+BOOL DocCanUndo(CWDocument* doc);
+BOOL DocCanRedo(CWDocument* doc);

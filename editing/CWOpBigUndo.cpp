@@ -1,0 +1,76 @@
+// Grouped undo steps.
+#include "CWOpBigUndo.h"
+#include "CWDocument_editing.h"
+#include "utilities.h"
+
+IMPLEMENT_DYNCREATE(CWOpBigUndo, CWOperationItem)
+
+CWOpBigUndo::CWOpBigUndo() : m_pDocument(NULL), m_pInner(NULL), m_pSaved(NULL) {}
+
+CWOpBigUndo::CWOpBigUndo(CWDocument* doc, CString name)
+    : m_pDocument(doc), m_pInner(new CWUndoRedoStack(TRUE)), m_pSaved(NULL), m_name(name)
+{
+}
+
+CWOpBigUndo::CWOpBigUndo(CWDocument* doc, int nameId)
+    : m_pDocument(doc), m_pInner(new CWUndoRedoStack(TRUE)), m_pSaved(NULL), m_name(GetResourceString(nameId))
+{
+}
+
+CWOpBigUndo::~CWOpBigUndo()
+{
+    delete m_pInner;
+}
+
+void CWOpBigUndo::Start()
+{
+    m_pSaved = GetDocUndoStack(m_pDocument);
+    SetDocUndoStack(m_pDocument, m_pInner);
+}
+
+void CWOpBigUndo::End()
+{
+    CWUndoRedoStack* saved = m_pSaved;
+    SetDocUndoStack(m_pDocument, saved);
+    long recorded = m_pInner->GetUndoLen();
+    if (m_name.IsEmpty() && recorded > 0 && m_pInner->GetSlot(0))
+        m_name = m_pInner->GetSlot(0)->GetName();
+    if (recorded == 0 && saved)
+        saved->RemoveLast();   // deletes this group
+}
+
+// The views redraw once, when the bracket closes, however many inner
+// operations ran; the bracket closes on every way out.
+BOOL CWOpBigUndo::ActionUndo()
+{
+    DocViewNotify(m_pDocument, 0);
+    try
+    {
+        while (m_pInner->Undo())
+            ;
+    }
+    catch (...)
+    {
+        DocViewNotify(m_pDocument, 1);
+        throw;
+    }
+    DocViewNotify(m_pDocument, 1);
+    return TRUE;
+}
+
+BOOL CWOpBigUndo::ActionRedo()
+{
+    DocViewNotify(m_pDocument, 0);
+    try
+    {
+        while (m_pInner->Redo())
+            ;
+    }
+    catch (...)
+    {
+        DocViewNotify(m_pDocument, 1);
+        throw;
+    }
+    DocViewNotify(m_pDocument, 1);
+    return TRUE;
+}

@@ -1,0 +1,264 @@
+// Undo and redo of caret, selection and text operations; they replay the
+// change through the flow's editing interface.
+#include "CWOpText.h"
+#include "resource.h"
+#include "CWDocument_editing.h"
+#include "GDoc.h"
+
+IMPLEMENT_DYNCREATE(CWOpSetPos, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpSelect, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpUnSelect, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpReplaceText, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpInsertText, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpDeleteText, CWOperationItem)
+
+namespace
+{
+const int kPreviewLength = 10;
+const BYTE kLastControlCode = 13;
+const BYTE kFirstHighCode = 128;
+
+// String-table ids of the names.
+const int kIdsSelect = IDS_OP_SELECT;
+const int kIdsUnSelect = IDS_OP_UNSELECT;
+const int kIdsReplaceText = IDS_OP_REPLACE_TEXT;
+const int kIdsInsertText = IDS_OP_INSERT_TEXT;
+const int kIdsDeleteText = IDS_OP_DELETE_TEXT;
+}
+
+CString NameWithPreview(const CString& base, const CString& text)
+{
+    CString preview;
+    int n = std::min(text.GetLength(), kPreviewLength);
+    for (int i = 0; i < n; ++i)
+    {
+        BYTE c = (BYTE)text[i];
+        preview += (c <= kLastControlCode || c >= kFirstHighCode) ? ' ' : (char)c;
+    }
+    if (n == kPreviewLength)
+        preview += "...";
+    if (preview.IsEmpty())
+        return base;
+    return base + " - '" + preview + "'";
+}
+
+// ---- Caret and selection
+
+CWOpSetPos::CWOpSetPos(GDoc* flow, long newPos, long oldPos) : m_nNew((LONG)newPos), m_nOld((LONG)oldPos)
+{
+    m_pDoc = flow;
+}
+
+BOOL CWOpSetPos::ActionUndo()
+{
+    m_pDoc->SetPos(m_nOld);
+    return TRUE;
+}
+
+BOOL CWOpSetPos::ActionRedo()
+{
+    m_pDoc->SetPos(m_nNew);
+    return TRUE;
+}
+
+CString CWOpSetPos::GetName()
+{
+    return "Set position";
+}
+
+CWOpSelect::CWOpSelect(GDoc* flow, long from, long to) : m_nFrom((LONG)from), m_nTo((LONG)to)
+{
+    m_pDoc = flow;
+}
+
+BOOL CWOpSelect::ActionUndo()
+{
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->UnSelect();
+    return TRUE;
+}
+
+BOOL CWOpSelect::ActionRedo()
+{
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->Select(m_nFrom, m_nTo);
+    return TRUE;
+}
+
+CString CWOpSelect::GetName()
+{
+    return OperationName(kIdsSelect, "Select");
+}
+
+CWOpUnSelect::CWOpUnSelect(GDoc* flow, long from, long to) : m_nFrom((LONG)from), m_nTo((LONG)to)
+{
+    m_pDoc = flow;
+}
+
+BOOL CWOpUnSelect::ActionUndo()
+{
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->Select(m_nFrom, m_nTo);
+    return TRUE;
+}
+
+BOOL CWOpUnSelect::ActionRedo()
+{
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->UnSelect();
+    return TRUE;
+}
+
+CString CWOpUnSelect::GetName()
+{
+    return OperationName(kIdsUnSelect, "UnSelect");
+}
+
+// ---- Text
+
+CWOpReplaceText::CWOpReplaceText(GDoc* flow, long pos, CString* newText, CString* oldText)
+    : m_nPos((LONG)pos), m_new(newText ? *newText : CString()), m_old(oldText ? *oldText : CString())
+{
+    m_pDoc = flow;
+}
+
+BOOL CWOpReplaceText::ActionUndo()
+{
+    m_pDoc->SetPos(m_nPos);
+    for (int i = 0; i < m_old.GetLength(); ++i)
+        m_pDoc->ReplaceChar(m_nPos, m_old[i]);
+    return TRUE;
+}
+
+BOOL CWOpReplaceText::ActionRedo()
+{
+    for (int i = 0; i < m_new.GetLength(); ++i)
+        m_pDoc->ReplaceChar(m_nPos, m_new[i]);
+    m_pDoc->SetPos(m_nPos + 1);
+    return TRUE;
+}
+
+CString CWOpReplaceText::GetName()
+{
+    return OperationName(kIdsReplaceText, "Replace text");
+}
+
+CWOpInsertText::CWOpInsertText(GDoc* flow, long pos, const char* text) : m_nPos((LONG)pos), m_text(text ? text : "")
+{
+    m_pDoc = flow;
+}
+
+BOOL CWOpInsertText::ActionUndo()
+{
+    m_pDoc->SetPos(m_nPos);
+    m_pDoc->DeleteText(m_nPos, m_nPos + m_text.GetLength(), 1);
+    m_pDoc->Select(m_nPos, m_nPos);
+    return TRUE;
+}
+
+BOOL CWOpInsertText::ActionRedo()
+{
+    // InsertText writes into its buffer while it runs.
+    CString text = m_text;
+    m_pDoc->InsertText(m_nPos, text.GetBuffer(text.GetLength() + 1), 1);
+    text.ReleaseBuffer();
+    m_pDoc->SetPos(m_nPos + m_text.GetLength());
+    m_pDoc->Select(m_nPos, m_nPos);
+    return TRUE;
+}
+
+CString CWOpInsertText::GetName()
+{
+    return NameWithPreview(OperationName(kIdsInsertText, "Insert text"), m_text);
+}
+
+CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text) : m_nFrom((LONG)from), m_nTo((LONG)to)
+{
+    m_pDoc = flow;
+    if (text)
+    {
+        m_text = *text;
+        delete text;
+    }
+    GFormat run;
+    long f = flow->GetCharFormat(from);
+    run.pos = (LONG)from;
+    run.style = flow->m_formats[f].style;
+    m_formats.Add(run);
+    for (++f; f < flow->m_formats.count - 1 && flow->m_formats[f].pos < to; ++f)
+        m_formats.Add(flow->m_formats[f]);
+    run.pos = (LONG)to;
+    run.style = flow->m_formats[flow->GetCharFormat(to)].style;
+    m_formats.Add(run);
+
+    long last = flow->GetCharPara(to);
+    for (long p = flow->GetCharPara(from); p <= last; ++p)
+        m_paraStyles.Add(flow->m_paras[p].style);
+}
+
+void CWOpDeleteText::Shift(long delta)
+{
+    m_nFrom += (LONG)delta;
+    m_nTo += (LONG)delta;
+    for (INT_PTR i = 0; i < m_formats.GetSize(); ++i)
+        m_formats[i].pos += (LONG)delta;
+}
+
+void CWOpDeleteText::RestoreFormats()
+{
+    GDoc* flow = m_pDoc;
+    // Runs that now begin inside the range (or at either end) go, the kept
+    // ones take their place, and neighbours of one style merge again.
+    long first = flow->GetCharFormat(m_nFrom);
+    if (flow->m_formats[first].pos < m_nFrom)
+        ++first;
+    long end = first;
+    while (end < flow->m_formats.count - 1 && flow->m_formats[end].pos <= m_nTo)
+        ++end;
+    if (end > first)
+        flow->m_formats.Destroy(first, end - first);
+    flow->m_formats.InsertAt(first, m_formats.GetData(), m_formats.GetSize());
+    flow->ReFormat(std::max(first - 1, 0L), first + m_formats.GetSize());
+
+    long p = flow->GetCharPara(m_nFrom);
+    for (int i = 0; i < m_paraStyles.GetSize() && p + i < flow->m_paras.count - 1; ++i)
+        flow->m_paras[p + i].style = m_paraStyles[i];
+}
+
+BOOL CWOpDeleteText::ActionUndo()
+{
+    CWDocument* doc = m_pDoc->m_pOwner;
+    DocViewNotify(doc, 0);
+    try
+    {
+        m_pDoc->SetPos(m_nFrom);
+        m_pDoc->Select(m_nFrom, m_nFrom);
+        CString text = m_text;
+        m_pDoc->InsertText(m_nFrom, text.GetBuffer(text.GetLength() + 1), 1);
+        text.ReleaseBuffer();
+        RestoreFormats();
+        // The rows are broken again in the formats they had.
+        m_pDoc->ReRowByPos(m_nFrom, m_nTo + 1, 0);
+        m_pDoc->Notify(1);
+    }
+    catch (...)
+    {
+        DocViewNotify(doc, 1);
+        throw;
+    }
+    DocViewNotify(doc, 1);
+    return TRUE;
+}
+
+BOOL CWOpDeleteText::ActionRedo()
+{
+    m_pDoc->DeleteText(m_nFrom, m_nTo, 1);
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->Select(m_nFrom, m_nFrom);
+    return TRUE;
+}
+
+CString CWOpDeleteText::GetName()
+{
+    return NameWithPreview(OperationName(kIdsDeleteText, "Delete Text"), m_text);
+}

@@ -1,0 +1,129 @@
+// Undoable caret, selection and text operations: selecting, overtyping,
+// inserting and deleting text. Recorded by the flow's editing interface.
+#pragma once
+#include "CWOperationItem.h"
+#include "flow_records.h"
+#include "afxtempl.h"
+
+// Moves the caret; nothing records it, it is kept for completeness.
+class CWOpSetPos : public CWOperationItem
+{
+    DECLARE_DYNCREATE(CWOpSetPos)
+public:
+    CWOpSetPos() {}
+    CWOpSetPos(GDoc* flow, long newPos, long oldPos);
+    BOOL ActionUndo() override;
+    BOOL ActionRedo() override;
+    BOOL Merge(CWOperationItem*) override { return FALSE; }
+    CString GetName() override;
+
+private:
+    LONG m_nNew = 0;
+    LONG m_nOld = 0;
+};
+
+// A selection made.
+class CWOpSelect : public CWOperationItem
+{
+    DECLARE_DYNCREATE(CWOpSelect)
+public:
+    CWOpSelect() {}
+    CWOpSelect(GDoc* flow, long from, long to);
+    BOOL ActionUndo() override;
+    BOOL ActionRedo() override;
+    BOOL Merge(CWOperationItem*) override { return FALSE; }
+    CString GetName() override;
+
+private:
+    LONG m_nFrom = 0;
+    LONG m_nTo = 0;
+};
+
+// A selection collapsed to the caret.
+class CWOpUnSelect : public CWOperationItem
+{
+    DECLARE_DYNCREATE(CWOpUnSelect)
+public:
+    CWOpUnSelect() {}
+    CWOpUnSelect(GDoc* flow, long from, long to);
+    BOOL ActionUndo() override;
+    BOOL ActionRedo() override;
+    BOOL Merge(CWOperationItem*) override { return FALSE; }
+    CString GetName() override;
+
+private:
+    LONG m_nFrom = 0;
+    LONG m_nTo = 0;
+};
+
+// Overtyped characters at one position.
+class CWOpReplaceText : public CWOperationItem
+{
+    DECLARE_DYNCREATE(CWOpReplaceText)
+public:
+    CWOpReplaceText() {}
+    CWOpReplaceText(GDoc* flow, long pos, CString* newText, CString* oldText);
+    BOOL ActionUndo() override;
+    BOOL ActionRedo() override;
+    BOOL Merge(CWOperationItem*) override { return FALSE; }
+    CString GetName() override;
+
+private:
+    LONG m_nPos = 0;
+    CString m_new;
+    CString m_old;
+};
+
+// A chunk of typed or pasted text.
+class CWOpInsertText : public CWOperationItem
+{
+    DECLARE_DYNCREATE(CWOpInsertText)
+public:
+    CWOpInsertText() {}
+    CWOpInsertText(GDoc* flow, long pos, const char* text);
+    BOOL ActionUndo() override;
+    BOOL ActionRedo() override;
+    BOOL Merge(CWOperationItem*) override { return FALSE; }
+    CString GetName() override;
+
+private:
+    LONG m_nPos = 0;
+    CString m_text;
+};
+
+// A deleted stretch of text with the character and paragraph formats it
+// had, made before the deletion.
+class CWOpDeleteText : public CWOperationItem
+{
+    DECLARE_DYNCREATE(CWOpDeleteText)
+public:
+    CWOpDeleteText() {}
+    // Takes ownership of text.
+    CWOpDeleteText(GDoc* flow, long from, long to, CString* text);
+    BOOL ActionUndo() override;
+    BOOL ActionRedo() override;
+    BOOL Merge(CWOperationItem*) override { return FALSE; }
+    CString GetName() override;
+
+    // Moves the recorded range by delta positions (fields before it that
+    // undo does not put back).
+    void Shift(long delta);
+
+private:
+    // Puts back the format runs and paragraph styles of from..to after the
+    // text is in place again.
+    void RestoreFormats();
+
+    LONG m_nFrom = 0;
+    LONG m_nTo = 0;
+    CString m_text;
+    // The runs that covered from..to: the first at from, then the ones that
+    // began inside, then the run in force at to.
+    CArray<GFormat, const GFormat&> m_formats;
+    // Styles of the paragraphs from the one of from up to the one of to.
+    CArray<Mint, const Mint&> m_paraStyles;
+};
+
+// "base - 'preview'": the first ten characters of text, control and
+// high characters shown as blanks, "..." after ten.
+CString NameWithPreview(const CString& base, const CString& text);

@@ -1,0 +1,77 @@
+// The flow's caret and selection: moving the caret, selecting and
+// collapsing the selection. Selections are undoable, caret moves are not.
+#include "CWDocument_editing.h"
+#include "CWOpText.h"
+#include "editing_support.h"
+
+namespace
+{
+void DisarmPendingStyle(GDoc* flow)
+{
+    if (flow->m_pOwner)
+        GetDocEditing(flow->m_pOwner).bPendingStyle = FALSE;
+}
+}
+
+void GDoc::SetPos(long pos)
+{
+    if (pos < 0)
+        pos = 0;
+    if (pos == 0 && IsUnanchoredFlow(this))
+        pos = 1;
+    pos = std::min(pos, LastCaretPos(this));
+    if (pos == m_nCaret)
+        return;
+    // The caret never rests on the terminator or on a break.
+    if (pos > 0)
+    {
+        if (m_chars[pos] == kFlowEnd)
+            --pos;
+        if (pos >= 1 && m_chars[pos] == kBreak)
+            --pos;
+    }
+    m_nCaret = (LONG)pos;
+    m_redraw.NewPos(pos);
+    if (m_nSelFirst == m_nSelEnd)
+    {
+        m_nSelFirst = m_nSelEnd = (LONG)pos;
+        m_redraw.Select(pos, pos);
+    }
+    DisarmPendingStyle(this);
+    FlowNotify(this);
+}
+
+void GDoc::Select(long start, long end)
+{
+    const long lastEnd = m_chars.count - 2;   // the final paragraph mark may be selected
+    end = std::min(end, lastEnd);
+    if (start > end)
+        std::swap(start, end);
+    if (start < 0)
+        start = 0;
+    if (start == m_nSelFirst && end == m_nSelEnd)
+        return;
+    if (start <= 0 && IsUnanchoredFlow(this))
+        start = 1;
+    if (UndoEnabled(this))
+        RecordOperation(this, new CWOpSelect(this, start, end));
+    end = std::min(end, lastEnd);
+    m_nSelFirst = (LONG)start;
+    m_nSelEnd = (LONG)std::max(start, end);
+    // Still missing: the blank-selection flag of the current view, set
+    // once views exist.
+    m_redraw.Select(m_nSelFirst, m_nSelEnd);
+    DisarmPendingStyle(this);
+    FlowNotify(this);
+}
+
+void GDoc::UnSelect()
+{
+    if (m_nSelFirst == m_nSelEnd)
+        return;
+    if (UndoEnabled(this))
+        RecordOperation(this, new CWOpUnSelect(this, m_nSelFirst, m_nSelEnd));
+    m_nSelFirst = m_nSelEnd = m_nCaret;
+    m_redraw.Select(m_nCaret, m_nCaret);
+    FlowNotify(this);
+}

@@ -1,0 +1,78 @@
+// The editing state of documents (current undo stack, pending style) and
+// the change bracket, kept beside CWDocument until it holds them itself.
+#include "CWDocument_editing.h"
+#include "CWUndoRedoStack.h"
+#include "GDoc.h"
+#include <map>
+
+namespace
+{
+std::map<CWDocument*, CWDocEditing*>& EditingTable()
+{
+    static std::map<CWDocument*, CWDocEditing*> table;
+    return table;
+}
+}
+
+CWDocEditing& GetDocEditing(CWDocument* doc)
+{
+    CWDocEditing*& state = EditingTable()[doc];
+    if (!state)
+    {
+        state = new CWDocEditing;
+        state->pOwnStack = new CWUndoRedoStack;
+        state->pUndoStack = state->pOwnStack;
+    }
+    return *state;
+}
+
+void ReleaseDocEditing(CWDocument* doc)
+{
+    auto it = EditingTable().find(doc);
+    if (it == EditingTable().end())
+        return;
+    delete it->second->pOwnStack;
+    delete it->second;
+    EditingTable().erase(it);
+}
+
+CWUndoRedoStack* GetDocUndoStack(CWDocument* doc)
+{
+    return doc ? GetDocEditing(doc).pUndoStack : NULL;
+}
+
+void SetDocUndoStack(CWDocument* doc, CWUndoRedoStack* stack)
+{
+    if (doc)
+        GetDocEditing(doc).pUndoStack = stack;
+}
+
+void DocViewNotify(CWDocument* doc, int close)
+{
+    if (doc)
+        doc->ViewNotify(close);
+}
+
+BOOL DocMakeUndo(CWDocument* doc)
+{
+    CWUndoRedoStack* stack = GetDocUndoStack(doc);
+    return stack ? stack->Undo() : FALSE;
+}
+
+BOOL DocMakeRedo(CWDocument* doc)
+{
+    CWUndoRedoStack* stack = GetDocUndoStack(doc);
+    return stack ? stack->Redo() : FALSE;
+}
+
+BOOL DocCanUndo(CWDocument* doc)
+{
+    CWUndoRedoStack* stack = GetDocUndoStack(doc);
+    return doc && doc->m_bUndoEnabled && stack ? stack->CanUndo() : FALSE;
+}
+
+BOOL DocCanRedo(CWDocument* doc)
+{
+    CWUndoRedoStack* stack = GetDocUndoStack(doc);
+    return doc && doc->m_bUndoEnabled && stack ? stack->CanRedo() : FALSE;
+}

@@ -1,0 +1,53 @@
+// Recording, re-breaking and notifying shared by the editing interface.
+#include "editing_support.h"
+#include "CFrame.h"
+#include "CWDocument_editing.h"
+#include "CWUndoRedoStack.h"
+#include "GField.h"
+
+BOOL UndoEnabled(const GDoc* flow)
+{
+    return flow->m_pOwner && flow->m_pOwner->m_bUndoEnabled;
+}
+
+BOOL RecordOperation(GDoc* flow, CWOperationItem* op)
+{
+    CWUndoRedoStack* stack = GetDocUndoStack(flow->m_pOwner);
+    if (stack && stack->AddOperator(op))
+        return TRUE;
+    delete op;
+    return FALSE;
+}
+
+void FlowNotify(GDoc* flow)
+{
+    flow->Notify(1);
+}
+
+void FlowReRowByPos(GDoc* flow, long from, long to)
+{
+    flow->ReRowByPos(from, to, 0);
+}
+
+void UpdateFootNotes(GDoc* flow, bool lastFirst)
+{
+    const LONG n = flow->m_fields.count;
+    for (LONG k = 0; k < n; ++k)
+    {
+        GField* f = flow->m_fields[lastFirst ? n - 1 - k : k];
+        if (f && f->m_nKind == kFieldFootNote)
+            f->Update();
+    }
+}
+
+void MarkModified(GDoc* flow)
+{
+    if (flow->m_pOwner)
+        flow->m_pOwner->SetModifiedFlag(TRUE);
+}
+
+bool IsUnanchoredFlow(const GDoc* flow)
+{
+    return flow->m_nIndex >= CWDocument::kFirstContentFlow && flow->m_pFirstFrame &&
+           !flow->m_pFirstFrame->anchor;
+}

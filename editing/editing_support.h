@@ -1,0 +1,25 @@
+// Helpers the flow's editing interface shares: recording an operation,
+// re-breaking, notifying and marking the document modified. Used by editing/.
+#pragma once
+#include "GDoc.h"
+
+class CWOperationItem;
+
+// Records op on the flow's document when undo is enabled: the current
+// stack takes it, or it is deleted. Answers 1 when the stack took it.
+BOOL RecordOperation(GDoc* flow, CWOperationItem* op);
+// Not 0 when recordings of the flow's document are wanted.
+BOOL UndoEnabled(const GDoc* flow);
+
+// Tells the views what changed in the flow (GDoc::Notify(1)).
+void FlowNotify(GDoc* flow);
+// Re-breaks the paragraphs of the characters from..to - 1.
+void FlowReRowByPos(GDoc* flow, long from, long to);
+// Footnote numbers follow the text: each footnote field is updated.
+void UpdateFootNotes(GDoc* flow, bool lastFirst);
+void MarkModified(GDoc* flow);
+// A frame text flow whose frame has no anchor flow never puts the caret
+// or the selection start at 0.
+bool IsUnanchoredFlow(const GDoc* flow);
+// Text length without the closing 13, 12, 0 counted: the highest caret.
+inline long LastCaretPos(const GDoc* flow) { return flow->m_chars.count - 3; }

@@ -1,0 +1,385 @@
+// Re-breaking rows after an edit, placing rows vertically and telling the
+// views what changed; editing calls ReRowByPos and ReRowByRow after every
+// change of text or paragraph format.
+#include "GDoc.h"
+#include "GParaStyle.h"
+#include "CFrame.h"
+#include "CWDocument.h"
+#include "text_measure.h"
+#include "document_links.h"
+#include <math.h>
+
+namespace
+{
+const GParaStyle& ParaStyleOf(const GDoc& flow, long para)
+{
+    const GParaStyle* style = flow.GetParaStylePtr(para);
+    return style ? *style : FallbackParaStyle();
+}
+
+// Set while a run of many paragraphs is re-broken: each re-broken row
+// then only places the row after it, and the caller places everything
+// below once at the end, so that a whole flow is laid out in one pass.
+int s_deferPlacing = 0;
+
+bool ReflowSuspended(CWDocument* doc)
+{
+    return doc && doc->m_nReRows != 0;
+}
+} // namespace
+
+// The rows from row - 1 on are stacked below each other. With stopWhenSame
+// the walk ends at the first row after row whose place did not change
+// (nothing below it changed either); with lastRow >= 0 it ends there.
+void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
+{
+    if (row < 0 || row >= m_rows.count)
+        return;
+    if (row > 0)
+        m_rows[row - 1].gapAfter = 0;
+    const long start = row > 0 ? row - 1 : 0;
+    long para = GetRowPara(start);
+    const long lastPara = m_paras.count - 1;
+    const bool anyFrames = m_frames.count > 0;
+    for (long r = start; r < m_rows.count; ++r)
+    {
+        if (r == 0)
+        {
+            m_rows[0].first = 0;
+            if (m_rows[0].y != 0)
+            {
+                m_rows[0].y = 0;
+                m_redraw.InvalByRow(0, 1);
+            }
+            continue;
+        }
+        while (para + 1 < m_paras.count && m_paras[para + 1].row <= r)
+            ++para;
+        const GRow& before = m_rows[r - 1];
+        long top = before.y + before.height + before.gapAfter;
+        // Paragraph borders add their space here once they exist.
+        if (m_paras[para].row == r && para < lastPara)
+        {
+            top += ParaStyleOf(*this, para).m_Before.value;
+            if (para > 0)
+                top += ParaStyleOf(*this, para - 1).m_After.value;
+        }
+        if (anyFrames)
+        {
+            // Frames that text does not flow around push the row below them.
+            const long page = GetRowPage(r);
+            for (long i = 0; i < m_frames.count; ++i)
+            {
+                CFrame* frame = m_frames[i];
+                if (!frame || frame->userFrame || frame->reserved || frame->GetPage() != page)
+                    continue;
+                const long fTop = frame->GetVPos();
+                const long fBottom = fTop + frame->GetHeight();
+                const long rowBottom = top + m_rows[r].height;
+                if (fTop >= top && fTop < rowBottom && fBottom > rowBottom)
+                {
+                    if (GetPageRow(page) == r)
+                    {
+                        m_rows[r].ascent += (LONG)(fBottom - top + 1);
+                        m_rows[r].gapAfter += (LONG)(fBottom - top + 1);
+                    }
+                    else
+                        top = fBottom + 1;
+                }
+            }
+        }
+        const bool same = m_rows[r].y == top;
+        if (!same)
+        {
+            m_rows[r].y = (LONG)top;
+            m_redraw.InvalByRow(r, r + 1);
+        }
+        if (lastRow >= 0 && r >= lastRow)
+            break;
+        if (same && stopWhenSame && r > row)
+            break;
+    }
+}
+
+void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
+{
+    if (row < 0 || row >= m_rows.count - 1)
+        return;
+    CDC* dc = GetCalcDC();
+    const long para = GetRowPara(row);
+    long endRow = m_paras[para + 1].row;
+    const long paraEnd = m_rows[endRow].first;
+    if (row >= endRow)
+        return;
+
+    long r = row;
+    // There is no cap on the rounds: a paragraph of any length is broken
+    // to its end.
+    for (;;)
+    {
+        const long n = r + 1;
+        const long old = m_rows[n].first;
+        long limit = old;
+        if (r + 2 <= endRow)
+        {
+            limit = wholeParagraph ? paraEnd : m_rows[r + 2].first;
+            m_rows[n].first = (LONG)limit;
+        }
+        const long next = CalcRow(dc, r);
+        const long below = m_rows[r].y + m_rows[r].height;
+        if (s_deferPlacing)
+            PlaceRows(n, below, 0, n);
+        else
+            PlaceRows(n, below, 1, -1);
+
+        if (!wholeParagraph && next == old && !noEarlyStop)
+        {
+            // The row ends where it did: the rows below keep their text.
+            m_rows[n].first = (LONG)next;
+            if (n < m_rows.count - 1 && n < endRow)
+            {
+                CalcRow(dc, n);
+                r = n;
+            }
+            break;
+        }
+        // Only the row before the edited one may stay as it was.
+        noEarlyStop = 0;
+
+        bool stop = false;
+        if (next == limit)
+        {
+            if (n == endRow)
+                stop = true;
+            else if (next == paraEnd)
+            {
+                // The row took the rest of the paragraph.
+                for (long d = endRow - 1; d >= n; --d)
+                    DelRowItem(d, 0);
+                endRow = n;
+                if (s_deferPlacing)
+                    PlaceRows(n, below, 0, n);
+                else
+                    PlaceRows(n, below, 1, -1);
+                stop = true;
+            }
+        }
+        else if (n < endRow)
+            m_rows[n].first = (LONG)next;
+        else
+        {
+            // The paragraph's last row overflowed: a new row takes the rest.
+            const GParaStyle& style = ParaStyleOf(*this, para);
+            int ascent = 0;
+            const long textHeight = CalcTextSizeSimple(next, next, 0, ascent, dc, 0, -1).cy;
+            const double spacing = style.m_Spacing.value > 0.0f ? style.m_Spacing.value : 1.0;
+            GRow added;
+            added.first = (LONG)next;
+            added.y = m_rows[n].y;
+            added.ascent = ascent;
+            added.holes = GRow::NewHoles();
+            added.height = (LONG)(ceil(textHeight * spacing) + style.m_Extra.value);
+            InsRowItem(added, n);
+            if (s_deferPlacing)
+                PlaceRows(n + 1, added.y + added.height, 0, n + 1);
+            else
+                PlaceRows(n + 1, added.y + added.height, 1, -1);
+            ++endRow;
+        }
+        r = n;
+        if (stop || endRow <= n)
+            break;
+    }
+    m_redraw.InvalByRow(row, r + 1);
+}
+
+// Frames that show or hang on the flow follow its new rows.
+void GDoc::UpdateFlowFrames()
+{
+    for (CFrame* f = m_pFirstFrame; f; f = f->next)
+        f->MakeArea(0);
+    for (long i = 0; i < m_frames.count; ++i)
+    {
+        CFrame* f = m_frames[i];
+        if (!f)
+            continue;
+        if (f->vKind == kVBelowPara)
+            f->MakeArea(0);
+        f->CheckArrow(0);
+    }
+}
+
+void GDoc::ReRowByPos(long from, long to, int wholeParagraph)
+{
+    if (ReflowSuspended(m_pOwner) || from == to)
+        return;
+    if (to < from)
+        std::swap(from, to);
+    long r = GetCharRow(from);
+    const long p = GetCharPara(from);
+    const long last = GetCharPara(to - 1);
+    int noEarlyStop = 0;
+    if (r != m_paras[p].row)
+    {
+        --r;   // a shortened word may move back up
+        noEarlyStop = 1;
+    }
+    ReRowFromRow(r, noEarlyStop, wholeParagraph);
+    for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
+        ReRowFromRow(m_paras[q].row, 0, wholeParagraph);
+    ReColumn(GetRowColumn(r));
+    UpdateFlowFrames();
+}
+
+void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph)
+{
+    if (ReflowSuspended(m_pOwner) || fromRow == toRow)
+        return;
+    if (fromRow < 0)
+        fromRow = 0;
+    if (toRow > m_rows.count - 1)
+        toRow = m_rows.count - 1;
+    if (toRow <= fromRow)
+        return;
+    // The wait cursor belongs to the document's view; there are no views
+    // yet, so long re-breaks show none.
+    const long p = GetRowPara(fromRow);
+    const long last = GetRowPara(toRow - 1);
+    const bool many = last > p;
+    if (many)
+        ++s_deferPlacing;
+
+    long r = fromRow;
+    int noEarlyStop = 0;
+    if (r != m_paras[p].row)
+    {
+        --r;
+        noEarlyStop = 1;
+    }
+    const long startBlock = GetRowColumn(r);
+    ReRowFromRow(r, noEarlyStop, wholeParagraph);
+    if (!allParagraphs)
+    {
+        for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
+            ReRowFromRow(m_paras[q].row, 0, wholeParagraph);
+    }
+    else
+    {
+        if (m_pOwner)
+            m_pOwner->ViewNotify(0);
+        for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
+        {
+            const GParaStyle& style = ParaStyleOf(*this, q);
+            if (style.m_Align == GParaStyle::kAlignRight)
+                ReRowFromRow(m_paras[q + 1].row - 1, 0, wholeParagraph);
+            else
+                ReRowFromRow(m_paras[q].row, 0, wholeParagraph);
+        }
+    }
+    if (many)
+    {
+        --s_deferPlacing;
+        if (!s_deferPlacing)
+            PlaceRows(r > 0 ? r : 1, 0, 0, -1);
+    }
+    if (!allParagraphs)
+        ReColumn(startBlock);
+    else
+    {
+        ReColumn(startBlock > 0 ? startBlock - 1 : 0);
+        if (m_pOwner)
+        {
+            m_pOwner->CheckFramesHeight(0);
+            m_pOwner->ViewNotify(1);
+        }
+    }
+    UpdateFlowFrames();
+    if (m_pOwner && m_pOwner->IsFootNoteDoc(this))
+        if (GDoc* body = DocFlow(m_pOwner, kBodyFlow))
+            body->ReColumn(0);
+}
+
+long GDoc::RowHi(long row, long toRow)
+{
+    if (toRow < 0)
+        toRow = row + 1;
+    const long last = m_rows.GetCount() - 1;
+    if (row > last)
+        row = last;
+    if (toRow > last)
+        toRow = last;
+    return m_rows[toRow].y - m_rows[row].y;
+}
+
+long GDoc::GetLastCharInRow(long row)
+{
+    if (row < 0 || row + 1 >= m_rows.count)
+        return 0;
+    const long pos = m_rows[row + 1].first - 1;
+    return pos >= 0 ? (BYTE)m_chars[pos] : 0;
+}
+
+long GDoc::GetLastCharInColumn(long block)
+{
+    if (block < 0 || block + 1 >= m_columns.count)
+        return 0;
+    const long row = m_columns[block + 1].startRows[0];
+    if (row <= 0 || row >= m_rows.count)
+        return 0;
+    const long pos = m_rows[row].first - 1;
+    return pos >= 0 ? (BYTE)m_chars[pos] : 0;
+}
+
+CRect GDoc::CalcRowsRect(long fromRow, long toRow)
+{
+    long left = 1000000, right = -999999;
+    const long textWidth = DocPageInfo(m_pOwner).GetTextWidth();
+    const long firstPara = GetRowPara(fromRow);
+    const long lastPara = GetRowPara(toRow > fromRow ? toRow - 1 : fromRow);
+    for (long p = firstPara; p <= lastPara; ++p)
+    {
+        const GParaStyle& style = ParaStyleOf(*this, p);
+        left = std::min(left, (long)std::min(style.m_Left.value, style.m_FirstLine.value));
+        right = std::max(right, textWidth - style.m_Right.value);
+    }
+    return CRect(left, 0, right, RowHi(fromRow, toRow));
+}
+
+long GDoc::CountSpaces(long from, long to, int withTrailing)
+{
+    if (to > m_chars.GetCount())
+        to = m_chars.GetCount();
+    if (!withTrailing)
+        while (to > from && m_chars[to - 1] == ' ')
+            --to;
+    long n = 0;
+    for (long p = from; p < to; ++p)
+        if (m_chars[p] == ' ')
+            ++n;
+    return n;
+}
+
+void GDoc::Notify(int force)
+{
+    if (!m_pOwner || m_pOwner->m_bClipboard)
+        return;
+    if (m_nIndex > kBodyFlow && m_pOwner->GetCurPageInfo() && !m_pOwner->GetCurPageInfo()->OtherFlowsNotified())
+        return;
+    if (m_nIndex == kBodyFlow)
+        force = 1;
+    if (force && (m_pOwner->m_nViewNotify != 0 || !m_redraw.IsDirty()))
+        return;
+    const long lastChar = m_chars.count - 1;
+    const long lastRow = m_rows.count - 1;
+    m_redraw.m_nSelFirst = (LONG)std::min((long)m_redraw.m_nSelFirst, lastChar);
+    m_redraw.m_nSelEnd = (LONG)std::min((long)m_redraw.m_nSelEnd, lastChar);
+    m_redraw.m_nFirstRow = (LONG)std::min((long)m_redraw.m_nFirstRow, lastRow);
+    m_redraw.m_nEndRow = (LONG)std::min((long)m_redraw.m_nEndRow, lastRow);
+    m_pOwner->InvalidateAllViews();
+    m_redraw.Reset(m_nSelFirst, m_nSelEnd);
+}
+
+int GDoc::CanRowGoUp(long) { return 0; }
+void GDoc::ReCalcRows() {}
+void GDoc::AddBorders() {}
+long GDoc::BreakScan() { return -1; }

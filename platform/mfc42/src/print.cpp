@@ -1,0 +1,187 @@
+// CPrintInfo and the view's print loop. The printer comes from the print
+// dialog or, for direct printing, from the application's printer settings
+// (m_hDevMode, m_hDevNames, the default printer the first time).
+#include "afxwin.h"
+#include "afxdlgs.h"
+#include "afxprint.h"
+
+CPrintInfo::CPrintInfo()
+{
+    m_pPD = new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION);
+    // Every page of a document whose length is not known yet.
+    SetMinPage(1);
+    SetMaxPage(0xFFFF);
+    m_pPD->m_pd.nFromPage = 1;
+    m_pPD->m_pd.nToPage = 0xFFFF;
+}
+
+CPrintInfo::~CPrintInfo()
+{
+    if (m_pPD && m_pPD->m_pd.hDC)
+        ::DeleteDC(m_pPD->m_pd.hDC);
+    delete m_pPD;
+}
+
+void CPrintInfo::SetMinPage(UINT nMinPage) { m_pPD->m_pd.nMinPage = (WORD)nMinPage; }
+void CPrintInfo::SetMaxPage(UINT nMaxPage) { m_pPD->m_pd.nMaxPage = (WORD)nMaxPage; }
+UINT CPrintInfo::GetMinPage() const { return m_pPD->m_pd.nMinPage; }
+UINT CPrintInfo::GetMaxPage() const { return m_pPD->m_pd.nMaxPage; }
+
+UINT CPrintInfo::GetFromPage() const
+{
+    return (m_pPD->m_pd.Flags & PD_PAGENUMS) ? m_pPD->m_pd.nFromPage : GetMinPage();
+}
+
+UINT CPrintInfo::GetToPage() const
+{
+    return (m_pPD->m_pd.Flags & PD_PAGENUMS) ? m_pPD->m_pd.nToPage : GetMaxPage();
+}
+
+// ---------------------------------------------------------------------------
+// CView
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
+{
+    CWinApp* app = AfxGetApp();
+    PRINTDLGA& pd = pInfo->m_pPD->m_pd;
+    if (pd.hDC)
+        return TRUE;   // the caller supplied the printer
+    if (app && !app->m_hDevNames)
+    {
+        // The application's printer is the default one until chosen.
+        CPrintDialog defaults(FALSE);
+        if (defaults.GetDefaults())
+        {
+            app->m_hDevMode = defaults.m_pd.hDevMode;
+            app->m_hDevNames = defaults.m_pd.hDevNames;
+        }
+    }
+    pd.hDevMode = app ? app->m_hDevMode : nullptr;
+    pd.hDevNames = app ? app->m_hDevNames : nullptr;
+    if (pInfo->m_bDirect || pInfo->m_bPreview)
+    {
+        if (!pd.hDevNames)
+            return FALSE;
+    }
+    else
+    {
+        pd.hwndOwner = AfxGetSafeOwnerWindow(nullptr);
+        pd.Flags |= PD_RETURNDC;
+        if (pInfo->m_pPD->DoModal() != IDOK)
+            return FALSE;
+        // The choice becomes the application's printer.
+        if (app)
+        {
+            app->m_hDevMode = pd.hDevMode;
+            app->m_hDevNames = pd.hDevNames;
+        }
+    }
+    if (!pd.hDC)
+        pInfo->m_pPD->CreatePrinterDC();
+    if (app)
+        pInfo->m_nNumPreviewPages = app->m_nNumPreviewPages ? app->m_nNumPreviewPages : 1;
+    return pd.hDC != nullptr;
+}
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*)
+{
+}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*)
+{
+    OnDraw(pDC);
+}
+
+void CView::OnEndPrinting(CDC*, CPrintInfo*)
+{
+}
+
+void CView::OnFilePrint()
+{
+    CPrintInfo printInfo;
+    const MSG* msg = GetCurrentMessage();
+    if (msg->message == WM_COMMAND && LOWORD(msg->wParam) == ID_FILE_PRINT_DIRECT)
+        printInfo.m_bDirect = TRUE;
+    if (!OnPreparePrinting(&printInfo))
+        return;
+    HDC hdc = printInfo.m_pPD->m_pd.hDC;
+    if (!hdc)
+        return;
+
+    CString title;
+    if (m_pDocument)
+        title = m_pDocument->GetTitle();
+    if (title.GetLength() > 31)
+        title = title.Left(31);
+    DOCINFOA docInfo = {};
+    docInfo.cbSize = sizeof(docInfo);
+    docInfo.lpszDocName = title;
+
+    CDC dcPrint;
+    dcPrint.Attach(hdc);
+    dcPrint.m_bPrinting = TRUE;
+    OnBeginPrinting(&dcPrint, &printInfo);
+
+    BOOL failed = dcPrint.StartDoc(&docInfo) == SP_ERROR;
+    if (!failed)
+    {
+        UINT from = printInfo.GetFromPage(), to = printInfo.GetToPage();
+        if (from > to)
+        {
+            UINT swap = from;
+            from = to;
+            to = swap;
+        }
+        for (printInfo.m_nCurPage = from; printInfo.m_nCurPage <= to; printInfo.m_nCurPage++)
+        {
+            OnPrepareDC(&dcPrint, &printInfo);
+            if (!printInfo.m_bContinuePrinting)
+                break;
+            if (dcPrint.StartPage() < 0)
+            {
+                failed = TRUE;
+                break;
+            }
+            // StartPage resets the DC: prepare it again for drawing.
+            OnPrepareDC(&dcPrint, &printInfo);
+            printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
+            dcPrint.DPtoLP(&printInfo.m_rectDraw);
+            OnPrint(&dcPrint, &printInfo);
+            if (dcPrint.EndPage() < 0)
+            {
+                failed = TRUE;
+                break;
+            }
+            if (printInfo.m_nCurPage == 0xFFFF)
+                break;
+        }
+    }
+    if (failed)
+        ::AbortDoc(hdc);
+    else
+        dcPrint.EndDoc();
+    OnEndPrinting(&dcPrint, &printInfo);
+    // The DC goes with printInfo.
+    dcPrint.Detach();
+}
+
+// ---------------------------------------------------------------------------
+// CWinApp
+
+void CWinApp::OnFilePrintSetup()
+{
+    CPrintDialog dlg(TRUE);
+    dlg.m_pd.hwndOwner = AfxGetSafeOwnerWindow(nullptr);
+    dlg.m_pd.hDevMode = m_hDevMode;
+    dlg.m_pd.hDevNames = m_hDevNames;
+    if (dlg.DoModal() == IDOK)
+    {
+        m_hDevMode = dlg.m_pd.hDevMode;
+        m_hDevNames = dlg.m_pd.hDevNames;
+    }
+}

@@ -1,0 +1,90 @@
+// The base library's document and item list, and its module state: what
+// the word processor's fields, frames' undo and mail merge rely on.
+#pragma once
+#include "afx.h"
+#include "afxtempl.h"
+
+class CZTDoc;
+
+// An item of a document's item list (embedded objects, cells, values),
+// found again by the 32-bit handle that fields store.
+class CZTItem : public CObject
+{
+public:
+    CZTItem() : m_hHandle(0), m_pDoc(NULL) {}
+    virtual ~CZTItem() {}
+    unsigned long GetHandle() const { return m_hHandle; }
+    CZTDoc* GetDocument() const { return m_pDoc; }
+
+protected:
+    friend class CZTDoc;
+    unsigned long m_hHandle;   // unique within its document, never 0
+    CZTDoc* m_pDoc;
+};
+
+// The document base: title, modified state and the item list. Still
+// missing: it is not a framework document yet (views, files, embedding);
+// CWDocument does not derive from it until the framework classes exist.
+class CZTDoc : public CObject
+{
+public:
+    // Inline, so that the framework library's items can use the list
+    // without linking this library.
+    CZTDoc() : m_bModified(FALSE), m_nNextHandle(1) {}
+    virtual ~CZTDoc()
+    {
+        for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
+            delete m_items[i];
+    }
+
+    virtual void SetModifiedFlag(int modified = 1) { m_bModified = modified != 0; }
+    BOOL IsModified() const { return m_bModified; }
+    const CString& GetTitle() const { return m_title; }
+    void SetTitle(const CString& title) { m_title = title; }
+
+    // Adds item (the document owns it from then on) and gives it a handle.
+    unsigned long AddItem(CZTItem* item)
+    {
+        if (!item)
+            return 0;
+        item->m_hHandle = m_nNextHandle++;
+        item->m_pDoc = this;
+        m_items.Add(item);
+        return item->m_hHandle;
+    }
+    // The item with the handle, or null.
+    CZTItem* GetItem(unsigned long handle) const
+    {
+        for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
+            if (m_items[i]->GetHandle() == handle)
+                return m_items[i];
+        return NULL;
+    }
+    // Takes item out of the list without deleting it.
+    void RemoveItem(CZTItem* item)
+    {
+        for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
+            if (m_items[i] == item)
+            {
+                m_items.RemoveAt(i);
+                item->m_pDoc = NULL;
+                return;
+            }
+    }
+    int GetItemCount() const { return (int)m_items.GetSize(); }
+
+private:
+    CString m_title;
+    BOOL m_bModified;
+    unsigned long m_nNextHandle;
+    CTypedPtrArray<CPtrArray, CZTItem*> m_items;
+};
+
+// The library's module state; mail merge points the current document at
+// the merge source while it evaluates merged values.
+struct ZTModuleState
+{
+    CZTDoc* m_pCurrentDoc = NULL;
+};
+
+ZTModuleState* ZTGetModuleState();

@@ -1,0 +1,344 @@
+// The flow's editing interface: caret and selection clamping, typing with
+// control characters, overtyping, deleting across paragraphs and runs, and
+// the undo and redo of each, which must give back the flow record for
+// record.
+#include "editing_test_support.h"
+#include "CWOpText.h"
+
+namespace {
+typedef std::vector<std::string> Names;
+
+// ---- Caret and selection
+
+class CaretAndSelection : public EditingFixture
+{
+};
+
+TEST_F(CaretAndSelection, PositionsAreClamped)
+{
+    Type(0, "abcdefghij");   // 13 characters with the closing ones
+    struct Case
+    {
+        long pos;
+        long caret;
+    };
+    const Case cases[] = {{100, 10}, {-5, 0}, {4, 4}, {10, 10}, {11, 10}, {12, 10}};
+    for (const Case& c : cases)
+    {
+        flow->SetPos(c.pos);
+        EXPECT_EQ(flow->m_nCaret, c.caret) << c.pos;
+        EXPECT_EQ(flow->m_nSelFirst, c.caret) << "an empty selection follows the caret";
+        EXPECT_EQ(flow->m_nSelEnd, c.caret);
+    }
+    flow->Select(9, 4);
+    EXPECT_EQ(flow->m_nSelFirst, 4);
+    EXPECT_EQ(flow->m_nSelEnd, 9);
+    flow->SetPos(2);
+    EXPECT_EQ(flow->m_nSelFirst, 4) << "a selection stays when the caret moves";
+    flow->Select(0, 1000000);
+    EXPECT_EQ(flow->m_nSelFirst, 0);
+    EXPECT_EQ(flow->m_nSelEnd, 11);   // the final paragraph mark included
+    flow->Select(-7, 3);
+    EXPECT_EQ(flow->m_nSelFirst, 0);
+}
+
+TEST_F(CaretAndSelection, TheCaretNeverRestsOnABreak)
+{
+    Type(0, "ab\r\fcd");
+    ASSERT_EQ(Text(*flow), "ab|#cd");
+    flow->SetPos(3);
+    EXPECT_EQ(flow->m_nCaret, 2);
+}
+
+TEST_F(CaretAndSelection, MovingDisarmsThePendingStyleUnlessItStays)
+{
+    Type(0, "abc");
+    flow->SetPos(1);
+    GetDocEditing(&doc).bPendingStyle = TRUE;
+    flow->SetPos(1);
+    EXPECT_TRUE(GetDocEditing(&doc).bPendingStyle);
+    flow->SetPos(2);
+    EXPECT_FALSE(GetDocEditing(&doc).bPendingStyle);
+}
+
+TEST_F(CaretAndSelection, SelectionsAreUndoable)
+{
+    Type(0, "abcdef");
+    long before = Stack()->GetUndoLen();
+    flow->Select(1, 4);
+    flow->Select(1, 4);   // the same selection records nothing
+    flow->UnSelect();
+    flow->UnSelect();     // nothing to collapse
+    EXPECT_EQ(Stack()->GetUndoLen(), before + 2);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("UnSelect"));
+    EXPECT_EQ(Stack()->GetUndoName(1), CString("Select"));
+    DocMakeUndo(&doc);
+    EXPECT_EQ(flow->m_nSelFirst, 1);
+    EXPECT_EQ(flow->m_nSelEnd, 4);
+    DocMakeUndo(&doc);
+    EXPECT_EQ(flow->m_nSelFirst, flow->m_nSelEnd);
+    DocMakeRedo(&doc);
+    EXPECT_EQ(flow->m_nSelEnd, 4);
+}
+
+// ---- Typing
+
+class Typing : public EditingFixture
+{
+};
+
+TEST_F(Typing, ControlCharactersBecomeRecords)
+{
+    std::string empty = FlowState(*flow);
+    LONG rows = flow->m_rows.count, paras = flow->m_paras.count;
+    Type(0, "pq\r\nrs");
+    EXPECT_EQ(Text(*flow), "pq|rs");   // the line feed is dropped
+    EXPECT_EQ(flow->m_rows.count, rows + 1);
+    EXPECT_EQ(flow->m_paras.count, paras + 1);
+    EXPECT_EQ(flow->m_rows[1].first, 3);
+    Type(1, "\tx");
+    EXPECT_EQ(Text(*flow), "p\txq|rs");
+    ASSERT_EQ(flow->m_tabs.count, 1);
+    EXPECT_EQ(flow->m_tabs[0].pos, 1);
+    EXPECT_EQ(flow->m_formats.Last().pos, flow->m_chars.count - 1);
+
+    // Chunks end at each control character; the line feed leaves an empty one.
+    Names names;
+    for (long i = Stack()->GetUndoLen() - 1; i >= 0; --i)
+        names.push_back((const char*)Stack()->GetUndoName(i));
+    EXPECT_EQ(names, (Names{"Insert text - 'pq '", "Insert text", "Insert text - 'rs'", "Insert text - ' '",
+                            "Insert text - 'x'"}));
+    UndoAll();
+    EXPECT_EQ(FlowState(*flow), empty);
+}
+
+TEST_F(Typing, ATextEndingInAParagraphMarkRecordsAnEmptyTail)
+{
+    Type(0, "ab\r");
+    EXPECT_EQ(Stack()->GetUndoLen(), 2);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Insert text"));
+    EXPECT_EQ(Stack()->GetUndoName(1), CString("Insert text - 'ab '"));
+}
+
+TEST_F(Typing, UndoAndRedoGiveBackTheFlow)
+{
+    const char* texts[] = {"hello", "a\tb\tc", "one\rtwo\r\rthree", "l\r\nm\n", "x\fy"};
+    for (const char* text : texts)
+    {
+        Type(0, "base text\rsecond");
+        flow->SetPos(4);
+        std::string before = FlowState(*flow);
+        Type(4, text);
+        std::string after = FlowState(*flow);
+        int steps = 0;
+        while (FlowState(*flow) != before && DocMakeUndo(&doc))
+            ++steps;
+        EXPECT_EQ(FlowState(*flow), before) << text;
+        for (int i = 0; i < steps; ++i)
+            DocMakeRedo(&doc);
+        EXPECT_EQ(FlowState(*flow), after) << text;
+        flow->DeleteText(0, 1000, 1);
+    }
+}
+
+TEST_F(Typing, PositionsOutsideTheFlowAreClamped)
+{
+    Type(0, "abc");
+    Type(-5, "x");
+    Type(1000, "y");
+    EXPECT_EQ(Text(*flow), "xabcy");
+    flow->InsertChar(-2, 'z', 1);
+    EXPECT_EQ(Text(*flow), "zxabcy");
+    std::string before = FlowState(*flow);
+    flow->InsertChar(2, 10, 1);   // a line feed is never inserted
+    flow->ReplaceChar(-1, 'q');
+    flow->ReplaceChar(100, 'q');
+    flow->DeleteChar(-1);
+    EXPECT_EQ(FlowState(*flow), before);
+}
+
+TEST_F(Typing, OvertypingIsUndoneCharacterByCharacter)
+{
+    Type(0, "ab\tc");
+    std::string before = FlowState(*flow);
+    flow->ReplaceChar(0, 'x');
+    EXPECT_EQ(Text(*flow), "xb\tc");
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Replace text"));
+    flow->ReplaceChar(2, 'y');   // a tab is not overwritten: y goes in front
+    EXPECT_EQ(Text(*flow), "xby\tc");
+    ASSERT_EQ(flow->m_tabs.count, 1);
+    EXPECT_EQ(flow->m_tabs[0].pos, 3);
+    std::string after = FlowState(*flow);
+    DocMakeUndo(&doc);
+    DocMakeUndo(&doc);
+    EXPECT_EQ(FlowState(*flow), before);
+    DocMakeRedo(&doc);
+    DocMakeRedo(&doc);
+    EXPECT_EQ(FlowState(*flow), after);
+}
+
+TEST_F(Typing, AMarkTypedAtAParagraphStartTakesTheFormatThatFollows)
+{
+    Type(0, "ab\rcd");
+    GFormat bold;
+    bold.pos = 3;
+    bold.style = Mint(2, 0);
+    flow->InsFormatItem(bold, 1);
+    flow->InsertChar(3, kParagraphEnd, 1);
+    EXPECT_EQ(Text(*flow), "ab||cd");
+    EXPECT_EQ(flow->m_formats[flow->GetCharFormat(3)].style, Mint(2, 0));
+    EXPECT_EQ(flow->m_formats[flow->GetCharFormat(2)].style, flow->m_formats[0].style);
+    EXPECT_EQ(flow->m_paras.count, 4);
+}
+
+TEST_F(Typing, DeletingARunOfItsOwnArmsItsStyle)
+{
+    Type(0, "abc");
+    GFormat bold;
+    bold.pos = 1;
+    bold.style = Mint(2, 0);
+    GFormat plain = flow->m_formats[0];
+    plain.pos = 2;
+    flow->InsFormatItem(bold, 1);
+    flow->InsFormatItem(plain, 2);
+    GetDocEditing(&doc).bPendingStyle = FALSE;
+    flow->DeleteChar(1);
+    EXPECT_EQ(Text(*flow), "ac");
+    EXPECT_TRUE(GetDocEditing(&doc).bPendingStyle);
+}
+
+TEST_F(Typing, NoUndoStepsRecordsNothing)
+{
+    UndoStepsSetting = 0;
+    Type(0, "ab\rcd");
+    flow->DeleteText(1, 3, 1);
+    flow->Select(0, 2);
+    EXPECT_EQ(Text(*flow), "acd");
+    EXPECT_FALSE(DocCanUndo(&doc));
+    doc.m_bUndoEnabled = FALSE;
+    UndoStepsSetting = 10;
+    Type(0, "x");
+    EXPECT_FALSE(DocCanUndo(&doc));
+}
+
+// ---- Deleting
+
+class Deleting : public EditingFixture
+{
+protected:
+    // "abcdef|ghij|klm" with runs of three styles and three paragraph
+    // styles.
+    void Build()
+    {
+        Type(0, "abcdef\rghij\rklm");
+        Mint base = flow->m_formats[0].style;
+        GFormat run;
+        run.pos = 2;
+        run.style = Mint(2, 0);
+        flow->InsFormatItem(run, 1);
+        run.pos = 9;
+        run.style = Mint(3, 0);
+        flow->InsFormatItem(run, 2);
+        run.pos = 13;
+        run.style = base;
+        flow->InsFormatItem(run, 3);
+        flow->m_paras[1].style = Mint(4, 0);
+        flow->m_paras[2].style = Mint(5, 0);
+        flow->ReRowByPos(0, flow->m_chars.count - 2, 1);
+        while (Stack()->RemoveLast())
+            ;
+    }
+};
+
+TEST_F(Deleting, RangesAcrossParagraphsAndRunsComeBack)
+{
+    Build();
+    struct Case
+    {
+        long from, to;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, 4, "aef|ghij|klm"},      {3, 10, "abcj|klm"},  {0, 15, ""},
+        {6, 7, "abcdefghij|klm"},    {7, 12, "abcdef|klm"}, {11, 100, "abcdef|ghij"},
+        {-4, 2, "cdef|ghij|klm"},    {10, 3, "abcj|klm"},
+    };
+    for (const Case& c : cases)
+    {
+        std::string before = FlowState(*flow);
+        flow->DeleteText(c.from, c.to, 1);
+        EXPECT_EQ(Text(*flow), c.text) << c.from << ".." << c.to;
+        std::string after = FlowState(*flow);
+        EXPECT_EQ(Stack()->GetUndoLen(), 1) << "one step";
+        DocMakeUndo(&doc);
+        EXPECT_EQ(FlowState(*flow), before) << c.from << ".." << c.to;
+        DocMakeRedo(&doc);
+        EXPECT_EQ(FlowState(*flow), after) << c.from << ".." << c.to;
+        DocMakeUndo(&doc);
+        while (Stack()->RemoveLast())
+            ;
+    }
+}
+
+TEST_F(Deleting, NothingAtOrBeyondTheFinalMark)
+{
+    Build();
+    std::string before = FlowState(*flow);
+    flow->DeleteText(15, 20, 1);
+    flow->DeleteText(5, 5, 1);
+    EXPECT_EQ(FlowState(*flow), before);
+    EXPECT_EQ(Stack()->GetUndoLen(), 0);
+}
+
+TEST_F(Deleting, TheCaretGoesToTheStartEvenWithoutRedraw)
+{
+    Build();
+    flow->SetPos(10);
+    flow->DeleteText(2, 5, 0);
+    EXPECT_EQ(flow->m_nCaret, 2);
+}
+
+TEST_F(Deleting, TheStepIsNamedAfterItsText)
+{
+    Build();
+    struct Case
+    {
+        long from, to;
+        const char* name;
+    };
+    const Case cases[] = {
+        {0, 12, "Delete Text - 'abcdef ghi...'"},
+        {0, 3, "Delete Text - 'abc'"},
+        {5, 8, "Delete Text - 'f g'"},
+    };
+    for (const Case& c : cases)
+    {
+        flow->DeleteText(c.from, c.to, 1);
+        EXPECT_EQ(Stack()->GetUndoName(0), CString(c.name));
+        DocMakeUndo(&doc);
+    }
+}
+
+TEST_F(Deleting, TextAroundAFieldIsOneStepAndClosesUpOverTheField)
+{
+    Type(0, "pqrs tail");
+    flow->InsertChar(2, kFieldMark, 0);
+    GField* picture = new GField(flow, 2);
+    picture->m_nKind = kFieldImage;
+    flow->InsFieldItem(picture, 0);
+    while (Stack()->RemoveLast())
+        ;
+    flow->DeleteText(0, 5, 1);
+    EXPECT_EQ(Text(*flow), " tail");
+    ASSERT_EQ(Stack()->GetUndoLen(), 1);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Delete Text - 'rs'"));
+    std::string after = FlowState(*flow);
+    DocMakeUndo(&doc);
+    // The picture itself is not put back yet; the text around it is.
+    EXPECT_EQ(Text(*flow), "pqrs tail");
+    EXPECT_EQ(flow->m_fields.count, 0);
+    DocMakeRedo(&doc);
+    EXPECT_EQ(FlowState(*flow), after);
+}
+
+} // namespace

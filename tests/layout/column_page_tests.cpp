@@ -1,0 +1,218 @@
+// Text columns and pages: balancing a block's rows into its columns,
+// joining equal blocks, page breaks and overflowing pages that add page
+// frames to the body, and the page areas and border allowances.
+#include "zt_gtest.h"
+#include "reflow_test_support.h"
+#include "CWDocument.h"
+#include "CFrame.h"
+#include "GPageInfo.h"
+
+using namespace layout_test;
+
+namespace {
+
+class ColumnTest : public testing::Test
+{
+protected:
+    FallbackParaScope scope;
+    GParaStyle& style = FallbackParaScope::Style();
+
+    void SetUp() override
+    {
+        style.m_Left = Gint(0);
+        style.m_FirstLine = Gint(0);
+        style.m_Right = Gint(0);
+        style.m_Spacing = Gfloat(1.0f);
+        style.m_Extra = Gint(0);
+        style.m_Before = Gint(0);
+        style.m_After = Gint(0);
+        style.m_Align = GParaStyle::kAlignLeft;
+        SetStops(style, {});
+    }
+
+    static std::vector<std::string> Lines(int n)
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < n; ++i)
+            texts.push_back("line " + std::to_string(i));
+        return texts;
+    }
+
+    static void SetColumns(GDoc& f, long block, int count)
+    {
+        tagColumnData data[kMostTextColumns];
+        for (int i = 0; i < count; ++i)
+        {
+            data[i].width = 700;
+            data[i].gap = 50;
+        }
+        GColumn c(f.m_columns[block].first, (signed char)count, data, f.m_columns[block].startRows[0]);
+        f.m_columns[block] = c;
+    }
+};
+
+TEST_F(ColumnTest, RowsAreBalancedIntoTheColumnsOfABlock)
+{
+    struct Case
+    {
+        int rows, columns;
+        std::vector<long> starts;
+    } cases[] = {
+        {10, 2, {0, 5}},
+        {11, 2, {0, 6}},
+        {10, 1, {0}},
+        {9, 3, {0, 3, 6}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.rows << " rows in " << c.columns);
+        GDoc flow(NULL, 7);
+        SetParagraphs(flow, Lines(c.rows));
+        SetColumns(flow, 0, c.columns);
+        flow.ReColumn(0);
+        const GColumn& block = flow.m_columns[0];
+        for (size_t k = 0; k < c.starts.size(); ++k)
+            EXPECT_EQ(c.starts[k], block.startRows[k]);
+        for (size_t k = c.starts.size(); k < kMostTextColumns; ++k)
+            EXPECT_EQ(-1, block.startRows[k]);
+        // The block after starts below the tallest column.
+        const long rowHeight = flow.m_rows[0].height;
+        const long tallest = (c.starts.size() > 1 ? c.starts[1] : c.rows) * rowHeight;
+        EXPECT_EQ(block.position + tallest, flow.m_columns[1].position);
+        EXPECT_EQ(flow.m_columns.Last().position, flow.m_nClosingColumnPos);
+    }
+}
+
+TEST_F(ColumnTest, AParagraphThatGrowsMovesRowsIntoTheNextColumn)
+{
+    GDoc flow(NULL, 7);
+    SetParagraphs(flow, Lines(10));
+    SetColumns(flow, 0, 2);
+    flow.ReColumn(0);
+    ASSERT_EQ(5, flow.m_columns[0].startRows[1]);
+
+    // The first paragraph grows by rows: the second column starts later.
+    const long end = flow.m_rows[1].first - 1;
+    const std::string more = " " + Words(30);
+    Type(flow, end, more);
+    flow.ReRowByPos(end, end + (long)more.size(), 0);
+    const long rows = flow.m_rows.GetCount() - 1;
+    ASSERT_GT(rows, 10);
+    EXPECT_EQ((rows + 1) / 2, flow.m_columns[0].startRows[1]);
+
+    // And shrinks back.
+    flow.DelCharItem(end, end + (long)more.size());
+    flow.ReRowByPos(end, end + 1, 0);
+    EXPECT_EQ(10, flow.m_rows.GetCount() - 1);
+    EXPECT_EQ(5, flow.m_columns[0].startRows[1]);
+}
+
+TEST_F(ColumnTest, EqualBlocksJoinUnlessAPageBreakSeparatesThem)
+{
+    for (bool pageBreak : {false, true})
+    {
+        SCOPED_TRACE(pageBreak);
+        GDoc flow(NULL, 7);
+        std::vector<std::string> texts = Lines(4);
+        if (pageBreak)
+            texts[1] += '\f';
+        SetParagraphs(flow, texts);
+        GColumn second = flow.m_columns[0];
+        second.first = flow.m_rows[2].first;
+        for (LONG& r : second.startRows)
+            r = -1;
+        second.startRows[0] = 2;
+        flow.m_columns.AddAt(second, 1);
+        flow.m_pages.Last().block = 2;
+        flow.ReColumn(1);
+        EXPECT_EQ(pageBreak ? 3 : 2, flow.m_columns.GetCount());
+        EXPECT_EQ(pageBreak ? 3 : 2, flow.m_pages.GetCount());
+        EXPECT_EQ(flow.m_columns.GetCount() - 1, flow.m_pages.Last().block);
+    }
+}
+
+class PageTest : public ColumnTest
+{
+protected:
+    CWDocument doc;
+    GDoc* body = NULL;
+
+    void SetUp() override
+    {
+        ColumnTest::SetUp();
+        doc.CreateFrames();
+        body = doc.m_flows[kBodyFlow];
+    }
+};
+
+TEST_F(PageTest, APageBreakMakesANewPageFrame)
+{
+    ASSERT_EQ(1, body->m_pFirstFrame->GetCols());
+    std::vector<std::string> texts = {"first page\f", "second page"};
+    SetParagraphs(*body, texts);
+    GColumn second = body->m_columns[0];
+    second.first = body->m_rows[1].first;
+    for (LONG& r : second.startRows)
+        r = -1;
+    second.startRows[0] = 1;
+    body->m_columns.AddAt(second, 1);
+    body->m_pages.Last().block = 2;
+    body->ReColumn(0);
+    EXPECT_EQ(3, body->m_pages.GetCount());
+    EXPECT_EQ(1, body->m_pages[1].block);
+    EXPECT_EQ(2, body->m_pFirstFrame->GetCols());
+    EXPECT_EQ(1, body->GetRowPage(1));
+}
+
+TEST_F(PageTest, RowsThatOverflowAPageGoOnNewPagesWithTheirOwnFrames)
+{
+    SetParagraphs(*body, Lines(200));
+    const long pages = body->m_pages.GetCount() - 1;
+    ASSERT_GE(pages, 3);
+    EXPECT_EQ(pages, body->m_pFirstFrame->GetCols());
+    // Every page holds what fits on it, and the next row would not have.
+    const long room = body->m_pFirstFrame->GetMaxHeight();
+    for (long p = 0; p < pages; ++p)
+    {
+        const long first = body->GetPageRow(p);
+        const long end = p + 1 < pages ? body->GetPageRow(p + 1) : body->m_rows.GetCount() - 1;
+        EXPECT_LE(body->RowHi(first, end), room + 10) << p;
+        if (p + 1 < pages)
+            EXPECT_GT(body->RowHi(first, end + 1), room + 10) << p;
+    }
+    // Each page shows the body through its own frame.
+    for (long p = 0; p < pages; ++p)
+        EXPECT_EQ(body->m_pFirstFrame->GetFrameByCol(p)->GetPage(), p);
+}
+
+TEST_F(PageTest, PageAreasAndBorderAllowances)
+{
+    SetParagraphs(*body, Lines(3));
+    const GPageInfo& info = *doc.GetCurPageInfo();
+    CRect page = body->GetAreaByPage(0, 0, 0);
+    CRect margin = body->GetAreaByMargin(0, 0, 0);
+    EXPECT_EQ(page.left - info.textLeft, margin.left);
+    EXPECT_EQ(page.top - info.textTop, margin.top);
+    EXPECT_EQ(page.Width(), margin.Width());
+    // No frame for a second page: empty.
+    EXPECT_TRUE(body->GetAreaByPage(0, 0, 1) == CRect(0, 0, 0, 0));
+
+    CRect rect(100, 100, 200, 200);
+    body->GetMaxBorderRect(rect);
+    body->GetPageBorderRect(rect, 0);
+    EXPECT_TRUE(rect == CRect(100, 100, 200, 200));
+    EXPECT_EQ(0, body->GetPageTextOffset(0));
+
+    // A boxed first paragraph: its distance on every side that it has.
+    GBorder run;
+    run.first = 0;
+    run.end = body->m_rows[1].first;
+    run.distance = 40;
+    run.sides = kBorderTop | kBorderLeft;
+    body->m_borders.Add(run);
+    body->GetMaxBorderRect(rect);
+    EXPECT_TRUE(rect == CRect(60, 60, 200, 200));
+    EXPECT_EQ(40, body->GetPageTextOffset(0));
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+// Copies of flows through the stored flow body, and the reader's checks
+// of damaged bodies.
+#include "zt_gtest.h"
+#include "reflow_test_support.h"
+#include "GField.h"
+#include "flow_body.h"
+
+using namespace layout_test;
+
+namespace {
+
+class FlowCopyTest : public testing::Test
+{
+protected:
+    FallbackParaScope scope;
+    GDoc flow{NULL, 7};
+
+    void SetUp() override
+    {
+        SetStops(FallbackParaScope::Style(), {});
+        SetParagraphs(flow, {Words(30, "alpha"), "tab\there", Words(12, "beta")});
+        GFormat bold;
+        bold.pos = 6;
+        bold.style = Mint(3, 0);
+        flow.m_formats.AddAt(bold, 1);
+        GBorder border;
+        border.first = 0;
+        border.end = flow.m_paras.GetCount() > 1 ? flow.GetParaChar(1) : 0;
+        border.distance = 20;
+        border.sides = kBorderBox;
+        border.left.lineStyle = 3;
+        flow.m_borders.Add(border);
+        GShade shade;
+        shade.first = 0;
+        shade.end = 10;
+        shade.style.percent = 50;
+        flow.m_shades.Add(shade);
+        GField* field = new GField(&flow, 2);
+        field->m_nKind = kFieldPageNum;
+        flow.m_fields.Add(field);
+    }
+};
+
+TEST_F(FlowCopyTest, ACopyEqualsItsSourceRecordForRecord)
+{
+    GDoc* copy = flow.CreateCopy();
+    ASSERT_TRUE(copy != NULL);
+    EXPECT_EQ(StoredBytes(flow), StoredBytes(*copy));
+    EXPECT_EQ(flow.m_chars.GetCount(), copy->m_chars.GetCount());
+    EXPECT_EQ(RowStarts(flow), RowStarts(*copy));
+    EXPECT_EQ(RowTops(flow), RowTops(*copy));
+    for (long r = 0; r < flow.m_rows.GetCount(); ++r)
+    {
+        EXPECT_EQ(flow.m_rows[r].height, copy->m_rows[r].height);
+        EXPECT_EQ(flow.m_rows[r].holes->GetCount(), copy->m_rows[r].holes->GetCount());
+    }
+    EXPECT_EQ(flow.m_tabs.GetCount(), copy->m_tabs.GetCount());
+    EXPECT_TRUE(flow.m_formats[1].style == copy->m_formats[1].style);
+    EXPECT_TRUE(flow.m_borders[0].left == copy->m_borders[0].left);
+    EXPECT_TRUE(flow.m_shades[0].style == copy->m_shades[0].style);
+    ASSERT_EQ(1, copy->m_fields.GetCount());
+    EXPECT_EQ(kFieldPageNum, copy->m_fields[0]->m_nKind);
+    EXPECT_EQ(2, copy->m_fields[0]->m_nPos);
+    EXPECT_EQ(copy, copy->m_fields[0]->m_pDoc);
+    EXPECT_EQ(flow.m_columns.Last().position, copy->m_nClosingColumnPos);
+
+    // The two flows are independent.
+    Type(*copy, 0, "new ");
+    EXPECT_EQ('a', (BYTE)flow.m_chars[0]);
+    EXPECT_NE(StoredBytes(flow), StoredBytes(*copy));
+    delete copy;
+}
+
+TEST_F(FlowCopyTest, ARowIsStoredInTwentyEightBytesAndAHoleInTwelve)
+{
+    std::vector<BYTE> before = StoredBytes(flow);
+    GRow row = flow.m_rows[0];
+    row.holes = GRow::NewHoles();
+    CHole hole;
+    hole.x = 5;
+    hole.width = 7;
+    row.holes->Add(hole);
+    flow.m_rows.AddAt(row, 0);
+    EXPECT_EQ(before.size() + 28 + 4 + 2 * 12, StoredBytes(flow).size());
+}
+
+// The body with one 4-byte count replaced; offsets follow the order of the
+// stored arrays.
+static std::vector<BYTE> WithCount(std::vector<BYTE> bytes, size_t at, DWORD count)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = (BYTE)(count >> (8 * i));
+    return bytes;
+}
+
+static int ReadFault(const std::vector<BYTE>& bytes)
+{
+    CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
+    CArchive ar(&file, CArchive::load);
+    GDoc target(NULL, 7);
+    try
+    {
+        target.OpenZVW(ar);
+    }
+    catch (int fault)
+    {
+        return fault;
+    }
+    return 0;
+}
+
+TEST_F(FlowCopyTest, DamagedBodiesThrowTheirFaults)
+{
+    const std::vector<BYTE> good = StoredBytes(flow);
+    EXPECT_EQ(0, ReadFault(good));
+    const size_t formats = 4 + flow.m_chars.GetCount();
+    struct Case
+    {
+        const char* what;
+        size_t at;
+        DWORD count;
+        int fault;
+    } cases[] = {
+        {"two characters", 0, 2, kArrayReadFault},
+        {"no format run", formats, 0, kArrayReadFault},
+        {"too many format runs", formats, 1000001, kArrayReadFault},
+        {"fields", good.size() - 4 - 5, 1001, kFieldCountFault},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.fault, ReadFault(WithCount(good, c.at, c.count)));
+    }
+    // A body cut short.
+    EXPECT_EQ(kArrayReadFault, ReadFault(std::vector<BYTE>(good.begin(), good.begin() + good.size() / 2)));
+}
+
+TEST(FlowBodyTest, BorderSidesAreRepairedAndOldBuffersPacked)
+{
+    struct Case
+    {
+        LONG pen, line, wantPen, wantLine;
+    } cases[] = {{0, 9, 0, 0}, {2, 0, 2, 7}, {1, 4, 1, 6}, {3, 8, 3, 8}, {0, 5, 0, 5}};
+    for (const Case& c : cases)
+    {
+        CBorderStyle side;
+        side.penStyle = c.pen;
+        side.lineStyle = c.line;
+        CheckBorderStyles(side);
+        EXPECT_EQ(c.wantPen, side.penStyle);
+        EXPECT_EQ(c.wantLine, side.lineStyle);
+    }
+    EXPECT_EQ(65543, HugeArraySize(7, 9363));
+    BYTE* base = NULL;
+    EXPECT_EQ(base + 65536, (BYTE*)HugeArray(base, 7, 9362));
+}
+
+} // namespace
