@@ -1,5 +1,6 @@
 // Making, emptying and releasing a document (the parts that exist so far).
 #include "CWDocument.h"
+#include "CWDocument_editing.h"
 #include "GDoc.h"
 #include "GField.h"
 #include "GFootNote.h"
@@ -22,6 +23,7 @@ CWDocument::CWDocument(int)
 // (each releases its own frames), then the page set-ups.
 CWDocument::~CWDocument()
 {
+    ReleaseDocEditing(this);
     m_frames.Flush();
     for (long i = 0; i < m_flows.GetCount(); ++i)
         if (m_flows[i])

@@ -9,6 +9,7 @@
 class GDoc;
 class CFrame;
 class CView;
+struct CWDocEditing;
 
 // Not 0 while the document reader reads a document of the older native
 // layout; the style tables then read the older records.
@@ -31,6 +32,9 @@ public:
     GStyleTbl<GParaStyle> m_paraStyles;
     GStyleTbl<GMasterStyle> m_masterStyles;
     GStyleTbl<GListStyle> m_listStyles;
+    // Undo stacks and the pending character style (editing/document_editing.cpp),
+    // made on first use and freed with the document.
+    CWDocEditing* m_pEditing = nullptr;
     LONG m_nViewNotify;              // depth of open change brackets
     LONG m_nReRows;                  // depth of suspended re-breaking
     BOOL m_bUndoEnabled;

@@ -1,15 +1,13 @@
 // The document's editing state that the flow's editing interface needs: the
 // current undo stack, the pending character style and the change bracket.
-// Used by editing/; these members belong in CWDocument once it grows them.
+// Used by editing/; CWDocument holds the record (m_pEditing).
 #pragma once
 #include "CWDocument.h"
 #include "GFontStyle.h"
 
 class CWUndoRedoStack;
 
-// What a document keeps for editing. Still missing: CWDocument does not
-// hold this record itself yet, so GetDocEditing keeps one per document in
-// a side table (editing/document_editing.cpp) until the members move there.
+// What a document keeps for editing.
 struct CWDocEditing
 {
     CWUndoRedoStack* pOwnStack = NULL;   // the document's own stack, owned

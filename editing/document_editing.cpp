@@ -1,22 +1,12 @@
 // The editing state of documents (current undo stack, pending style) and
-// the change bracket, kept beside CWDocument until it holds them itself.
+// the change bracket.
 #include "CWDocument_editing.h"
 #include "CWUndoRedoStack.h"
 #include "GDoc.h"
-#include <map>
-
-namespace
-{
-std::map<CWDocument*, CWDocEditing*>& EditingTable()
-{
-    static std::map<CWDocument*, CWDocEditing*> table;
-    return table;
-}
-}
 
 CWDocEditing& GetDocEditing(CWDocument* doc)
 {
-    CWDocEditing*& state = EditingTable()[doc];
+    CWDocEditing*& state = doc->m_pEditing;
     if (!state)
     {
         state = new CWDocEditing;
@@ -28,12 +18,11 @@ CWDocEditing& GetDocEditing(CWDocument* doc)
 
 void ReleaseDocEditing(CWDocument* doc)
 {
-    auto it = EditingTable().find(doc);
-    if (it == EditingTable().end())
+    if (!doc || !doc->m_pEditing)
         return;
-    delete it->second->pOwnStack;
-    delete it->second;
-    EditingTable().erase(it);
+    delete doc->m_pEditing->pOwnStack;
+    delete doc->m_pEditing;
+    doc->m_pEditing = nullptr;
 }
 
 CWUndoRedoStack* GetDocUndoStack(CWDocument* doc)

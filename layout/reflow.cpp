@@ -383,3 +383,23 @@ int GDoc::CanRowGoUp(long) { return 0; }
 void GDoc::ReCalcRows() {}
 void GDoc::AddBorders() {}
 long GDoc::BreakScan() { return -1; }
+
+// The item primitives' way to place rows: from row - 1 on, up to the first
+// row whose place stays.
+void GDoc::SetRowPos(long row, long y)
+{
+    PlaceRows(row, y, 1, -1);
+}
+
+// Moves block and every later block by the difference between value and
+// the block's present position; the flow's copy of the closing value
+// follows.
+void GDoc::SetColumnPos(long block, long value)
+{
+    if (block < 0 || block >= m_columns.count)
+        return;
+    LONG delta = (LONG)value - m_columns[block].position;
+    for (LONG b = (LONG)block; b < m_columns.count; ++b)
+        m_columns[b].position += delta;
+    m_nClosingColumnPos = m_columns.Last().position;
+}

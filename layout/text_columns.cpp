@@ -86,9 +86,7 @@ bool GColumn::operator!=(const GColumn& other) const
 // ---- Balancing and breaking blocks
 
 // The rows of the block are spread over its columns so that each column
-// reaches the average height; answers the tallest column's height. (The
-// primitives' EqualizeCols keeps its older, empty form until it forwards
-// here.)
+// reaches the average height; answers the tallest column's height.
 long GDoc::BalanceColumns(long block)
 {
     if (block < 0 || block + 1 >= m_columns.count)
@@ -341,4 +339,9 @@ void GDoc::ReColumn(long block)
         if (frames > before)
             ReColumn(b);
     }
+}
+
+long GDoc::EqualizeCols(long block)
+{
+    return BalanceColumns(block);
 }

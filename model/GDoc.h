@@ -103,9 +103,12 @@ public:
     // (delta 1) or removed (delta -1) at index.
     void ShiftFrameParas(long index, int delta);
 
-    // Reflow members the primitives call (model/flow_items_pending.cpp
-    // until layout takes them over).
+    // Merges neighbouring format runs that became equal or empty
+    // (model/format_merge.cpp).
     void ReFormat(long fromRun, long toRun);
+    // Reflow members the primitives call (layout/reflow.cpp,
+    // layout/text_columns.cpp): place rows from row - 1 on, move column
+    // blocks, balance a block's columns.
     void SetRowPos(long row, long y);
     void SetColumnPos(long block, long value);
     long EqualizeCols(long block);
