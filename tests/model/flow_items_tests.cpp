@@ -5,6 +5,7 @@
 #include "zt_gtest.h"
 #include "afxwin.h"
 #include "GDoc.h"
+#include "flow_builders.h"
 #include "GField.h"
 #include "GFootNote.h"
 #include "GListField.h"
@@ -25,28 +26,6 @@ const Mint kM0(0, 1), kP7(7, 0), kF1(1, 0), kF2(2, 0), kF3(3, 0), kF4(4, 0), kNo
 const LONG kRowHeight = 40;
 
 // ---- Building flows by hand
-
-void SetText(GDoc& f, const std::string& text)
-{
-    f.m_chars.Flush();
-    for (char c : text)
-        f.m_chars.Add(GChar((BYTE)c));
-    f.m_chars.Add(GChar(kParagraphEnd));
-    f.m_chars.Add(GChar(kBreak));
-    f.m_chars.Add(GChar(kFlowEnd));
-}
-
-void SetFormats(GDoc& f, std::initializer_list<std::pair<LONG, Mint>> runs)
-{
-    f.m_formats.Flush();
-    for (auto& r : runs)
-    {
-        GFormat g;
-        g.pos = r.first;
-        g.style = r.second;
-        f.m_formats.Add(g);
-    }
-}
 
 // Rows of equal height, stacked; hole 1 of a row (when given) resumes at
 // the position.
@@ -71,18 +50,6 @@ void SetRows(GDoc& f, std::initializer_list<std::pair<LONG, LONG>> rows)
         }
         f.m_rows.Add(row);
         y += kRowHeight;
-    }
-}
-
-void SetParas(GDoc& f, std::initializer_list<std::pair<LONG, Mint>> paras)
-{
-    f.m_paras.Flush();
-    for (auto& p : paras)
-    {
-        GPara g;
-        g.row = p.first;
-        g.style = p.second;
-        f.m_paras.Add(g);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "zt_gtest.h"
 #include "afxwin.h"
 #include "GDoc.h"
+#include "flow_builders.h"
 #include "GField.h"
 #include "GCaption.h"
 #include "GStyleTbl.h"
@@ -17,28 +18,6 @@ namespace {
 
 typedef std::vector<long> Longs;
 
-void SetText(GDoc& f, const std::string& text)
-{
-    f.m_chars.Flush();
-    for (char c : text)
-        f.m_chars.Add(GChar((BYTE)c));
-    f.m_chars.Add(GChar(kParagraphEnd));
-    f.m_chars.Add(GChar(kBreak));
-    f.m_chars.Add(GChar(kFlowEnd));
-}
-
-void SetFormats(GDoc& f, std::initializer_list<std::pair<LONG, Mint>> runs)
-{
-    f.m_formats.Flush();
-    for (auto& r : runs)
-    {
-        GFormat g;
-        g.pos = r.first;
-        g.style = r.second;
-        f.m_formats.Add(g);
-    }
-}
-
 void SetRows(GDoc& f, std::initializer_list<LONG> firsts)
 {
     f.m_rows.Flush();
@@ -48,18 +27,6 @@ void SetRows(GDoc& f, std::initializer_list<LONG> firsts)
         row.first = first;
         row.holes = GRow::NewHoles();
         f.m_rows.Add(row);
-    }
-}
-
-void SetParas(GDoc& f, std::initializer_list<std::pair<LONG, Mint>> paras)
-{
-    f.m_paras.Flush();
-    for (auto& p : paras)
-    {
-        GPara g;
-        g.row = p.first;
-        g.style = p.second;
-        f.m_paras.Add(g);
     }
 }
 
