@@ -2,6 +2,7 @@
 // between fields are recorded separately inside one unnamed group.
 #include "CWDocument_editing.h"
 #include "CWOpBigUndo.h"
+#include "CWOpFields.h"
 #include "CWOpText.h"
 #include "GField.h"
 #include "editing_support.h"
@@ -9,8 +10,8 @@
 namespace
 {
 // Records the deletion of from..to - 1 (no field marks inside). The record
-// stands shift positions earlier: the fields before it are not put back by
-// undo, so the text must close up over them.
+// stands shift positions earlier: the fields before it that undo does not
+// put back (list numbers) leave the text closed up over them.
 void RecordStretch(GDoc* flow, long from, long to, long shift)
 {
     if (from >= to)
@@ -19,6 +20,14 @@ void RecordStretch(GDoc* flow, long from, long to, long shift)
     CWOpDeleteText* op = new CWOpDeleteText(flow, from, to, text);
     op->Shift(-shift);
     RecordOperation(flow, op);
+}
+
+// The field at pos when undo puts it back, else NULL.
+GField* RestoredField(GDoc* flow, long pos)
+{
+    long index = flow->GetCharField(pos);
+    GField* field = index >= 0 ? flow->m_fields[index] : NULL;
+    return field && IsRecordedFieldKind(field->m_nKind) ? field : NULL;
 }
 }
 
@@ -40,20 +49,25 @@ void GDoc::DeleteText(long from, long to, int redraw)
             group->Start();
         else
             group = NULL;
-        // Undo replays in reverse order: the stretch after the last field
-        // is put back first, the leading stretch last. Still missing: the
-        // records that put back fields and list numbers (field and list
-        // operations); until they exist a deleted field is not restored and
-        // the text after it closes up.
-        long fields = 0;
+        // Undo replays in reverse order: the leading stretch is put back
+        // first, then each field and the stretch after it, so every record
+        // finds the text before it in place. Still missing: the records
+        // that put back list numbers; until they exist the text closes up
+        // over a deleted list number.
+        long lost = 0;
         for (long i = from; i < to; ++i)
-            fields += m_chars[i] == kFieldMark;
+            lost += m_chars[i] == kFieldMark && !RestoredField(this, i);
         long segmentEnd = to;
         for (long i = to - 1; i >= from; --i)
         {
             if (m_chars[i] != kFieldMark)
                 continue;
-            RecordStretch(this, i + 1, segmentEnd, fields--);
+            GField* field = RestoredField(this, i);
+            RecordStretch(this, i + 1, segmentEnd, lost);
+            if (field)
+                RecordOperation(this, new CWOpDeleteField(this, i - lost, field));
+            else
+                --lost;
             segmentEnd = i;
         }
         RecordStretch(this, from, segmentEnd, 0);

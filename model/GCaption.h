@@ -34,6 +34,8 @@ public:
     }
 
     char* AsText(long) override { return m_strText.GetBuffer(128); }
+    // The copy captions the same object field; it does not own it.
+    GField* CreateCopy() override { return new GCaption(*this); }
 
     // Numbers the caption after the nearest earlier caption with the same
     // label and format.

@@ -314,6 +314,10 @@ public:
     void DeleteChar(long pos);
     // Removes from..to - 1 as one undoable step (editing/delete_text.cpp).
     void DeleteText(long from, long to, int redraw);
+    // Puts field (owned from now on) at its own position and records it
+    // (editing/insert_field.cpp); SetOleSize re-breaks the row of pos.
+    void InsertField(GField* field);
+    void SetOleSize(long pos, CSize& size);
 
 private:
     GDoc(const GDoc&) = delete;

@@ -26,7 +26,7 @@ const int kMarkLetterUpper = 2;
 const int kMarkLetterLower = 3;
 
 // Still missing: the stored form (OpenZVW, SaveZVW), measuring and drawing
-// (GetSize, Draw), assignment, comparison, CreateCopy and most field kinds.
+// (GetSize, Draw), assignment, comparison and most field kinds.
 class GField
 {
 public:
@@ -46,6 +46,25 @@ public:
     virtual char* AsText(long) { return NULL; }
     // Recomputes what the field shows; the base has nothing to recompute.
     virtual void Update() {}
+    // A new heap copy for kinds that keep state of their own; the base
+    // answers the object itself, so callers that need an independent copy
+    // use CopyField.
+    virtual GField* CreateCopy() { return this; }
+    // The size of a picture or embedded object in 0.1 mm. Kinds without
+    // an object answer 0 x 0 and ignore a new size.
+    virtual CSize GetObjectSize() const { return CSize(0, 0); }
+    virtual void SetObjectSize(const CSize&) {}
+
+    // An independent heap copy of field (undo records and pastes keep
+    // these): the kind's own copy, or a base copy for kinds with no state
+    // beyond the base.
+    static GField* CopyField(GField* field)
+    {
+        if (!field)
+            return NULL;
+        GField* copy = field->CreateCopy();
+        return copy != field ? copy : new GField(*field);
+    }
 
     // Deletes the field through its virtual destructor. Arrays call it only
     // for fields that exist.

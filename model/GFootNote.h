@@ -6,7 +6,7 @@
 
 // Still missing: creating the note flow and its frame, per-page numbering
 // (it counts through the whole flow for now), the note frame's sizing and
-// placing (OnChangePage), notifying the views, measuring, drawing, copying
+// placing (OnChangePage), notifying the views, measuring, drawing
 // and the stored form.
 class GFootNote : public GField
 {
@@ -29,6 +29,9 @@ public:
     }
     // The note flow is not deleted here: the document's flow list holds it.
     ~GFootNote() override {}
+
+    // The copy shares the note flow, which the document's flow list keeps.
+    GField* CreateCopy() override { return new GFootNote(*this); }
 
     char* AsText(long) override
     {

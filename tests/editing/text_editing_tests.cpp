@@ -319,7 +319,7 @@ TEST_F(Deleting, TheStepIsNamedAfterItsText)
     }
 }
 
-TEST_F(Deleting, TextAroundAFieldIsOneStepAndClosesUpOverTheField)
+TEST_F(Deleting, TextAroundAFieldIsOneStepAndUndoBringsTheFieldBack)
 {
     Type(0, "pqrs tail");
     flow->InsertChar(2, kFieldMark, 0);
@@ -334,9 +334,11 @@ TEST_F(Deleting, TextAroundAFieldIsOneStepAndClosesUpOverTheField)
     EXPECT_EQ(Stack()->GetUndoName(0), CString("Delete Text - 'rs'"));
     std::string after = FlowState(*flow);
     DocMakeUndo(&doc);
-    // The picture itself is not put back yet; the text around it is.
-    EXPECT_EQ(Text(*flow), "pqrs tail");
-    EXPECT_EQ(flow->m_fields.count, 0);
+    // The picture comes back with the text around it.
+    EXPECT_EQ(Text(*flow), "pq\x01rs tail");
+    ASSERT_EQ(flow->m_fields.count, 1);
+    EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldImage);
+    EXPECT_EQ(flow->m_fields[0]->m_nPos, 2);
     DocMakeRedo(&doc);
     EXPECT_EQ(FlowState(*flow), after);
 }

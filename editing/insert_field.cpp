@@ -1,0 +1,50 @@
+// Putting a field into a flow: the single way a new field enters a flow,
+// and re-breaking an object's row after its size changed.
+#include "CWDocument_editing.h"
+#include "CWOpFields.h"
+#include "GCaption.h"
+#include "GField.h"
+#include "editing_support.h"
+
+// Still missing: the pending character style applied to the placeholder
+// (and a footnote mark made superscript), list renumbering for list
+// numbers, and automatic captions; until character formatting and lists
+// are built the placeholder keeps the format of the text around it.
+void GDoc::InsertField(GField* field)
+{
+    if (!field)
+        return;
+    long pos = std::max(0L, std::min((long)field->m_nPos, LastCaretPos(this)));
+    field->m_nPos = (LONG)pos;
+    InsertChar(pos, (char)kFieldMark, 1);
+    field->m_pDoc = this;
+    if (UndoEnabled(this) && IsRecordedFieldKind(field->m_nKind))
+        RecordOperation(this, new CWOpInsertField(this, pos, field));
+
+    // The fields behind the new placeholder have moved one on already.
+    long index = 0;
+    while (index < m_fields.count && m_fields[index]->m_nPos - 1 < pos)
+        ++index;
+    InsFieldItem(field, index);
+
+    if (field->m_nKind == kFieldCaption)
+        for (long i = index + 1; i < m_fields.count; ++i)
+            if (m_fields[i]->m_nKind == kFieldCaption)
+                m_fields[i]->Update();
+
+    long row = GetCharRow(pos);
+    m_redraw.InvalByRow(row, row + 1);
+    ReRowByRow(row, row + 1, 0, 0);
+    UpdateFootNotes(this, false);
+    FlowNotify(this);
+    MarkModified(this);
+}
+
+void GDoc::SetOleSize(long pos, CSize&)
+{
+    long row = GetCharRow(pos);
+    m_redraw.InvalByRow(row, row + 1);
+    ReRowByRow(row, row + 1, 0, 1);
+    FlowNotify(this);
+    MarkModified(this);
+}

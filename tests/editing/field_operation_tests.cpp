@@ -1,0 +1,218 @@
+// Field operations: inserting, deleting and resizing fields replay through
+// undo and redo, a deleted range gives its fields back, and the names.
+#include "editing_test_support.h"
+#include "CWOpFields.h"
+#include "CWOpText.h"
+#include "GCaption.h"
+#include "GFootNote.h"
+#include "GListField.h"
+
+namespace {
+
+// A picture with a size of its own, as the picture kind keeps it.
+class SizedField : public GField
+{
+public:
+    SizedField(GDoc* owner, long pos, BYTE kind, CSize size) : GField(owner, pos), m_size(size) { m_nKind = kind; }
+    GField* CreateCopy() override { return new SizedField(*this); }
+    CSize GetObjectSize() const override { return m_size; }
+    void SetObjectSize(const CSize& size) override { m_size = size; }
+    CSize m_size;
+};
+
+GField* PlainField(GDoc* owner, long pos, BYTE kind)
+{
+    GField* f = new GField(owner, pos);
+    f->m_nKind = kind;
+    return f;
+}
+
+class FieldOperations : public EditingFixture
+{
+protected:
+    void ClearStack()
+    {
+        while (Stack()->RemoveLast())
+        {
+        }
+    }
+    // Runs one recorded step and checks that undo and redo give the whole
+    // flow back as it was before and after.
+    template <class Step>
+    void CheckDoUndoRedo(Step step)
+    {
+        std::string before = FlowState(*flow);
+        step();
+        std::string after = FlowState(*flow);
+        ASSERT_NE(after, before);
+        ASSERT_TRUE(DocMakeUndo(&doc));
+        EXPECT_EQ(FlowState(*flow), before);
+        ASSERT_TRUE(DocMakeRedo(&doc));
+        EXPECT_EQ(FlowState(*flow), after);
+        ASSERT_TRUE(DocMakeUndo(&doc));
+        EXPECT_EQ(FlowState(*flow), before);
+    }
+};
+
+TEST_F(FieldOperations, InsertingAFieldReplays)
+{
+    Type(0, "one two|three");
+    ClearStack();
+    CheckDoUndoRedo([&] { flow->InsertField(PlainField(flow, 4, kFieldDateTime)); });
+    ASSERT_TRUE(DocMakeRedo(&doc));
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Insert Date and Time"));
+    ASSERT_EQ(flow->m_fields.count, 1);
+    EXPECT_EQ(flow->m_fields[0]->m_nPos, 4);
+    EXPECT_EQ(flow->m_fields[0]->m_pDoc, flow);
+}
+
+TEST_F(FieldOperations, AFieldPastTheEndStandsBeforeTheLastParagraphEnd)
+{
+    Type(0, "abc");
+    flow->InsertField(PlainField(flow, 50, kFieldPageNum));
+    ASSERT_EQ(flow->m_fields.count, 1);
+    EXPECT_EQ(flow->m_fields[0]->m_nPos, 3);
+    EXPECT_EQ(flow->m_chars[3], kFieldMark);
+}
+
+TEST_F(FieldOperations, ASecondFieldAtOnePositionGoesInFront)
+{
+    Type(0, "abc");
+    GField* first = PlainField(flow, 1, kFieldPageNum);
+    GField* second = PlainField(flow, 1, kFieldDocTitle);
+    flow->InsertField(first);
+    flow->InsertField(second);
+    ASSERT_EQ(flow->m_fields.count, 2);
+    EXPECT_EQ(flow->m_fields[0], second);
+    EXPECT_EQ(flow->m_fields[1], first);
+    EXPECT_EQ(first->m_nPos, 2);
+    EXPECT_EQ(second->m_nPos, 1);
+}
+
+TEST_F(FieldOperations, RedoOfAnInsertedFootnoteBringsItsStateAtUndo)
+{
+    Type(0, "note here");
+    flow->InsertField(new GFootNote(flow, 4, kMarkArabic));
+    GFootNote* mark = (GFootNote*)flow->m_fields[0];
+    mark->m_nFixed = 7;
+    mark->Update();
+    ASSERT_TRUE(DocMakeUndo(&doc));
+    EXPECT_EQ(flow->m_fields.count, 0);
+    ASSERT_TRUE(DocMakeRedo(&doc));
+    ASSERT_EQ(flow->m_fields.count, 1);
+    ASSERT_EQ(flow->m_fields[0]->m_nKind, kFieldFootNote);
+    GFootNote* back = (GFootNote*)flow->m_fields[0];
+    EXPECT_EQ(back->m_nFixed, 7);
+    EXPECT_EQ(back->m_strMark, CString("7"));
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Insert Footnote - '1'"));
+}
+
+TEST_F(FieldOperations, DeletingAFieldReplays)
+{
+    Type(0, "before after");
+    flow->InsertField(new GCaption(flow, 6, kMarkArabic, "Figure "));
+    ClearStack();
+    CheckDoUndoRedo([&] { flow->DeleteText(6, 7, 1); });
+    ASSERT_EQ(flow->m_fields.count, 1);
+    EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldCaption);
+    EXPECT_EQ(((GCaption*)flow->m_fields[0])->m_strLabel, CString("Figure "));
+
+    // The field operation alone, as the view's delete command records it.
+    GField* field = flow->m_fields[0];
+    CWOpDeleteField op(flow, 6, field);
+    EXPECT_EQ(op.GetName(), CString("Delete Caption - 'Figure 1'"));
+}
+
+TEST_F(FieldOperations, UndoingADeletedRangeBringsItsFieldsBack)
+{
+    Type(0, "alpha beta|gamma delta");
+    flow->InsertField(PlainField(flow, 3, kFieldDateTime));
+    flow->InsertField(new GFootNote(flow, 14, kMarkArabic));
+    flow->InsertField(PlainField(flow, 20, kFieldPageNum));
+    ClearStack();
+    std::string text = Text(*flow);
+    CheckDoUndoRedo([&] { flow->DeleteText(1, 22, 1); });
+    EXPECT_EQ(Text(*flow), text);
+    ASSERT_EQ(flow->m_fields.count, 3);
+    const BYTE kinds[] = {kFieldDateTime, kFieldFootNote, kFieldPageNum};
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ(flow->m_fields[i]->m_nKind, kinds[i]);
+        EXPECT_EQ(flow->m_chars[flow->m_fields[i]->m_nPos], kFieldMark);
+    }
+}
+
+TEST_F(FieldOperations, AListNumberInADeletedRangeStaysGoneAndTheRestFits)
+{
+    Type(0, "abcdefgh");
+    flow->InsertField(new GList(flow, 2, 0, 0, 1));
+    flow->InsertField(PlainField(flow, 6, kFieldDateTime));
+    ClearStack();
+    flow->DeleteText(1, 8, 1);
+    ASSERT_TRUE(DocMakeUndo(&doc));
+    EXPECT_EQ(Text(*flow), "abcde\x01" "fgh");
+    ASSERT_EQ(flow->m_fields.count, 1);
+    EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldDateTime);
+    EXPECT_EQ(flow->m_fields[0]->m_nPos, 5);
+}
+
+TEST_F(FieldOperations, ResizingAPictureSwapsTheSizes)
+{
+    Type(0, "pic");
+    SizedField* picture = new SizedField(flow, 1, kFieldImage, CSize(300, 200));
+    flow->InsertField(picture);
+    ClearStack();
+    CWOpResize* op = new CWOpResize(flow, picture, 1);
+    picture->m_size = CSize(600, 100);
+    ASSERT_TRUE(Stack()->AddOperator(op));
+    EXPECT_EQ(op->GetName(), CString("Resize Picture"));
+    ASSERT_TRUE(DocMakeUndo(&doc));
+    EXPECT_EQ(picture->m_size, CSize(300, 200));
+    ASSERT_TRUE(DocMakeRedo(&doc));
+    EXPECT_EQ(picture->m_size, CSize(600, 100));
+
+    SizedField object(flow, 0, kFieldOle, CSize(1, 1));
+    EXPECT_EQ(CWOpResize(flow, &object, 0).GetName(), CString("Resize OLE Object"));
+}
+
+TEST_F(FieldOperations, NamesComeFromTheStringTable)
+{
+    struct Case
+    {
+        BYTE kind;
+        const char* insertName;
+        const char* deleteName;
+    };
+    const Case cases[] = {
+        {kFieldOle, "Insert OLE Object", "Delete OLE Object"},
+        {kFieldDateTime, "Insert Date and Time", "Delete Date and Time"},
+        {kFieldPageNum, "Insert Page Number", "Delete Page Number"},
+        {kFieldDocTitle, "Insert Document Title", "Delete Document Title"},
+        {kFieldImage, "Insert Picture", "Delete Picture"},
+        {kFieldCell, "Insert Field", "Delete Field"},
+        {kFieldLumifex, "Insert Lumifex", "Delete Lumifex"},
+        {kFieldList, "", ""},
+    };
+    for (const Case& c : cases)
+    {
+        GField field(flow, 0);
+        field.m_nKind = c.kind;
+        EXPECT_EQ(CWOpInsertField(flow, 0, &field).GetName(), CString(c.insertName)) << (int)c.kind;
+        EXPECT_EQ(CWOpDeleteField(flow, 0, &field).GetName(), CString(c.deleteName)) << (int)c.kind;
+    }
+    GFootNote note(flow, 0, kMarkRomanUpper);
+    note.m_strMark = "IV";
+    EXPECT_EQ(CWOpInsertField(flow, 0, &note).GetName(), CString("Insert Footnote - 'IV'"));
+    EXPECT_EQ(CWOpDeleteField(flow, 0, &note).GetName(), CString("Delete Footnote - 'IV'"));
+}
+
+TEST_F(FieldOperations, ListNumbersAreNotRecorded)
+{
+    Type(0, "abc");
+    long recorded = Stack()->GetUndoLen();
+    flow->InsertField(new GList(flow, 0, 0, 0, 1));
+    EXPECT_EQ(flow->m_fields.count, 1);
+    EXPECT_EQ(Stack()->GetUndoLen(), recorded);
+}
+
+}  // namespace
