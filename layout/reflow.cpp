@@ -108,6 +108,8 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
     CDC* dc = GetCalcDC();
     const long para = GetRowPara(row);
     long endRow = m_paras[para + 1].row;
+    CMeasureFontScope fonts(dc);
+    UseFontAt(fonts, *this, m_rows[row].first);
     const long paraEnd = m_rows[endRow].first;
     if (row >= endRow)
         return;

@@ -27,6 +27,34 @@ struct STextSpace
 // a proportional guess lands badly.
 const float kProbeLean = 0.2f;
 
+// How many characters the first bounded measure of a row takes: a little
+// more than a usual row, doubled until the text overflows the space.
+const long kFirstReach = 128;
+// How many characters GDI is asked to fit at most in one call.
+const long kMostFitChars = 512;
+
+} // namespace
+
+// Set: plain text is searched for its break within a bounded measure (see
+// CalcRow). Clear: the whole rest of the paragraph is measured first; tests
+// lay out with both and compare.
+bool bLayoutBoundedSearch = true;
+
+namespace
+{
+
+// No tab, field or break in [from, to): text whose width only grows.
+bool HasOnlyPlainText(const GChar* text, long from, long to)
+{
+    for (long p = from; p < to; ++p)
+    {
+        const BYTE c = text[p];
+        if (c == kTab || c == kFieldMark || c == kParagraphEnd || c == kBreak)
+            return false;
+    }
+    return true;
+}
+
 bool IsBreakDivider(BYTE c)
 {
     return c == ' ' || c == kTab || c == kFieldMark;
@@ -161,6 +189,8 @@ long GDoc::CalcRow(CDC* dc, long row)
         dc = GetCalcDC();
     const GChar* text = m_chars.GetData();
     const long first = m_rows[row].first;
+    CMeasureFontScope fonts(dc);
+    UseFontAt(fonts, *this, first);
     const long limit = m_rows[row + 1].first;
     long end = limit;
     if (end > first && text[end - 1] == kBreak)
@@ -212,17 +242,81 @@ long GDoc::CalcRow(CDC* dc, long row)
 
         CheckRowTabs(dc, row, pos, end, para);
         int a = 0;
-        CSize whole = CalcTextSizeSimple(pos, end, 1, a, dc, 0, -1);
-        if (whole.cx <= space.width)
+        long lo = pos, hi = end;
+        long wLo = 0, wHi = 0;
+        // Measuring the whole rest of a long paragraph for every row costs
+        // more than its rows. Where the stretch holds plain text only, its
+        // width grows with every character, so a prefix known to overflow
+        // bounds the search just as well and the break found is the same.
+        if (bLayoutBoundedSearch && HasOnlyPlainText(text, pos, end))
         {
-            textHeight = max(textHeight, (long)whole.cy);
-            maxAscent = max(maxAscent, (long)a);
-            pos = end;
-            break;
+            // Text in one font from the row's start: GDI tells how many
+            // characters fit at once. Only a guess, as it may round the
+            // widths otherwise; the two measures around it decide.
+            if (pos == first && freeOfFrames && _justPosAfter < 0 && NextDifferentChar(pos) >= end)
+            {
+                UseFontAt(fonts, *this, pos);
+                const int n = (int)min(end - pos, kMostFitChars);
+                INT fit = 0;
+                SIZE extent;
+                HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
+                if (::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit, NULL, &extent)
+                    && fit > 0 && fit < n)
+                {
+                    const long guess = pos + fit;
+                    const long wGuess = CalcTextSizeSimple(pos, guess, 1, a, dc, 0, -1).cx;
+                    if (wGuess > space.width)
+                    {
+                        hi = guess;
+                        wHi = wGuess;
+                    }
+                    else
+                    {
+                        lo = guess;
+                        wLo = wGuess;
+                        const long wNext = CalcTextSizeSimple(pos, guess + 1, 1, a, dc, 0, -1).cx;
+                        if (wNext > space.width)
+                        {
+                            hi = guess + 1;
+                            wHi = wNext;
+                        }
+                        else if (guess + 1 < end)
+                        {
+                            lo = guess + 1;
+                            wLo = wNext;
+                        }
+                    }
+                }
+            }
+            long reach = kFirstReach;
+            while (hi == end && lo + reach < end)
+            {
+                const long cand = lo + reach;
+                const long w = CalcTextSizeSimple(pos, cand, 1, a, dc, 0, -1).cx;
+                if (w > space.width)
+                {
+                    hi = cand;
+                    wHi = w;
+                    break;
+                }
+                lo = cand;
+                wLo = w;
+                reach *= 2;
+            }
+        }
+        if (hi == end)
+        {
+            CSize whole = CalcTextSizeSimple(pos, end, 1, a, dc, 0, -1);
+            if (whole.cx <= space.width)
+            {
+                textHeight = max(textHeight, (long)whole.cy);
+                maxAscent = max(maxAscent, (long)a);
+                pos = end;
+                break;
+            }
+            wHi = whole.cx;
         }
 
-        long lo = pos, hi = end;
-        long wLo = 0, wHi = whole.cx;
         long lastProbe = -1;
         while (lo + 1 < hi)
         {

@@ -78,6 +78,36 @@ static const GFontStyle& MeasureStyle(const GDoc& flow, long pos)
     return fallback;
 }
 
+CMeasureFontScope::CMeasureFontScope(CDC* dc)
+    : m_dc(dc)
+    , m_current(::GetCurrentObject(dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC, OBJ_FONT))
+{
+}
+
+CMeasureFontScope::~CMeasureFontScope()
+{
+    if (m_changed && m_restore)
+        m_dc->SelectObject(m_restore);
+}
+
+void CMeasureFontScope::Use(CFont* font)
+{
+    if (!font || font->m_hObject == m_current)
+        return;
+    CFont* previous = m_dc->SelectObject(font);
+    if (!m_changed)
+    {
+        m_restore = previous;
+        m_changed = true;
+    }
+    m_current = font->m_hObject;
+}
+
+void UseFontAt(CMeasureFontScope& scope, const GDoc& flow, long pos)
+{
+    scope.Use(MeasureStyle(flow, pos).GetFont());
+}
+
 static const GParaStyle& RowParaStyle(const GDoc& flow, long row)
 {
     const GParaStyle* style = flow.GetRowPStylePtr(row);
@@ -93,10 +123,12 @@ static int RunAscent(const GFontStyle& style)
 
 static int BlankHeight(const GFontStyle& style, CDC* dc, int& ascent)
 {
-    CFont* old = dc->SelectObject(style.GetFont());
-    CSize blank = dc->GetTextExtent(" ", 1);
-    if (old)
-        dc->SelectObject(old);
+    CSize blank;
+    {
+        CMeasureFontScope scope(dc);
+        scope.Use(style.GetFont());
+        blank = dc->GetTextExtent(" ", 1);
+    }
     ascent = RunAscent(style);
     return blank.cy;
 }
@@ -162,6 +194,7 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
     long width = 0;
     int maxAscent = 0, maxDescent = 0, height = 0;
     long p = from;
+    CMeasureFontScope fonts(dc);
     while (p < end)
     {
         long runEnd = NextDifferentChar(p);
@@ -192,10 +225,8 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
         }
         else
         {
-            CFont* old = dc->SelectObject(style.GetFont());
+            fonts.Use(style.GetFont());
             width += dc->GetTextExtent((LPCSTR)(text + p), (int)(runEnd - p)).cx;
-            if (old)
-                dc->SelectObject(old);
             if (_justPosAfter >= 0 && runEnd > _justPosAfter)
                 for (long q = max(p, _justPosAfter); q < runEnd; ++q)
                     width += JustifiedBlankExtra(*this, q);

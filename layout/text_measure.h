@@ -34,3 +34,28 @@ extern long CalcSizeToMove;
 // a document, or a reference to a style the tables lack.
 const GFontStyle& FallbackFontStyle();
 const GParaStyle& FallbackParaStyle();
+
+// Keeps a font selected on a context while many stretches are measured:
+// selecting a font makes GDI look it up again each time, which costs more
+// than measuring a row. Selects only when the context holds another font,
+// and puts back the context's own font when the scope ends. The fonts it
+// selects must outlive the scope.
+class CMeasureFontScope
+{
+public:
+    explicit CMeasureFontScope(CDC* dc);
+    ~CMeasureFontScope();
+    void Use(CFont* font);
+
+private:
+    CDC* m_dc;
+    HGDIOBJ m_current;
+    CFont* m_restore = nullptr;
+    bool m_changed = false;
+
+    CMeasureFontScope(const CMeasureFontScope&) = delete;
+    CMeasureFontScope& operator=(const CMeasureFontScope&) = delete;
+};
+
+// Holds the font of the character at pos on dc for the scope's life.
+void UseFontAt(CMeasureFontScope& scope, const GDoc& flow, long pos);
