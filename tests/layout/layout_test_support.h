@@ -89,4 +89,19 @@ inline void SetStops(GParaStyle& style, std::vector<GTab> stops)
         style.m_Tabs[(int)i] = stops[i];
 }
 
+// A plain paragraph: no indents, single spacing without extra height or
+// space around it, left aligned, no tab stops.
+inline void PlainLeftParagraph(GParaStyle& style)
+{
+    style.m_Left = Gint(0);
+    style.m_FirstLine = Gint(0);
+    style.m_Right = Gint(0);
+    style.m_Spacing = Gfloat(1.0f);
+    style.m_Extra = Gint(0);
+    style.m_Before = Gint(0);
+    style.m_After = Gint(0);
+    style.m_Align = GParaStyle::kAlignLeft;
+    SetStops(style, {});
+}
+
 } // namespace layout_test

@@ -17,11 +17,7 @@ protected:
 
     void SetUp() override
     {
-        style.m_Left = Gint(0);
-        style.m_FirstLine = Gint(0);
-        style.m_Right = Gint(0);
-        style.m_Align = GParaStyle::kAlignLeft;
-        SetStops(style, {});
+        PlainLeftParagraph(style);
     }
 };
 

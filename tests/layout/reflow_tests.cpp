@@ -19,15 +19,7 @@ protected:
 
     void SetUp() override
     {
-        style.m_Left = Gint(0);
-        style.m_FirstLine = Gint(0);
-        style.m_Right = Gint(0);
-        style.m_Spacing = Gfloat(1.0f);
-        style.m_Extra = Gint(0);
-        style.m_Before = Gint(0);
-        style.m_After = Gint(0);
-        style.m_Align = GParaStyle::kAlignLeft;
-        SetStops(style, {});
+        PlainLeftParagraph(style);
     }
 
     // A fresh flow of the same text gives the rows a full layout would.
