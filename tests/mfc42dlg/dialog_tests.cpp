@@ -831,4 +831,30 @@ TEST(PrintLoop, PagesFromTheRangeOrUntilTheViewStops)
     }
 }
 
+TEST(PrintDialog, ChoicesComeFromItsRecord)
+{
+    CPrintDialog dlg(FALSE);
+    EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CCommonDialog)));
+    EXPECT_TRUE(dlg.PrintAll());
+    EXPECT_EQ(dlg.GetFromPage(), -1);   // no range chosen
+    dlg.m_pd.Flags = (dlg.m_pd.Flags & ~PD_USEDEVMODECOPIES) | PD_PAGENUMS | PD_COLLATE;
+    dlg.m_pd.nFromPage = 2;
+    dlg.m_pd.nToPage = 5;
+    dlg.m_pd.nCopies = 3;
+    EXPECT_TRUE(dlg.PrintRange());
+    EXPECT_FALSE(dlg.PrintAll());
+    EXPECT_TRUE(dlg.PrintCollate());
+    EXPECT_EQ(dlg.GetFromPage(), 2);
+    EXPECT_EQ(dlg.GetToPage(), 5);
+    EXPECT_EQ(dlg.GetCopies(), 3);
+
+    CPageSetupDialog setup;
+    setup.m_psd.rtMargin = CRect(1, 2, 3, 4);
+    setup.m_psd.rtMinMargin = CRect(5, 6, 7, 8);
+    CRect margins, least;
+    setup.GetMargins(&margins, &least);
+    EXPECT_EQ(margins, CRect(1, 2, 3, 4));
+    EXPECT_EQ(least, CRect(5, 6, 7, 8));
+}
+
 }  // namespace

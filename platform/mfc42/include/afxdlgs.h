@@ -1,14 +1,13 @@
-// Common dialogs of the class library. So far only what asking for the
-// default printer needs: CPrintDialog and CPageSetupDialog.
+// Common dialogs of the class library: the print and page set-up dialogs
+// (the file and colour dialogs are in afxcdlg.h). Both run the system
+// dialogs and answer the printer settings they chose.
 #pragma once
 #include "afxwin.h"
 #include <commdlg.h>
 
-// Still missing: the dialog base (CCommonDialog over CDialog), showing the
-// dialogs with hooks and templates, and the print-job members; these two
-// classes only run the system dialogs and answer the printer defaults.
-class CPrintDialog : public CObject
+class CPrintDialog : public CCommonDialog
 {
+    DECLARE_DYNAMIC(CPrintDialog)
 public:
     // The flags a print dialog starts with when none are given.
     static constexpr DWORD kDefaultFlags =
@@ -32,14 +31,28 @@ public:
     // A device context for the chosen printer; NULL when there is none.
     HDC CreatePrinterDC();
 
+    // What the user chose in the dialog.
+    int GetCopies() const;
+    BOOL PrintCollate() const { return (m_pd.Flags & PD_COLLATE) != 0; }
+    BOOL PrintSelection() const { return (m_pd.Flags & PD_SELECTION) != 0; }
+    BOOL PrintAll() const { return !PrintRange() && !PrintSelection(); }
+    BOOL PrintRange() const { return (m_pd.Flags & PD_PAGENUMS) != 0; }
+    BOOL PrintToFile() const { return (m_pd.Flags & PD_PRINTTOFILE) != 0; }
+    int GetFromPage() const { return PrintRange() ? m_pd.nFromPage : -1; }
+    int GetToPage() const { return PrintRange() ? m_pd.nToPage : -1; }
+    // The DC the dialog made (PD_RETURNDC) or CreatePrinterDC made; the
+    // caller deletes it.
+    HDC GetPrinterDC() const { return m_pd.hDC; }
+
     PRINTDLGA m_pd;
 
 private:
     CString DevNamesText(int which) const;
 };
 
-class CPageSetupDialog : public CObject
+class CPageSetupDialog : public CCommonDialog
 {
+    DECLARE_DYNAMIC(CPageSetupDialog)
 public:
     static constexpr DWORD kDefaultFlags = PSD_MARGINS | PSD_INWININIINTLMEASURE;
 
@@ -54,6 +67,8 @@ public:
 
     LPDEVMODEA GetDevMode() const;   // locked; NULL without settings
     CSize GetPaperSize() const { return CSize(m_psd.ptPaperSize.x, m_psd.ptPaperSize.y); }
+    // The chosen margins and the printer's least margins (either may be null).
+    void GetMargins(LPRECT lpRectMargins, LPRECT lpRectMinMargins) const;
     CString GetDriverName() const;
     CString GetDeviceName() const;
     CString GetPortName() const;

@@ -34,7 +34,11 @@ HWND OwnerWindow(CWnd* parent)
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
+IMPLEMENT_DYNAMIC(CPageSetupDialog, CCommonDialog)
+
 CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd)
 {
     memset(&m_pd, 0, sizeof(m_pd));
     m_pd.lStructSize = sizeof(m_pd);
@@ -55,6 +59,8 @@ CPrintDialog::~CPrintDialog() {}
 
 INT_PTR CPrintDialog::DoModal()
 {
+    if (!m_pd.hwndOwner)
+        m_pd.hwndOwner = GetOwnerWindow();
     return ::PrintDlgA(&m_pd) ? IDOK : IDCANCEL;
 }
 
@@ -94,6 +100,7 @@ HDC CPrintDialog::CreatePrinterDC()
 }
 
 CPageSetupDialog::CPageSetupDialog(DWORD dwFlags, CWnd* pParentWnd)
+    : CCommonDialog(pParentWnd)
 {
     memset(&m_psd, 0, sizeof(m_psd));
     m_psd.lStructSize = sizeof(m_psd);
@@ -111,6 +118,8 @@ CPageSetupDialog::~CPageSetupDialog()
 
 INT_PTR CPageSetupDialog::DoModal()
 {
+    if (!m_psd.hwndOwner)
+        m_psd.hwndOwner = GetOwnerWindow();
     // Asking for the defaults shows nothing, also not the system's warning
     // box when no printer is installed: callers fall back on their own.
     if (m_psd.Flags & PSD_RETURNDEFAULT)
@@ -126,3 +135,26 @@ LPDEVMODEA CPageSetupDialog::GetDevMode() const
 CString CPageSetupDialog::GetDriverName() const { return DevNamesPart(m_psd.hDevNames, 0); }
 CString CPageSetupDialog::GetDeviceName() const { return DevNamesPart(m_psd.hDevNames, 1); }
 CString CPageSetupDialog::GetPortName() const { return DevNamesPart(m_psd.hDevNames, 2); }
+
+int CPrintDialog::GetCopies() const
+{
+    // With PD_USEDEVMODECOPIES the printer's settings hold the count.
+    if (m_pd.Flags & PD_USEDEVMODECOPIES)
+    {
+        if (LPDEVMODEA mode = GetDevMode())
+        {
+            int copies = mode->dmCopies;
+            ::GlobalUnlock(m_pd.hDevMode);
+            return copies;
+        }
+    }
+    return m_pd.nCopies;
+}
+
+void CPageSetupDialog::GetMargins(LPRECT lpRectMargins, LPRECT lpRectMinMargins) const
+{
+    if (lpRectMargins)
+        *lpRectMargins = m_psd.rtMargin;
+    if (lpRectMinMargins)
+        *lpRectMinMargins = m_psd.rtMinMargin;
+}
