@@ -19,7 +19,15 @@ fi
 stamp="$WINEPREFIX/.ztwrite-ready"
 if [ ! -f "$stamp" ]; then
   mkdir -p "$WINEPREFIX"
-  "$WINE" wineboot -i >/dev/null 2>&1
+  # A server left over from an earlier prefix at the same place (a deleted
+  # build tree) would answer for this one: end it first, and try once more
+  # if the first start still fails.
+  wineserver -k 2>/dev/null || true
+  if ! "$WINE" wineboot -i >/dev/null 2>&1; then
+    wineserver -k 2>/dev/null || true
+    sleep 1
+    "$WINE" wineboot -i >/dev/null 2>&1 || { echo "wine-prefix: could not create $WINEPREFIX" >&2; exit 1; }
+  fi
   wineserver -w
   # Unix paths are reachable through drive Z: of every prefix.
   reg="Z:${here//\//\\}\\wine-fonts.reg"
