@@ -1,5 +1,5 @@
 // Builders the flow tests use to lay out a flow's records by hand: the
-// text with its closing 13, 12, 0, format runs and paragraph records.
+// text with its closing 13, 12, 0, format runs, paragraph records and pages.
 #pragma once
 #include "GDoc.h"
 #include <initializer_list>
@@ -37,5 +37,16 @@ inline void SetParas(GDoc& f, std::initializer_list<std::pair<LONG, Mint>> paras
         g.row = p.first;
         g.style = p.second;
         f.m_paras.Add(g);
+    }
+}
+
+inline void SetPages(GDoc& f, std::initializer_list<LONG> blocks)
+{
+    f.m_pages.Flush();
+    for (LONG b : blocks)
+    {
+        GPage p;
+        p.block = b;
+        f.m_pages.Add(p);
     }
 }

@@ -72,17 +72,6 @@ void SetColumns(GDoc& f, std::initializer_list<std::pair<LONG, Longs>> blocks)
     }
 }
 
-void SetPages(GDoc& f, std::initializer_list<LONG> blocks)
-{
-    f.m_pages.Flush();
-    for (LONG b : blocks)
-    {
-        GPage p;
-        p.block = b;
-        f.m_pages.Add(p);
-    }
-}
-
 void AddTab(GDoc& f, LONG pos)
 {
     GTabulator t;

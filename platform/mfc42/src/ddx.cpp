@@ -366,35 +366,31 @@ void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
         ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);
 }
 
-void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
-{
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    char low[16], high[16];
-    snprintf(low, sizeof(low), "%d", minVal);
-    snprintf(high, sizeof(high), "%d", maxVal);
-    AfxDataExchangeMessage(AFX_IDP_PARSE_INT_RANGE, low, high);
-    pDX->Fail();
-}
-
-void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)
+// A value outside [minVal, maxVal] is refused with the range in the
+// message; format prints one bound.
+template <class T>
+static void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal, const char* format)
 {
     if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
         return;
     char low[24], high[24];
-    snprintf(low, sizeof(low), "%ld", minVal);
-    snprintf(high, sizeof(high), "%ld", maxVal);
+    snprintf(low, sizeof(low), format, minVal);
+    snprintf(high, sizeof(high), format, maxVal);
     AfxDataExchangeMessage(AFX_IDP_PARSE_INT_RANGE, low, high);
     pDX->Fail();
 }
 
+void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
+{
+    CheckRange(pDX, value, minVal, maxVal, "%d");
+}
+
+void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)
+{
+    CheckRange(pDX, value, minVal, maxVal, "%ld");
+}
+
 void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    char low[16], high[16];
-    snprintf(low, sizeof(low), "%u", minVal);
-    snprintf(high, sizeof(high), "%u", maxVal);
-    AfxDataExchangeMessage(AFX_IDP_PARSE_INT_RANGE, low, high);
-    pDX->Fail();
+    CheckRange(pDX, value, minVal, maxVal, "%u");
 }
