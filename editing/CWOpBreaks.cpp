@@ -2,12 +2,25 @@
 #include "CWOpBreaks.h"
 #include "resource.h"
 #include "GDoc.h"
+#include "document_links.h"
+#include "GPageInfo.h"
 
 IMPLEMENT_DYNCREATE(CWOpNewPage, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpNewColumn, CWOperationItem)
 
 namespace
 {
 const int kIdsInsertPageBreak = IDS_OP_INSERT_PAGE_BREAK;
+const int kIdsInsertColumnBreak = IDS_OP_INSERT_COLUMN_BREAK;
+
+// One text column of width at the paragraph of pos.
+void OneColumn(GDoc* flow, long pos, long width)
+{
+    tagColumnData data[kMostTextColumns];
+    data[0].width = (LONG)width;
+    data[0].gap = 0;
+    flow->SetColumns(pos, pos + 1, 1, data, 0);
+}
 }
 
 CWOpNewPage::CWOpNewPage(GDoc* flow, long pos) : m_nPos((LONG)pos)
@@ -34,4 +47,47 @@ BOOL CWOpNewPage::ActionRedo()
 CString CWOpNewPage::GetName()
 {
     return OperationName(kIdsInsertPageBreak, "Insert Page Break");
+}
+
+CWOpNewColumn::CWOpNewColumn(GDoc* flow, long pos, long unused, long flags)
+    : m_nPos((LONG)pos), m_nUnused((LONG)unused), m_nFlags((LONG)flags)
+{
+    m_pDoc = flow;
+}
+
+BOOL CWOpNewColumn::ActionUndo()
+{
+    if (m_nFlags & kParaEndForms)
+        m_pDoc->DeleteChar(m_nPos);
+    if (m_nFlags & kParaEndBefore)
+    {
+        --m_nPos;
+        m_pDoc->DeleteChar(m_nPos);
+    }
+    m_pDoc->SetPos(m_nPos);
+    long width = m_pDoc->GetAreaByMargin(0, 0, 0).Width();
+    // A flow not shown on a page yet has no margin area; the page's text
+    // width keeps the column from collapsing to nothing.
+    if (width <= 0)
+        width = DocPageInfo(m_pDoc->m_pOwner).GetTextWidth();
+    OneColumn(m_pDoc, m_nPos, width);
+    return TRUE;
+}
+
+BOOL CWOpNewColumn::ActionRedo()
+{
+    if (m_nFlags & kParaEndBefore)
+    {
+        m_pDoc->InsertChar(m_nPos, kParagraphEnd, 1);
+        ++m_nPos;
+    }
+    if (m_nFlags & kParaEndForms)
+        m_pDoc->InsertChar(m_nPos, kParagraphEnd, 1);
+    OneColumn(m_pDoc, m_nPos, DocPageInfo(m_pDoc->m_pOwner).GetTextWidth());
+    return TRUE;
+}
+
+CString CWOpNewColumn::GetName()
+{
+    return OperationName(kIdsInsertColumnBreak, "Insert Column Break");
 }

@@ -1,4 +1,4 @@
-// Undoable page breaks; recorded by the view's break command.
+// Undoable page and column breaks; recorded by the view's break commands.
 #pragma once
 #include "CWOperationItem.h"
 
@@ -16,4 +16,31 @@ public:
 
 private:
     LONG m_nPos = 0;
+};
+
+// A column break: the paragraph at the position set in one text column as
+// wide as the page's text, after the paragraph ends typed for it.
+class CWOpNewColumn : public CWOperationItem
+{
+    DECLARE_DYNCREATE(CWOpNewColumn)
+public:
+    // Flag bits: a paragraph end was typed in front of the break; a
+    // paragraph end was typed to form the break.
+    static const LONG kParaEndBefore = 1;
+    static const LONG kParaEndForms = 2;
+
+    CWOpNewColumn() {}
+    // pos: the break's paragraph; the second value is kept and not used.
+    CWOpNewColumn(GDoc* flow, long pos, long unused, long flags);
+    BOOL ActionUndo() override;
+    BOOL ActionRedo() override;
+    BOOL Merge(CWOperationItem*) override { return FALSE; }
+    CString GetName() override;
+
+private:
+    // With a paragraph end typed in front, undo and redo move the position
+    // back and forth by one; the two always alternate.
+    LONG m_nPos = 0;
+    LONG m_nUnused = 0;
+    LONG m_nFlags = 0;
 };

@@ -279,6 +279,10 @@ public:
     // caller owns it.
     GDoc* CreateCopy();
 
+    // Paragraph border widths (layout/paragraph_borders.cpp): for a side
+    // bit the run has, its distance plus line width plus 2; else -4.
+    long GetBorderWidth(int run, int side) const;
+
     // Selections, words and sentences (layout/words.cpp).
     void GetSelectionC(long& s, long& e);
     void GetSelectionW(long& s, long& e);
@@ -318,6 +322,10 @@ public:
     // (editing/insert_field.cpp); SetOleSize re-breaks the row of pos.
     void InsertField(GField* field);
     void SetOleSize(long pos, CSize& size);
+    // Gives the whole paragraphs of from..to a layout of count text
+    // columns (editing/set_columns.cpp); data holds six width/gap pairs and
+    // comes back fitted to the paragraphs' side borders. Records no undo.
+    void SetColumns(long from, long to, int count, tagColumnData* data, int equal);
 
 private:
     GDoc(const GDoc&) = delete;

@@ -170,7 +170,9 @@ TEST_F(PageTest, RowsThatOverflowAPageGoOnNewPagesWithTheirOwnFrames)
         const long end = p + 1 < pages ? body->GetPageRow(p + 1) : body->m_rows.GetCount() - 1;
         EXPECT_LE(body->RowHi(first, end), room + 10) << p;
         if (p + 1 < pages)
+        {
             EXPECT_GT(body->RowHi(first, end + 1), room + 10) << p;
+        }
     }
     // Each page shows the body through its own frame.
     for (long p = 0; p < pages; ++p)
