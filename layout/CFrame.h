@@ -146,6 +146,22 @@ public:
     CFrame* GetFrameByCol(long n);
     long GetCols();
     long GetFrameIndex();
+    // While a caller walks a chain in order it names the frame it stands on
+    // and that frame's place, so that the frame's own questions about its
+    // place do not walk the chain again (a chain has a frame per page).
+    class KnownIndex
+    {
+    public:
+        KnownIndex(CFrame* frame, long index);
+        ~KnownIndex();
+
+    private:
+        CFrame* m_pFrame;
+        CFrame* m_pFirst;
+        long m_nIndex;
+        const KnownIndex* m_pOuter;
+        friend class CFrame;
+    };
     CFrame* GetFrameByRow(long row, long* yOffset, SLastFrameParams* cache);
     CRect CorrectArea();
 

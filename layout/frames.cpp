@@ -830,10 +830,30 @@ long CFrame::GetCols()
     return n;
 }
 
+namespace
+{
+const CFrame::KnownIndex* s_knownIndex = NULL;
+}
+
+CFrame::KnownIndex::KnownIndex(CFrame* frame, long index)
+    : m_pFrame(frame), m_pFirst(frame && frame->content ? frame->content->m_pFirstFrame : NULL), m_nIndex(index),
+      m_pOuter(s_knownIndex)
+{
+    s_knownIndex = this;
+}
+
+CFrame::KnownIndex::~KnownIndex()
+{
+    s_knownIndex = m_pOuter;
+}
+
 long CFrame::GetFrameIndex()
 {
     if (!content || !content->m_pFirstFrame)
         return -1;
+    // Trusted only while the chain still starts where it did.
+    if (s_knownIndex && s_knownIndex->m_pFrame == this && s_knownIndex->m_pFirst == content->m_pFirstFrame)
+        return s_knownIndex->m_nIndex;
     long i = 0;
     for (CFrame* f = content->m_pFirstFrame; f; f = f->next, ++i)
         if (f == this)

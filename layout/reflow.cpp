@@ -198,8 +198,12 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
 // Frames that show or hang on the flow follow its new rows.
 void GDoc::UpdateFlowFrames()
 {
-    for (CFrame* f = m_pFirstFrame; f; f = f->next)
+    long index = 0;
+    for (CFrame* f = m_pFirstFrame; f; f = f->next, ++index)
+    {
+        CFrame::KnownIndex known(f, index);
         f->MakeArea(0);
+    }
     for (long i = 0; i < m_frames.count; ++i)
     {
         CFrame* f = m_frames[i];

@@ -5,6 +5,7 @@
 #include "CWDocument.h"
 #include "GFootNote.h"
 #include "page_areas.h"
+#include <vector>
 
 
 static const LONG kDefaultColumnWidth = 1413;
@@ -203,9 +204,9 @@ long GDoc::BreakColumn(long block, long maxHeight, long page)
         m_columns.AddAt(rest, block + 1);
         GPage record;
         record.block = (LONG)(block + 1);
-        for (long p = 0; p < m_pages.count; ++p)
-            if (m_pages[p].block > block)
-                ++m_pages[p].block;
+        // Page records are in block order: only the last ones move.
+        for (long p = m_pages.count - 1; p >= 0 && m_pages[p].block > block; --p)
+            ++m_pages[p].block;
         m_pages.AddAt(record, std::min(page + 1, (long)m_pages.count - 1));
     }
     else
@@ -222,17 +223,52 @@ int GDoc::CanJoinColumns(long block)
     return GetLastCharInColumn(block) != kBreak || m_columns[block].first == m_columns[block + 1].first;
 }
 
-// Removes block, whose rows go to the block before it.
-static void JoinIntoPrevious(GDoc& flow, long block)
+// Joins every block after first into the block before it when the two may
+// join, in one pass. Joining from the last block down never changes what
+// an earlier test sees (a join removes only the later record), so the
+// blocks that go are known from the records as they stand. A page that
+// began at a removed block now begins inside the block before and goes
+// too, except the first and the closing page records.
+static void JoinBlocksAfter(GDoc& flow, long first)
 {
-    flow.m_columns.Destroy(block, 1);
-    for (long p = flow.m_pages.count - 1; p >= 0; --p)
+    const long count = flow.m_columns.count;
+    std::vector<long> newIndex(count);
+    long kept = 0;
+    bool any = false;
+    for (long i = 0; i < count; ++i)
     {
-        if (flow.m_pages[p].block == block && p > 0 && p < flow.m_pages.count - 1)
-            flow.m_pages.Destroy(p, 1);   // its page now begins inside the block before
-        else if (flow.m_pages[p].block >= block && flow.m_pages[p].block > 0)
-            --flow.m_pages[p].block;
+        const bool goes = i > first && i <= count - 2 && flow.CanJoinColumns(i - 1);
+        newIndex[i] = goes ? -1 : kept;
+        if (goes)
+            any = true;
+        else
+            flow.m_columns[kept++] = flow.m_columns[i];
     }
+    if (!any)
+        return;
+    flow.m_columns.Destroy(kept, count - kept);
+
+    const long pages = flow.m_pages.count;
+    long keptPages = 0;
+    for (long p = 0; p < pages; ++p)
+    {
+        const long block = flow.m_pages[p].block;
+        long mapped = block >= 0 && block < count ? newIndex[block] : block;
+        if (mapped < 0)
+        {
+            if (p > 0 && p < pages - 1)
+                continue;
+            // The first and closing records stay, on the block that took
+            // the removed one in.
+            long b = block;
+            while (b > 0 && newIndex[b] < 0)
+                --b;
+            mapped = newIndex[b];
+        }
+        flow.m_pages[keptPages] = flow.m_pages[p];
+        flow.m_pages[keptPages++].block = (LONG)mapped;
+    }
+    flow.m_pages.Destroy(keptPages, pages - keptPages);
 }
 
 void GDoc::ReColumn(long block)
@@ -247,16 +283,14 @@ void GDoc::ReColumn(long block)
     const long pageCount = m_pages.count;
     const long b = block > 0 ? block - 1 : 0;
 
-    for (long i = m_columns.count - 2; i >= b + 1; --i)
-        if (CanJoinColumns(i - 1))
-            JoinIntoPrevious(*this, i);
+    JoinBlocksAfter(*this, b);
 
     long page = GetColumnPage(b);
     if (page < 0)
         page = 0;
     // The pages after this one are found again below.
-    while (m_pages.count - 1 > page + 1)
-        m_pages.Destroy(page + 1, 1);
+    if (m_pages.count - 1 > page + 1)
+        m_pages.Destroy(page + 1, m_pages.count - 1 - (page + 1));
     if (m_pages.count - 1 == page + 1 && m_pages[page + 1].block <= b)
         m_pages.Destroy(page + 1, 1);
 

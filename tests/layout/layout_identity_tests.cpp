@@ -1,9 +1,12 @@
 // A whole layout of a body of several pages made twice, with the bounded
-// search for row breaks and with the whole measure of each paragraph:
-// every row, paragraph, column block and page must come out the same.
+// search for row breaks and with the whole measure of each paragraph; and
+// a body edited keystroke by keystroke against the same text laid out from
+// scratch: every row, paragraph, column block and page must come out the
+// same.
 #include "zt_gtest.h"
 #include "CWDocument.h"
 #include "GDoc.h"
+#include "CFrame.h"
 #include <string>
 #include <vector>
 
@@ -27,16 +30,25 @@ std::string ParagraphText(int i)
     return s;
 }
 
+std::vector<std::string> BodyParagraphs()
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < kParagraphs; ++i)
+        texts.push_back(ParagraphText(i));
+    return texts;
+}
+
 // The body filled with the paragraphs, each one row, then laid out whole.
-void LayOutBody(GDoc& f)
+void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs())
 {
     std::string all;
     std::vector<long> starts;
-    for (int i = 0; i < kParagraphs; ++i)
+    const long paragraphs = (long)texts.size();
+    for (long i = 0; i < paragraphs; ++i)
     {
         starts.push_back((long)all.size());
-        all += ParagraphText(i);
-        if (i + 1 < kParagraphs)
+        all += texts[i];
+        if (i + 1 < paragraphs)
             all += '\r';
     }
     const long n = (long)all.size();
@@ -45,7 +57,7 @@ void LayOutBody(GDoc& f)
     f.m_formats.Last().pos += n;
     f.m_rows.Last().first += n;
     f.m_columns.Last().first += n;
-    for (long i = 1; i < kParagraphs; ++i)
+    for (long i = 1; i < paragraphs; ++i)
     {
         GRow row;
         row.first = (LONG)starts[i];
@@ -55,9 +67,9 @@ void LayOutBody(GDoc& f)
         para.row = (LONG)i;
         f.m_paras.AddAt(para, i);
     }
-    f.m_paras.Last().row = kParagraphs;
-    f.m_columns.Last().startRows[0] = kParagraphs;
-    f.ReRowByRow(0, kParagraphs, 1, 1);
+    f.m_paras.Last().row = (LONG)paragraphs;
+    f.m_columns.Last().startRows[0] = (LONG)paragraphs;
+    f.ReRowByRow(0, paragraphs, 1, 1);
 }
 
 // Everything layout decides: rows (start, place, height, ascent), each
@@ -111,4 +123,52 @@ TEST(LayoutIdentity, BoundedSearchLaysOutAsTheWholeMeasure)
     bLayoutBoundedSearch = true;
     const std::vector<long> fast = LayOutNewBody();
     EXPECT_EQ(reference, fast);
+}
+
+namespace {
+
+// The body's text split at its paragraph ends, closing characters left out.
+std::vector<std::string> ParagraphsOf(const GDoc& f)
+{
+    std::vector<std::string> texts(1);
+    for (long i = 0; i + 3 < f.m_chars.GetCount(); ++i)
+    {
+        if (f.m_chars[i] == '\r')
+            texts.emplace_back();
+        else
+            texts.back() += (char)f.m_chars[i];
+    }
+    return texts;
+}
+
+} // namespace
+
+// Typing re-breaks and re-columns only what it must; what it leaves must be
+// what a layout from scratch gives: characters typed one by one into an
+// early paragraph until rows and pages move, some deleted again, and a
+// paragraph split and joined.
+TEST(LayoutIdentity, EditingLaysOutAsAFreshLayout)
+{
+    CWDocument doc;
+    doc.CreateFrames();
+    doc.m_bUndoEnabled = FALSE;
+    GDoc& body = *doc.m_flows[kBodyFlow];
+    LayOutBody(body);
+    const long at = body.GetParaChar(2) + 3;
+    for (int i = 0; i < 150; ++i)
+    {
+        char key[2] = {(char)(i % 9 == 8 ? ' ' : 'a' + i % 26), 0};
+        body.InsertText(at + i, key, 1);
+    }
+    body.DeleteText(at + 20, at + 90, 1);
+    char paragraphEnd[2] = {'\r', 0};
+    body.InsertText(body.GetParaChar(kParagraphs / 2) + 40, paragraphEnd, 1);
+    body.DeleteText(body.GetParaChar(5) - 1, body.GetParaChar(5), 1);
+
+    CWDocument fresh;
+    fresh.CreateFrames();
+    GDoc& again = *fresh.m_flows[kBodyFlow];
+    LayOutBody(again, ParagraphsOf(body));
+    EXPECT_EQ(LayoutRecords(again), LayoutRecords(body));
+    EXPECT_EQ(again.m_pFirstFrame->GetCols(), body.m_pFirstFrame->GetCols());
 }
