@@ -32,6 +32,11 @@ const float kProbeLean = 0.2f;
 const long kFirstReach = 128;
 // How many characters GDI is asked to fit at most in one call.
 const long kMostFitChars = 512;
+// GDI is first asked to fit a little more than the last row it fitted
+// held, and never fewer than this; a row that takes all of it is asked
+// again with the most.
+const long kLeastFitAsk = 64;
+long s_lastFit = 0;
 
 } // namespace
 
@@ -244,6 +249,7 @@ long GDoc::CalcRow(CDC* dc, long row)
         int a = 0;
         long lo = pos, hi = end;
         long wLo = 0, wHi = 0;
+        long oneFontHeight = -1, oneFontAscent = 0;
         // Measuring the whole rest of a long paragraph for every row costs
         // more than its rows. Where the stretch holds plain text only, its
         // width grows with every character, so a prefix known to overflow
@@ -256,15 +262,31 @@ long GDoc::CalcRow(CDC* dc, long row)
             if (pos == first && freeOfFrames && _justPosAfter < 0 && NextDifferentChar(pos) >= end)
             {
                 UseFontAt(fonts, *this, pos);
-                const int n = (int)min(end - pos, kMostFitChars);
+                const long rest = min(end - pos, kMostFitChars);
+                int n = (int)min(rest, max(kLeastFitAsk, s_lastFit + s_lastFit / 4 + 8));
                 INT fit = 0;
                 SIZE extent;
                 HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
-                if (::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit, NULL, &extent)
-                    && fit > 0 && fit < n)
+                BOOL measured =
+                    ::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit, NULL, &extent);
+                if (measured && fit >= n && n < rest)
                 {
+                    n = (int)rest;
+                    measured = ::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit,
+                                                       NULL, &extent);
+                }
+                if (measured && fit > 0 && fit < n)
+                {
+                    s_lastFit = fit;
+                    // Only a guess: GDI may round the widths otherwise
+                    // than measuring the text up to a place does; the two
+                    // measures around it decide.
                     const long guess = pos + fit;
-                    const long wGuess = CalcTextSizeSimple(pos, guess, 1, a, dc, 0, -1).cx;
+                    const CSize atGuess = CalcTextSizeSimple(pos, guess, 1, a, dc, 0, -1);
+                    const long wGuess = atGuess.cx;
+                    // Text in one font is as high as any part of it.
+                    oneFontHeight = atGuess.cy;
+                    oneFontAscent = a;
                     if (wGuess > space.width)
                     {
                         hi = guess;
@@ -353,7 +375,12 @@ long GDoc::CalcRow(CDC* dc, long row)
             lo = max(pos, brk);      // the row ends before the divider
         if (retabProbes && lo != lastProbe)
             CheckRowTabs(dc, row, pos, lo, para);
-        if (lo > pos)
+        if (lo > pos && oneFontHeight >= 0)
+        {
+            textHeight = max(textHeight, oneFontHeight);
+            maxAscent = max(maxAscent, oneFontAscent);
+        }
+        else if (lo > pos)
         {
             CSize part = CalcTextSizeSimple(pos, lo, 1, a, dc, 0, -1);
             textHeight = max(textHeight, (long)part.cy);
