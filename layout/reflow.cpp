@@ -22,6 +22,9 @@ const GParaStyle& ParaStyleOf(const GDoc& flow, long para)
 // below once at the end, so that a whole flow is laid out in one pass.
 int s_deferPlacing = 0;
 
+// Most rows made at once for the rest of a paragraph.
+const long kMostRowsAtOnce = 4096;
+
 bool ReflowSuspended(CWDocument* doc)
 {
     return doc && doc->m_nReRows != 0;
@@ -181,12 +184,23 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
             added.ascent = ascent;
             added.holes = GRow::NewHoles();
             added.height = (LONG)(ceil(textHeight * spacing) + style.m_Extra.value);
-            InsRowItem(added, n);
+            // Breaking a whole paragraph from scratch, the rows it still
+            // needs are made at once, about as many as the rest of its text
+            // fills at the length of this row: each insertion moves every
+            // row after the paragraph. Rows left over are removed as when a
+            // paragraph shrinks.
+            long rows = 1;
+            const long perRow = next - m_rows[r].first;
+            if (s_deferPlacing && wholeParagraph && perRow > 0)
+                rows = std::max(1L, std::min((paraEnd - next) * 19 / (20 * perRow) + 1, kMostRowsAtOnce));
+            InsRowItems(added, n, rows);
+            for (long k = 1; k < rows; ++k)
+                m_rows[n + k].first = (LONG)paraEnd;
             if (s_deferPlacing)
                 PlaceRows(n + 1, added.y + added.height, 0, n + 1);
             else
                 PlaceRows(n + 1, added.y + added.height, 1, -1);
-            ++endRow;
+            endRow += rows;
         }
         r = n;
         if (stop || endRow <= n)

@@ -92,6 +92,7 @@ public:
     void InsFieldItem(GField* field, long index);
     void DelFieldItem(long index);
     void InsRowItem(const GRow& row, long index);
+    void InsRowItems(const GRow& row, long index, long n);
     void DelRowItem(long index, int reposition);
     void InsParaItem(const GPara& para, long index);
     void DelParaItem(long index);

@@ -368,20 +368,33 @@ void GDoc::DelBorderItem(long index)
 
 void GDoc::InsRowItem(const GRow& row, long index)
 {
-    if (index < 0 || index > m_rows.count)
+    InsRowItems(row, index, 1);
+}
+
+// The same as inserting row n times at index, with one move of the rows
+// after it: the first copy takes row's holes, the others get their own.
+void GDoc::InsRowItems(const GRow& row, long index, long n)
+{
+    if (index < 0 || index > m_rows.count || n < 1)
         return;
-    m_redraw.InsRowItem(index);
-    m_rows.AddAt(row, index);
-    if (!m_rows[index].holes)
-        m_rows[index].holes = GRow::NewHoles();
+    for (long i = 0; i < n; ++i)
+        m_redraw.InsRowItem(index);
+    m_rows.InsertAt(index, NULL, n);
+    for (long i = 0; i < n; ++i)
+    {
+        GRow& added = m_rows[index + i];
+        added = row;
+        if (i > 0 || !added.holes)
+            added.holes = GRow::NewHoles();
+    }
     for (LONG p = m_paras.count - 1; p >= 0 && m_paras[p].row >= index; --p)
-        ++m_paras[p].row;
-    ++m_columns.Last().startRows[0];
+        m_paras[p].row += (LONG)n;
+    m_columns.Last().startRows[0] += (LONG)n;
     for (LONG b = m_columns.count - 2; b >= 0; --b)
     {
         for (LONG& start : m_columns[b].startRows)
             if (start >= index)
-                ++start;
+                start += (LONG)n;
         EqualizeCols(b);
     }
 }

@@ -38,8 +38,9 @@ std::vector<std::string> BodyParagraphs()
     return texts;
 }
 
-// The body filled with the paragraphs, each one row, then laid out whole.
-void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs())
+// The body filled with the paragraphs, each one row, then laid out whole,
+// or paragraph by paragraph as editing re-breaks them.
+void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs(), bool byParagraph = false)
 {
     std::string all;
     std::vector<long> starts;
@@ -69,7 +70,13 @@ void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs(
     }
     f.m_paras.Last().row = (LONG)paragraphs;
     f.m_columns.Last().startRows[0] = (LONG)paragraphs;
-    f.ReRowByRow(0, paragraphs, 1, 1);
+    if (!byParagraph)
+    {
+        f.ReRowByRow(0, paragraphs, 1, 1);
+        return;
+    }
+    for (long p = 0; p < paragraphs; ++p)
+        f.ReRowByRow(f.GetParaRow(p), f.GetParaRow(p) + 1, 0, 1);
 }
 
 // Everything layout decides: rows (start, place, height, ascent), each
@@ -100,12 +107,12 @@ std::vector<long> LayoutRecords(const GDoc& f)
     return out;
 }
 
-std::vector<long> LayOutNewBody()
+std::vector<long> LayOutNewBody(bool byParagraph = false)
 {
     CWDocument doc;
     doc.CreateFrames();
     GDoc& body = *doc.m_flows[kBodyFlow];
-    LayOutBody(body);
+    LayOutBody(body, BodyParagraphs(), byParagraph);
     EXPECT_GT(body.m_pages.GetCount() - 1, 5);
     return LayoutRecords(body);
 }
@@ -123,6 +130,13 @@ TEST(LayoutIdentity, BoundedSearchLaysOutAsTheWholeMeasure)
     bLayoutBoundedSearch = true;
     const std::vector<long> fast = LayOutNewBody();
     EXPECT_EQ(reference, fast);
+}
+
+// Laying out a whole body makes the rows of a paragraph many at a time;
+// re-breaking one paragraph after another makes them one by one.
+TEST(LayoutIdentity, AWholeBodyLaysOutAsItsParagraphsOneByOne)
+{
+    EXPECT_EQ(LayOutNewBody(true), LayOutNewBody(false));
 }
 
 namespace {
