@@ -23,6 +23,12 @@ GColumn BlockLike(const GColumn& model, long first, long firstRow)
 
 void GDoc::SetColumns(long from, long to, int count, tagColumnData* data, int equal)
 {
+    if (!data)
+        return;
+    // A range given backwards is the same range; taken as it stands, its
+    // end would fall before its start and the blocks out of order.
+    if (to < from)
+        std::swap(from, to);
     const long length = m_chars.count;
     from = std::max(0L, std::min(from, length - 3));
     to = std::max(0L, std::min(to, length - 1));

@@ -84,6 +84,8 @@ TEST_F(Columns, PositionsOutsideTheFlowAreClamped)
     EXPECT_EQ(Blocks(), "0:2");
     Set(1000, 1000, {{500, 20}, {500, 0}});
     EXPECT_EQ(Blocks(), "0:2 8:2");
+    Set(6, 1, {{400, 20}, {400, 20}, {400, 0}});
+    EXPECT_EQ(Blocks(), "0:3 8:2") << "a range given backwards";
 }
 
 // Gaps against a border run over the middle paragraph: sides 3 are left and
