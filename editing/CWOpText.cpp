@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "CWDocument_editing.h"
 #include "GDoc.h"
+#include <algorithm>
 
 IMPLEMENT_DYNCREATE(CWOpSetPos, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpSelect, CWOperationItem)
@@ -172,6 +173,51 @@ CString CWOpInsertText::GetName()
     return NameWithPreview(OperationName(kIdsInsertText, "Insert text"), m_text);
 }
 
+namespace
+{
+template <class Run>
+bool Touches(const Run& run, long from, long to)
+{
+    return run.first <= to && run.end >= from;
+}
+
+template <class Run>
+void KeepTouchingRuns(const GArray<Run>& runs, long from, long to, CArray<Run, const Run&>& kept,
+                      CArray<long, long>& indexes)
+{
+    for (LONG i = 0; i < runs.count; ++i)
+        if (Touches(runs[i], from, to))
+        {
+            kept.Add(runs[i]);
+            indexes.Add(i);
+        }
+}
+
+// The runs that touch from..to now are what the deletion and the text put
+// back made of the kept ones: they go, and the kept ones return to their
+// places among the others, which kept their order.
+template <class Run>
+void PutBackRuns(GArray<Run>& runs, long from, long to, const CArray<Run, const Run&>& kept,
+                 const CArray<long, long>& indexes)
+{
+    for (LONG i = runs.count - 1; i >= 0; --i)
+        if (Touches(runs[i], from, to))
+            runs.Destroy(i, 1);
+    for (INT_PTR k = 0; k < kept.GetSize(); ++k)
+        runs.AddAt(kept[k], std::min((long)indexes[k], (long)runs.count));
+}
+
+template <class Run>
+void ShiftRuns(CArray<Run, const Run&>& runs, long delta)
+{
+    for (INT_PTR i = 0; i < runs.GetSize(); ++i)
+    {
+        runs[i].first += (LONG)delta;
+        runs[i].end += (LONG)delta;
+    }
+}
+} // namespace
+
 CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text) : m_nFrom((LONG)from), m_nTo((LONG)to)
 {
     m_pDoc = flow;
@@ -194,6 +240,9 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text) : 
     long last = flow->GetCharPara(to);
     for (long p = flow->GetCharPara(from); p <= last; ++p)
         m_paraStyles.Add(flow->m_paras[p].style);
+
+    KeepTouchingRuns(flow->m_borders, from, to, m_borders, m_borderIndexes);
+    KeepTouchingRuns(flow->m_shades, from, to, m_shades, m_shadeIndexes);
 }
 
 void CWOpDeleteText::Shift(long delta)
@@ -202,6 +251,8 @@ void CWOpDeleteText::Shift(long delta)
     m_nTo += (LONG)delta;
     for (INT_PTR i = 0; i < m_formats.GetSize(); ++i)
         m_formats[i].pos += (LONG)delta;
+    ShiftRuns(m_borders, delta);
+    ShiftRuns(m_shades, delta);
 }
 
 void CWOpDeleteText::RestoreFormats()
@@ -223,6 +274,10 @@ void CWOpDeleteText::RestoreFormats()
     long p = flow->GetCharPara(m_nFrom);
     for (int i = 0; i < m_paraStyles.GetSize() && p + i < flow->m_paras.count - 1; ++i)
         flow->m_paras[p + i].style = m_paraStyles[i];
+
+    PutBackRuns(flow->m_borders, m_nFrom, m_nTo, m_borders, m_borderIndexes);
+    PutBackRuns(flow->m_shades, m_nFrom, m_nTo, m_shades, m_shadeIndexes);
+    flow->m_redraw.InvalByPos(m_nFrom, m_nTo + 1);
 }
 
 BOOL CWOpDeleteText::ActionUndo()

@@ -91,8 +91,8 @@ private:
     CString m_text;
 };
 
-// A deleted stretch of text with the character and paragraph formats it
-// had, made before the deletion.
+// A deleted stretch of text with the character and paragraph formats, the
+// borders and the shading it had, made before the deletion.
 class CWOpDeleteText : public CWOperationItem
 {
     DECLARE_DYNCREATE(CWOpDeleteText)
@@ -110,8 +110,8 @@ public:
     void Shift(long delta);
 
 private:
-    // Puts back the format runs and paragraph styles of from..to after the
-    // text is in place again.
+    // Puts back the format runs, paragraph styles, borders and shading of
+    // from..to after the text is in place again.
     void RestoreFormats();
 
     LONG m_nFrom = 0;
@@ -122,6 +122,12 @@ private:
     CArray<GFormat, const GFormat&> m_formats;
     // Styles of the paragraphs from the one of from up to the one of to.
     CArray<Mint, const Mint&> m_paraStyles;
+    // The border and shade runs that touched from..to, with their places in
+    // their arrays; undo puts exactly these back.
+    CArray<GBorder, const GBorder&> m_borders;
+    CArray<long, long> m_borderIndexes;
+    CArray<GShade, const GShade&> m_shades;
+    CArray<long, long> m_shadeIndexes;
 };
 
 // "base - 'preview'": the first ten characters of text, control and

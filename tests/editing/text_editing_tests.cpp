@@ -226,8 +226,8 @@ TEST_F(Typing, NoUndoStepsRecordsNothing)
 class Deleting : public EditingFixture
 {
 protected:
-    // "abcdef|ghij|klm" with runs of three styles and three paragraph
-    // styles.
+    // "abcdef|ghij|klm" with runs of three styles, three paragraph styles,
+    // borders on the last two paragraphs and shading on the first.
     void Build()
     {
         Type(0, "abcdef\rghij\rklm");
@@ -244,6 +244,23 @@ protected:
         flow->InsFormatItem(run, 3);
         flow->m_paras[1].style = Mint(4, 0);
         flow->m_paras[2].style = Mint(5, 0);
+        GBorder box;
+        box.first = 7;
+        box.end = 12;
+        box.sides = kBorderBox;
+        box.distance = 20;
+        box.top.lineStyle = 3;
+        flow->InsBorderItem(box, 0);
+        GBorder left = box;
+        left.first = 12;
+        left.end = 17;
+        left.sides = kBorderLeft;
+        flow->InsBorderItem(left, 1);
+        GShade shade;
+        shade.first = 0;
+        shade.end = 6;
+        shade.style.percent = 25;
+        flow->m_shades.Add(shade);
         flow->ReRowByPos(0, flow->m_chars.count - 2, 1);
         while (Stack()->RemoveLast())
             ;
