@@ -181,6 +181,93 @@ void GDoc::SaveZVW(CArchive& ar)
         SaveField(ar, *m_fields[i]);
 }
 
+namespace
+{
+void Require(bool holds)
+{
+    if (!holds)
+        throw kArrayReadFault;
+}
+
+// Every position-sorted array of a flow read from a file must be what the
+// editing and layout code can walk without leaving its arrays: the text
+// ends 13, 12, 0; formats, rows and column blocks begin at 0, never go
+// back and close at the final 0; paragraphs and pages begin at row and
+// block 0 and close on the last row and block; tabs stand on tab
+// characters and fields on field marks; every index held names a record
+// that exists. A body that is not so is damaged.
+void CheckFlowStructure(const GDoc& f)
+{
+    const long length = f.m_chars.count;
+    Require(length >= 3 && f.m_chars[length - 3] == kParagraphEnd && f.m_chars[length - 2] == kBreak &&
+            f.m_chars[length - 1] == kFlowEnd);
+    const long last = length - 1;
+
+    Require(f.m_formats.count >= 2 && f.m_formats[0].pos == 0 && f.m_formats.Last().pos == last);
+    for (long i = 1; i < f.m_formats.count; ++i)
+        Require(f.m_formats[i].pos >= f.m_formats[i - 1].pos);
+
+    long tabChars = 0;
+    for (long p = 0; p < length; ++p)
+        if (f.m_chars[p] == kTab)
+            ++tabChars;
+    Require(f.m_tabs.count == tabChars);
+    for (long i = 0; i < f.m_tabs.count; ++i)
+    {
+        const long pos = f.m_tabs[i].pos;
+        Require(pos >= 0 && pos < length && f.m_chars[pos] == kTab);
+        Require(i == 0 || pos > f.m_tabs[i - 1].pos);
+    }
+
+    const long rows = f.m_rows.count;
+    Require(rows >= 2 && f.m_rows[0].first == 0 && f.m_rows.Last().first == last);
+    for (long i = 0; i < rows; ++i)
+    {
+        const GRow& row = f.m_rows[i];
+        Require(i == 0 || row.first >= f.m_rows[i - 1].first);
+        Require(row.holes && row.holes->count >= 1);
+        for (long h = 0; h < row.holes->count; ++h)
+        {
+            const long resume = (*row.holes)[h].resume;
+            Require(resume == kNoPosition || (resume >= 0 && resume <= last));
+        }
+    }
+
+    Require(f.m_paras.count >= 2 && f.m_paras[0].row == 0 && f.m_paras.Last().row == rows - 1);
+    for (long i = 1; i < f.m_paras.count; ++i)
+        Require(f.m_paras[i].row >= f.m_paras[i - 1].row);
+
+    for (long i = 0; i < f.m_borders.count; ++i)
+        Require(f.m_borders[i].first >= 0 && f.m_borders[i].first <= f.m_borders[i].end &&
+                f.m_borders[i].end <= last);
+    for (long i = 0; i < f.m_shades.count; ++i)
+        Require(f.m_shades[i].first >= 0 && f.m_shades[i].first <= f.m_shades[i].end &&
+                f.m_shades[i].end <= last);
+
+    const long blocks = f.m_columns.count;
+    Require(blocks >= 2 && f.m_columns[0].first == 0 && f.m_columns.Last().first == last);
+    for (long b = 0; b < blocks; ++b)
+    {
+        const GColumn& c = f.m_columns[b];
+        Require(b == 0 || c.first >= f.m_columns[b - 1].first);
+        Require(b == blocks - 1 || ((BYTE)c.count >= 1 && (BYTE)c.count <= kMostTextColumns));
+        for (LONG start : c.startRows)
+            Require(start == kNoPosition || (start >= 0 && start < rows));
+    }
+
+    Require(f.m_pages.count >= 2 && f.m_pages[0].block == 0 && f.m_pages.Last().block == blocks - 1);
+    for (long i = 1; i < f.m_pages.count; ++i)
+        Require(f.m_pages[i].block >= f.m_pages[i - 1].block);
+
+    for (long i = 0; i < f.m_fields.count; ++i)
+    {
+        const long pos = f.m_fields[i]->m_nPos;
+        Require(pos >= 0 && pos < length && f.m_chars[pos] == kFieldMark);
+        Require(i == 0 || pos > f.m_fields[i - 1]->m_nPos);
+    }
+}
+} // namespace
+
 void GDoc::OpenZVW(CArchive& ar)
 {
     // Still missing: the older native layout; a flow of an older file is
@@ -207,9 +294,10 @@ void GDoc::OpenZVW(CArchive& ar)
     m_pFirstFrame = NULL;
     m_shades.Read(ar);
     m_frames.Flush();
-    LoadFrames(ar);
+    Guarded([&] { LoadFrames(ar); });
     m_fields.Flush();
     ReadFields(ar);
+    CheckFlowStructure(*this);
     m_nClosingColumnPos = m_columns.Last().position;
 }
 

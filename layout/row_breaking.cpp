@@ -395,6 +395,11 @@ long GDoc::CalcRow(CDC* dc, long row)
     }
 
     long next = pos < end ? pos : limit;
+    // A row with no room at all and no frame to make room below still
+    // takes a character, or the paragraph would get new empty rows for
+    // ever (a column of no width, as only damage makes).
+    if (next == first && first < end && freeOfFrames)
+        next = first + 1;
     // One blank where the next row would begin stays on this row.
     if (next > first && next < m_chars.GetCount() - 3 && text[next] == ' ' && text[next - 1] != kParagraphEnd)
         ++next;
