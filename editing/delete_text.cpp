@@ -40,6 +40,12 @@ void GDoc::DeleteText(long from, long to, int redraw)
     to = std::max(0L, std::min(to, LastCaretPos(this)));
     if (from == to)
         return;
+    // A page break is the pair 13, 12. When its paragraph end goes and no
+    // paragraph end stands before from to take the break over, the break
+    // goes too: it would be left inside a paragraph, where no row ends.
+    const bool endBefore = from > 0 && m_chars[from - 1] == kParagraphEnd;
+    if (!endBefore && to < LastCaretPos(this) && m_chars[to] == kBreak && m_chars[to - 1] == kParagraphEnd)
+        ++to;
 
     CWOpBigUndo* group = NULL;
     if (UndoEnabled(this))

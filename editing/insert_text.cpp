@@ -51,6 +51,11 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
 
     const long block = GetCharColumn(pos);
     const long page = GetCharPage(pos);
+    // A paragraph end typed between a paragraph end and its break (the
+    // pair 13, 12 of a page break) makes an empty paragraph that takes the
+    // break over.
+    const bool intoPair = ch == (char)kParagraphEnd && pos > 0 && m_chars[pos - 1] == kParagraphEnd &&
+                          m_chars[pos] == kBreak;
     m_chars.AddAt(GChar((BYTE)ch), pos);
     const bool atParaStart = ch == (char)kParagraphEnd && pos == GetParaChar(GetCharPara(pos));
     const long para = GetCharPara(pos);
@@ -83,21 +88,33 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
         }
         break;
     case kBreak:
+    {
+        // A break typed at the start of a row ends the row before it, which
+        // then changes too: where its text ends and the next row begins.
+        const long first = row > 0 && m_rows[row].first == pos ? row - 1 : row;
         AddBreakRecords(this, pos, row, block, page);
         if (redraw)
         {
-            m_redraw.InvalByRow(row, row + 2);
-            ReRowByRow(row, row + 2, 0, 0);
+            m_redraw.InvalByRow(first, row + 2);
+            ReRowByRow(first, row + 2, 0, 0);
         }
         ReColumn(0);
         break;
+    }
     case kParagraphEnd:
     {
+        // The new paragraph begins after the paragraph end, and after the
+        // breaks that follow it, which end the paragraph with it; a row may
+        // already begin there.
+        long start = pos + 1;
+        while (!intoPair && start < m_chars.count - 3 && m_chars[start] == kBreak)
+            ++start;
         GRow added;
-        added.first = (LONG)(pos + 1);
+        added.first = (LONG)(intoPair ? pos : start);
         added.y = m_rows[row + 1].y;
         added.holes = GRow::NewHoles();
-        InsRowItem(added, row + 1);
+        if (intoPair || start == pos + 1 || m_rows[row + 1].first != start)
+            InsRowItem(added, row + 1);
         GPara paragraph;
         paragraph.row = (LONG)(row + 1);
         paragraph.style = m_paras[para].style;

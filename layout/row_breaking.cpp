@@ -400,8 +400,11 @@ long GDoc::CalcRow(CDC* dc, long row)
     // ever (a column of no width, as only damage makes).
     if (next == first && first < end && freeOfFrames)
         next = first + 1;
-    // One blank where the next row would begin stays on this row.
-    if (next > first && next < m_chars.GetCount() - 3 && text[next] == ' ' && text[next - 1] != kParagraphEnd)
+    // One blank where the next row would begin stays on this row; not
+    // after a paragraph end, nor after a break, which ends its row (taken
+    // after "13 12", the blank would leave its paragraph).
+    if (next > first && next < m_chars.GetCount() - 3 && text[next] == ' ' && text[next - 1] != kParagraphEnd &&
+        text[next - 1] != kBreak)
         ++next;
     for (long j = 0; j < holes.GetCount(); ++j)
         if (holes[j].resume == kNoPosition)

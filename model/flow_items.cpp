@@ -193,25 +193,50 @@ void GDoc::DelCharItem(long from, long to)
 
     // A joined paragraph keeps the record of the paragraph where the
     // deletion began, or where it ended when it began at a paragraph start.
+    // The break of a page-break pair (13, 12) belongs to the paragraph that
+    // the 13 ends, so the records follow the paragraph ends that really go:
+    // - a deletion that begins at such a break keeps the paragraph end
+    //   before it: the paragraph where the deletion ends then begins at from
+    //   and keeps its record and row;
+    // - a deletion from a paragraph start that takes a pair's 13 but not its
+    //   break hands the break to the paragraph end before from: every
+    //   paragraph up to the one that held the break goes, with its rows.
+    const bool endBefore = from > 0 && m_chars[from - 1] == kParagraphEnd;
+    const bool fromAtPairBreak = endBefore && m_chars[from] == kBreak && from != GetParaChar(GetCharPara(from));
+    const bool breakStays = !fromAtPairBreak && endBefore && m_chars[to] == kBreak &&
+                            m_chars[to - 1] == kParagraphEnd;
     long p1 = GetCharPara(from);
     long p2 = GetCharPara(to);
-    if (p1 < p2 && from == GetParaChar(p1))
+    long r1 = GetCharRow(from);
+    long r2 = GetCharRow(to);
+    if (fromAtPairBreak)
+    {
+        --p2;
+        --r2;
+    }
+    else if (breakStays)
     {
         --p1;
-        --p2;
+        --r1;
+    }
+    else
+    {
+        if (p1 < p2 && from == GetParaChar(p1))
+        {
+            --p1;
+            --p2;
+        }
+        if (r1 < r2 && from == m_rows[r1].first)
+        {
+            --r1;
+            --r2;
+        }
     }
     for (long p = p2; p > p1; --p)
         DelParaItem(p);
 
     // Rows of the clipboard document need no positions; it has none yet,
     // so every flow re-positions.
-    long r1 = GetCharRow(from);
-    long r2 = GetCharRow(to);
-    if (r1 < r2 && from == m_rows[r1].first)
-    {
-        --r1;
-        --r2;
-    }
     for (long r = r2; r > r1; --r)
         DelRowItem(r, 1);
     for (LONG i = m_rows.count - 1; i >= 0 && m_rows[i].first > from; --i)

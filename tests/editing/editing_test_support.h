@@ -80,16 +80,42 @@ inline std::string FlowState(GDoc& f)
 }
 
 // The flow's text without the closing characters, control codes shown as
-// \t, |(13) and #(12).
+// \t, |(13), #(12) and @(a field mark).
 inline std::string Text(const GDoc& f)
 {
     std::string s;
     for (LONG i = 0; i + 3 < f.m_chars.count; ++i)
     {
         BYTE c = f.m_chars[i];
-        s += c == 13 ? '|' : c == 12 ? '#' : c == 9 ? '\t' : (char)c;
+        s += c == 13 ? '|' : c == 12 ? '#' : c == 9 ? '\t' : c == 1 ? '@' : (char)c;
     }
     return s;
+}
+
+// Empty when the records agree with the text: rows follow each other, and a
+// paragraph begins at the start and after every paragraph end, past the
+// breaks that follow it (a page break is the pair 13, 12).
+inline std::string StructureFault(const GDoc& f)
+{
+    for (long r = 1; r < f.m_rows.count; ++r)
+        if (f.m_rows[r].first <= f.m_rows[r - 1].first)
+            return "rows out of order at " + std::to_string(r);
+    std::vector<long> starts{0};
+    const long last = f.m_chars.count - 3;
+    for (long q = 0; q < last; ++q)
+        if (f.m_chars[q] == kParagraphEnd)
+        {
+            long start = q + 1;
+            while (start < last && f.m_chars[start] == kBreak)
+                ++start;
+            starts.push_back(start);
+        }
+    std::vector<long> records;
+    for (long p = 0; p + 1 < f.m_paras.count; ++p)
+        records.push_back(f.GetParaChar(p));
+    if (records != starts)
+        return "paragraph records do not match the paragraph ends";
+    return "";
 }
 
 class EditingFixture : public ::testing::Test

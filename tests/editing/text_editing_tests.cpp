@@ -352,12 +352,79 @@ TEST_F(Deleting, TextAroundAFieldIsOneStepAndUndoBringsTheFieldBack)
     std::string after = FlowState(*flow);
     DocMakeUndo(&doc);
     // The picture comes back with the text around it.
-    EXPECT_EQ(Text(*flow), "pq\x01rs tail");
+    EXPECT_EQ(Text(*flow), "pq@rs tail");
     ASSERT_EQ(flow->m_fields.count, 1);
     EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldImage);
     EXPECT_EQ(flow->m_fields[0]->m_nPos, 2);
     DocMakeRedo(&doc);
     EXPECT_EQ(FlowState(*flow), after);
+}
+
+} // namespace
+
+namespace {
+
+// A page break is the pair 13, 12, and the break belongs to the paragraph
+// that the 13 ends: editing next to it keeps paragraphs and rows where the
+// text says they are, and undo gives the flow back.
+TEST_F(Deleting, PageBreaksKeepTheirParagraphs)
+{
+    struct Case
+    {
+        const char* what;
+        long from, to;
+        const char* text;
+    };
+    // "ab|#cd|ef": the pair at 2 and 3.
+    const Case cases[] = {
+        {"the break goes with its paragraph end", 1, 3, "acd|ef"},
+        {"the paragraph end alone takes its break", 2, 3, "abcd|ef"},
+        {"from the break the paragraph end stays", 3, 5, "ab|d|ef"},
+        {"the break alone", 3, 4, "ab|cd|ef"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        Type(0, "ab\r\fcd\ref");
+        ASSERT_EQ(StructureFault(*flow), "");
+        const std::string before = FlowState(*flow);
+        flow->DeleteText(c.from, c.to, 1);
+        EXPECT_EQ(Text(*flow), c.text);
+        EXPECT_EQ(StructureFault(*flow), "");
+        DocMakeUndo(&doc);
+        EXPECT_EQ(FlowState(*flow), before);
+    }
+}
+
+TEST_F(Deleting, AParagraphEndTypedAtAPageBreakComesAndGoes)
+{
+    struct Case
+    {
+        const char* what;
+        long at;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"before the pair", 2, "ab||#cd"},
+        {"between the paragraph end and its break", 3, "ab||#cd"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        Type(0, "ab\r\fcd");
+        while (Stack()->RemoveLast())
+            ;
+        const std::string before = FlowState(*flow);
+        Type(c.at, "\r");
+        EXPECT_EQ(Text(*flow), c.text);
+        EXPECT_EQ(StructureFault(*flow), "");
+        EXPECT_EQ(UndoAll(), 2) << "the paragraph end and the empty rest of the typed text";
+        EXPECT_EQ(FlowState(*flow), before);
+    }
 }
 
 } // namespace
