@@ -40,12 +40,23 @@ void GDoc::DeleteText(long from, long to, int redraw)
     to = std::max(0L, std::min(to, LastCaretPos(this)));
     if (from == to)
         return;
-    // A page break is the pair 13, 12. When its paragraph end goes and no
-    // paragraph end stands before from to take the break over, the break
-    // goes too: it would be left inside a paragraph, where no row ends.
-    const bool endBefore = from > 0 && m_chars[from - 1] == kParagraphEnd;
-    if (!endBefore && to < LastCaretPos(this) && m_chars[to] == kBreak && m_chars[to - 1] == kParagraphEnd)
-        ++to;
+    // A page break is the pair 13, 12; the break belongs to the paragraph
+    // that the 13 ends. A range that takes such a 13 but not its break:
+    // - from a paragraph start, is taken one character earlier, from the
+    //   paragraph end before it up to the pair's 13: the text left is the
+    //   same, and the pair stays whole for the records and for undo;
+    // - from inside a paragraph, takes the break too, which would be left
+    //   inside a paragraph, where no row ends.
+    if (to < LastCaretPos(this) && m_chars[to] == kBreak && m_chars[to - 1] == kParagraphEnd)
+    {
+        if (from > 0 && m_chars[from - 1] == kParagraphEnd && m_chars[from] != kBreak)
+        {
+            --from;
+            --to;
+        }
+        else
+            ++to;
+    }
 
     CWOpBigUndo* group = NULL;
     if (UndoEnabled(this))

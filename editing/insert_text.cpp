@@ -55,7 +55,7 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
     // pair 13, 12 of a page break) makes an empty paragraph that takes the
     // break over.
     const bool intoPair = ch == (char)kParagraphEnd && pos > 0 && m_chars[pos - 1] == kParagraphEnd &&
-                          m_chars[pos] == kBreak;
+                          m_chars[pos] == kBreak && GetRowChar(GetCharRow(pos)) < pos;
     m_chars.AddAt(GChar((BYTE)ch), pos);
     const bool atParaStart = ch == (char)kParagraphEnd && pos == GetParaChar(GetCharPara(pos));
     const long para = GetCharPara(pos);
@@ -114,7 +114,13 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
         added.y = m_rows[row + 1].y;
         added.holes = GRow::NewHoles();
         if (intoPair || start == pos + 1 || m_rows[row + 1].first != start)
+        {
             InsRowItem(added, row + 1);
+            // The blocks that the breaks begin start on the new row.
+            for (LONG b = 0; start > pos + 1 && b + 1 < m_columns.count; ++b)
+                if (m_columns[b].first == start)
+                    m_columns[b].startRows[0] = (LONG)(row + 1);
+        }
         GPara paragraph;
         paragraph.row = (LONG)(row + 1);
         paragraph.style = m_paras[para].style;
@@ -149,6 +155,22 @@ void GDoc::InsertText(long pos, char* text, int redraw)
         return;
     pos = std::max(0L, std::min(pos, LastCaretPos(this)));
     const bool record = UndoEnabled(this);
+    // Text put between a paragraph end and its break (undo puts a deleted
+    // paragraph back there) begins the paragraph after that end: the break
+    // goes over to the row after it, so the text starts that paragraph and
+    // the break follows the text, as it followed the paragraph end.
+    long reflowFrom = pos;
+    bool breakMoved = false;
+    if (pos > 0 && m_chars[pos - 1] == kParagraphEnd && m_chars[pos] == kBreak)
+    {
+        const long row = GetCharRow(pos);
+        if (m_rows[row].first < pos && row + 1 < m_rows.count - 1)
+        {
+            m_rows[row + 1].first = (LONG)pos;
+            reflowFrom = pos - 1;
+            breakMoved = true;
+        }
+    }
 
     long dropped = 0;   // line feeds are never inserted
     long s = 0;
@@ -178,10 +200,12 @@ void GDoc::InsertText(long pos, char* text, int redraw)
         return;
     m_redraw.Reset(m_nSelFirst, m_nSelEnd);
     const long end = pos + n - dropped;
-    m_redraw.InvalByPos(pos, end + 1);
+    // With the break moved, the paragraph after it is broken again too.
+    const long reflowTo = breakMoved ? std::min(end + 2, LastCaretPos(this) + 1) : end + 1;
+    m_redraw.InvalByPos(reflowFrom, reflowTo);
     // Still missing: applying the armed pending character style
     // (SetFontStyle comes with character formatting).
-    FlowReRowByPos(this, pos, end + 1);
+    FlowReRowByPos(this, reflowFrom, reflowTo);
     UpdateFootNotes(this, true);
     FlowNotify(this);
     MarkModified(this);
