@@ -9,7 +9,7 @@
 
 namespace {
 
-class RandomEditing : public EditingFixture
+class RandomEditing : public EditingFixture, public testing::WithParamInterface<unsigned>
 {
 protected:
     std::mt19937 random{20261210};
@@ -105,23 +105,16 @@ protected:
         flow->Select(at, std::min(at + Pick(0, 10), (long)flow->m_chars.count - 3));
         return "select at " + std::to_string(at);
     }
-};
 
-TEST_F(RandomEditing, UndoAndRedoRetraceEveryEdit)
-{
-    for (unsigned seed : {20261210u, 7u, 4242u})
+    // Edits at random, then everything undone and redone.
+    void Retrace(int count)
     {
-        SCOPED_TRACE(testing::Message() << "seed " << seed);
-        TearDown();
-        SetUp();
-        random.seed(seed);
         UndoStepsSetting = 10000;
-        Type(0, "The first paragraph of a flow\rwith\ta tab and a second paragraph\rand a third one.");
         while (Stack()->RemoveLast())
             ;
         std::vector<std::string> states{FlowState(*flow)};
         std::vector<std::string> edits{"start"};
-        for (int i = 0; i < 250; ++i)
+        for (int i = 0; i < count; ++i)
         {
             edits.push_back(Edit());
             ASSERT_EQ(StructureFault(*flow), "") << "after: " << edits.back();
@@ -146,6 +139,29 @@ TEST_F(RandomEditing, UndoAndRedoRetraceEveryEdit)
         ASSERT_EQ(reached, states.size() - 1) << "redo lost its way at: " << edits[reached + 1];
         EXPECT_EQ(FlowState(*flow), states.back());
     }
+};
+
+// A flow of its own, as a frame's text is.
+TEST_P(RandomEditing, AFlowRetracesEveryEdit)
+{
+    random.seed(GetParam());
+    Type(0, "The first paragraph of a flow\rwith\ta tab and a second paragraph\rand a third one.");
+    Retrace(250);
 }
+
+// The body of a document, shown through its page frames, with a few pages.
+TEST_P(RandomEditing, ABodyOfPagesRetracesEveryEdit)
+{
+    random.seed(GetParam());
+    doc.CreateFrames();
+    flow = doc.m_flows[kBodyFlow];
+    std::string text = "The first paragraph of a body\rwith\ta tab\r";
+    for (int i = 0; i < 60; ++i)
+        text += "A longer paragraph that fills a few rows of the page with words and more words. ";
+    Type(0, text.c_str());
+    Retrace(150);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomEditing, testing::Values(20261210u, 7u, 4242u));
 
 } // namespace
