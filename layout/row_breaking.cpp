@@ -368,6 +368,32 @@ long GDoc::CalcRow(CDC* dc, long row)
             }
         }
 
+        // Blanks in front of a tab take no room once the tab is reached, so
+        // the width of the text can fall at a tab, and the search may have
+        // jumped over the first place where the text stops fitting. The
+        // row ends there, wherever the search began.
+        for (long t = pos + 1; t <= lo; ++t)
+        {
+            if (text[t] != kTab || CalcTextSizeSimple(pos, t, 1, a, dc, 0, -1).cx <= space.width)
+                continue;
+            // The text fits up to the tab before (or pos); between that and
+            // t no tab lies, so the width only grows there.
+            long fits = pos, fails = t;
+            for (long u = pos + 1; u < t; ++u)
+                if (text[u] == kTab)
+                    fits = u;
+            while (fits + 1 < fails)
+            {
+                const long mid = fits + (fails - fits) / 2;
+                if (CalcTextSizeSimple(pos, mid, 1, a, dc, 0, -1).cx <= space.width)
+                    fits = mid;
+                else
+                    fails = mid;
+            }
+            lo = fits;
+            break;
+        }
+
         long brk = GetLastDivide(pos, lo);
         if (freeOfFrames && brk <= pos)
             lo = max(lo, pos + 1);   // a word longer than the row is cut

@@ -112,9 +112,11 @@ void GDoc::CalcTab(CDC* dc, long tabPos, long to, long row, long para)
         width = stop - x;
     else
     {
-        // The text after the tab up to the next tab or paragraph end.
+        // The text after the tab up to the next tab or paragraph end,
+        // wherever the row being broken may end.
         long e = tabPos + 1;
-        while (e < to && m_chars[e] != kTab && m_chars[e] != kParagraphEnd)
+        const long last = m_chars.GetCount() - 3;
+        while (e < last && m_chars[e] != kTab && m_chars[e] != kParagraphEnd)
             ++e;
         long target = stop;
         if (kind == GTab::kRight)

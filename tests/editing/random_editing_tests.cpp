@@ -106,7 +106,9 @@ protected:
         return "select at " + std::to_string(at);
     }
 
-    // Edits at random, then everything undone and redone.
+    // Edits at random, then everything undone and redone. Every tenth edit
+    // the whole flow is broken again from scratch, which must change
+    // nothing: what editing leaves is what a fresh layout gives.
     void Retrace(int count)
     {
         UndoStepsSetting = 10000;
@@ -118,6 +120,12 @@ protected:
         {
             edits.push_back(Edit());
             ASSERT_EQ(StructureFault(*flow), "") << "after: " << edits.back();
+            if (i % 10 == 9)
+            {
+                const std::string edited = FlowState(*flow);
+                flow->ReRowByRow(0, flow->m_rows.count - 1, 1, 1);
+                ASSERT_EQ(FlowState(*flow), edited) << "laid out otherwise from scratch after: " << edits.back();
+            }
             if (FlowState(*flow) != states.back())
                 states.push_back(FlowState(*flow));
             else
