@@ -398,6 +398,17 @@ TEST_F(Deleting, PageBreaksKeepTheirParagraphs)
     }
 }
 
+// Removing one character without a record: the paragraph end of an empty
+// paragraph that holds a break hands the break to the paragraph before.
+TEST_F(Deleting, OneParagraphEndOfAPairGoesAndTheBreakStays)
+{
+    Type(0, "ab\r\r\fcd");
+    ASSERT_EQ(StructureFault(*flow), "");
+    flow->DeleteChar(3);
+    EXPECT_EQ(Text(*flow), "ab|#cd");
+    EXPECT_EQ(StructureFault(*flow), "");
+}
+
 TEST_F(Deleting, AParagraphEndTypedAtAPageBreakComesAndGoes)
 {
     struct Case
