@@ -258,8 +258,41 @@ void GDoc::DelCharItem(long from, long to)
     ShiftRunsForDelete(m_shades, from, to, lastParaEnd);
     InvalRunsAt(*this, m_shades, from);
 
+    bool blockAtFrom = false;
     for (LONG i = m_columns.count - 1; i >= 0 && m_columns[i].first > from; --i)
+    {
         m_columns[i].first = (LONG)std::max(m_columns[i].first - n, from);
+        blockAtFrom = blockAtFrom || m_columns[i].first == from;
+    }
+    // A column layout begins with a paragraph. When the paragraph where a
+    // layout began has joined the one where the deletion began (whose
+    // record, and so layout, it keeps), the layout's blocks inside the
+    // joined paragraph go, and the layout goes on with the next paragraph
+    // unless another block begins there. A block that only continues the
+    // layout before it on a new page is left to re-columning.
+    if (blockAtFrom && from != GetParaChar(GetCharPara(from)))
+    {
+        const long next = GetCharPara(from) + 1;
+        const long nextChar = GetParaChar(next);
+        for (LONG b = 1; b + 1 < m_columns.count; ++b)
+        {
+            if (m_columns[b].first != from || m_columns[b] == m_columns[b - 1])
+                continue;
+            GColumn layout = m_columns[b];
+            DelColumnItem(b);
+            while (b + 1 < m_columns.count && m_columns[b].first < nextChar && m_columns[b] == layout)
+                DelColumnItem(b);
+            if (m_columns[b].first > nextChar)
+            {
+                layout.first = (LONG)nextChar;
+                for (LONG& row : layout.startRows)
+                    row = kNoPosition;
+                layout.startRows[0] = m_paras[next].row;
+                layout.position = m_columns[b].position;
+                InsColumnItem(layout, b);
+            }
+        }
+    }
 
     m_chars.Destroy(from, n);
 

@@ -88,6 +88,39 @@ TEST_F(Columns, PositionsOutsideTheFlowAreClamped)
     EXPECT_EQ(Blocks(), "0:3 8:2") << "a range given backwards";
 }
 
+// Deleting from one paragraph into the next joins them in the layout of the
+// first; the layout of the second goes on with the paragraph after, or goes
+// when another layout begins there.
+TEST_F(Columns, AJoinedParagraphKeepsTheLayoutOfTheFirst)
+{
+    struct Case
+    {
+        const char* what;
+        long setFrom, setTo;
+        const char* blocks;
+        const char* joined;
+    };
+    // "aaa|bbb|ccc|ddd": paragraphs at 0, 4, 8 and 12; the deletion 6..10
+    // joins the second and the third.
+    const Case cases[] = {
+        {"a layout of the third alone goes", 8, 9, "0:1 8:2 12:1", "0:1"},
+        {"a layout over the third and fourth goes on with the fourth", 8, 15, "0:1 8:2", "0:1 8:2"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        Type(0, "aaa\rbbb\rccc\rddd");
+        Set(c.setFrom, c.setTo, {{700, 30}, {700, 0}});
+        ASSERT_EQ(Blocks(), c.blocks);
+        flow->DeleteText(6, 10, 1);
+        ASSERT_EQ(Text(*flow), "aaa|bbc|ddd");
+        EXPECT_EQ(Blocks(), c.joined);
+        EXPECT_EQ(StructureFault(*flow), "");
+    }
+}
+
 // Gaps against a border run over the middle paragraph: sides 3 are left and
 // right, 4 the top only; with a distance of 28 a side takes 30 (distance,
 // line, 2).
