@@ -243,6 +243,20 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text) : 
 
     KeepTouchingRuns(flow->m_borders, from, to, m_borders, m_borderIndexes);
     KeepTouchingRuns(flow->m_shades, from, to, m_shades, m_shadeIndexes);
+
+    // The layouts that begin inside the range, and the one after them,
+    // which re-columning may join into the layout before the range. Blocks
+    // that only continue the layout before them on a new page are made
+    // again by re-columning.
+    for (LONG b = 1; b + 1 < flow->m_columns.count; ++b)
+    {
+        const GColumn& block = flow->m_columns[b];
+        if (block.first <= from || block == flow->m_columns[b - 1])
+            continue;
+        m_blocks.Add(block);
+        if (block.first > to)
+            break;
+    }
 }
 
 void CWOpDeleteText::Shift(long delta)
@@ -253,6 +267,8 @@ void CWOpDeleteText::Shift(long delta)
         m_formats[i].pos += (LONG)delta;
     ShiftRuns(m_borders, delta);
     ShiftRuns(m_shades, delta);
+    for (INT_PTR i = 0; i < m_blocks.GetSize(); ++i)
+        m_blocks[i].first += (LONG)delta;
 }
 
 void CWOpDeleteText::RestoreFormats()
@@ -277,6 +293,20 @@ void CWOpDeleteText::RestoreFormats()
 
     PutBackRuns(flow->m_borders, m_nFrom, m_nTo, m_borders, m_borderIndexes);
     PutBackRuns(flow->m_shades, m_nFrom, m_nTo, m_shades, m_shadeIndexes);
+
+    // Blocks that the text put back made again (after its breaks) stay.
+    for (INT_PTR i = 0; i < m_blocks.GetSize(); ++i)
+    {
+        GColumn block = m_blocks[i];
+        const long holder = flow->GetCharColumn(block.first);
+        if (flow->m_columns[holder].first == block.first)
+            continue;
+        for (LONG& row : block.startRows)
+            row = kNoPosition;
+        block.startRows[0] = (LONG)flow->GetCharRow(block.first);
+        block.position = flow->m_columns[holder + 1].position;
+        flow->InsColumnItem(block, holder + 1);
+    }
     flow->m_redraw.InvalByPos(m_nFrom, m_nTo + 1);
 }
 

@@ -92,7 +92,8 @@ private:
 };
 
 // A deleted stretch of text with the character and paragraph formats, the
-// borders and the shading it had, made before the deletion.
+// borders, the shading and the column layouts it had, made before the
+// deletion.
 class CWOpDeleteText : public CWOperationItem
 {
     DECLARE_DYNCREATE(CWOpDeleteText)
@@ -110,8 +111,8 @@ public:
     void Shift(long delta);
 
 private:
-    // Puts back the format runs, paragraph styles, borders and shading of
-    // from..to after the text is in place again.
+    // Puts back the format runs, paragraph styles, borders, shading and
+    // column layouts of from..to after the text is in place again.
     void RestoreFormats();
 
     LONG m_nFrom = 0;
@@ -128,6 +129,10 @@ private:
     CArray<long, long> m_borderIndexes;
     CArray<GShade, const GShade&> m_shades;
     CArray<long, long> m_shadeIndexes;
+    // The column layouts that began inside from..to and the one after them;
+    // undo begins each where it began unless a block begins there, and
+    // re-columning joins what that makes equal.
+    CArray<GColumn, const GColumn&> m_blocks;
 };
 
 // "base - 'preview'": the first ten characters of text, control and

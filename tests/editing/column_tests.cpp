@@ -90,7 +90,7 @@ TEST_F(Columns, PositionsOutsideTheFlowAreClamped)
 
 // Deleting from one paragraph into the next joins them in the layout of the
 // first; the layout of the second goes on with the paragraph after, or goes
-// when another layout begins there.
+// when another layout begins there; undo gives the layouts back.
 TEST_F(Columns, AJoinedParagraphKeepsTheLayoutOfTheFirst)
 {
     struct Case
@@ -114,10 +114,17 @@ TEST_F(Columns, AJoinedParagraphKeepsTheLayoutOfTheFirst)
         Type(0, "aaa\rbbb\rccc\rddd");
         Set(c.setFrom, c.setTo, {{700, 30}, {700, 0}});
         ASSERT_EQ(Blocks(), c.blocks);
+        while (Stack()->RemoveLast())
+            ;
+        const std::string before = FlowState(*flow);
         flow->DeleteText(6, 10, 1);
         ASSERT_EQ(Text(*flow), "aaa|bbc|ddd");
         EXPECT_EQ(Blocks(), c.joined);
         EXPECT_EQ(StructureFault(*flow), "");
+        // Undo begins the layout where it began.
+        DocMakeUndo(&doc);
+        EXPECT_EQ(Blocks(), c.blocks);
+        EXPECT_EQ(FlowState(*flow), before);
     }
 }
 
