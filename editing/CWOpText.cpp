@@ -251,6 +251,8 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text) : 
     for (LONG b = 1; b + 1 < flow->m_columns.count; ++b)
     {
         const GColumn& block = flow->m_columns[b];
+        if (block.first == from)
+            m_bBlockAtFrom = TRUE;
         if (block.first <= from || block == flow->m_columns[b - 1])
             continue;
         m_blocks.Add(block);
@@ -294,7 +296,13 @@ void CWOpDeleteText::RestoreFormats()
     PutBackRuns(flow->m_borders, m_nFrom, m_nTo, m_borders, m_borderIndexes);
     PutBackRuns(flow->m_shades, m_nFrom, m_nTo, m_shades, m_shadeIndexes);
 
-    // Blocks that the text put back made again (after its breaks) stay.
+    // A layout that the deletion left beginning at from goes back to where
+    // it began; blocks that the text put back made again (after its
+    // breaks) stay.
+    if (!m_bBlockAtFrom && m_blocks.GetSize() > 0)
+        for (LONG b = flow->m_columns.count - 2; b >= 1; --b)
+            if (flow->m_columns[b].first == m_nFrom)
+                flow->DelColumnItem(b);
     for (INT_PTR i = 0; i < m_blocks.GetSize(); ++i)
     {
         GColumn block = m_blocks[i];

@@ -133,6 +133,9 @@ private:
     // undo begins each where it began unless a block begins there, and
     // re-columning joins what that makes equal.
     CArray<GColumn, const GColumn&> m_blocks;
+    // A block began at from before the deletion (the deletion may leave a
+    // layout from inside the range beginning there).
+    BOOL m_bBlockAtFrom = FALSE;
 };
 
 // "base - 'preview'": the first ten characters of text, control and

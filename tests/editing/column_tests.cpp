@@ -98,13 +98,17 @@ TEST_F(Columns, AJoinedParagraphKeepsTheLayoutOfTheFirst)
         const char* what;
         long setFrom, setTo;
         const char* blocks;
+        long from, to;
+        const char* text;
         const char* joined;
     };
-    // "aaa|bbb|ccc|ddd": paragraphs at 0, 4, 8 and 12; the deletion 6..10
-    // joins the second and the third.
+    // "aaa|bbb|ccc|ddd": paragraphs at 0, 4, 8 and 12.
     const Case cases[] = {
-        {"a layout of the third alone goes", 8, 9, "0:1 8:2 12:1", "0:1"},
-        {"a layout over the third and fourth goes on with the fourth", 8, 15, "0:1 8:2", "0:1 8:2"},
+        {"a layout of the third alone goes", 8, 9, "0:1 8:2 12:1", 6, 10, "aaa|bbc|ddd", "0:1"},
+        {"a layout over the third and fourth goes on with the fourth", 8, 15, "0:1 8:2", 6, 10, "aaa|bbc|ddd",
+         "0:1 8:2"},
+        {"from a paragraph start the joined paragraph takes the layout where the deletion ends", 8, 9,
+         "0:1 8:2 12:1", 4, 10, "aaa|c|ddd", "0:1 4:2 6:1"},
     };
     for (const Case& c : cases)
     {
@@ -117,11 +121,11 @@ TEST_F(Columns, AJoinedParagraphKeepsTheLayoutOfTheFirst)
         while (Stack()->RemoveLast())
             ;
         const std::string before = FlowState(*flow);
-        flow->DeleteText(6, 10, 1);
-        ASSERT_EQ(Text(*flow), "aaa|bbc|ddd");
+        flow->DeleteText(c.from, c.to, 1);
+        ASSERT_EQ(Text(*flow), c.text);
         EXPECT_EQ(Blocks(), c.joined);
         EXPECT_EQ(StructureFault(*flow), "");
-        // Undo begins the layout where it began.
+        // Undo begins the layouts where they began.
         DocMakeUndo(&doc);
         EXPECT_EQ(Blocks(), c.blocks);
         EXPECT_EQ(FlowState(*flow), before);
