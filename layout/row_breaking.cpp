@@ -279,33 +279,46 @@ long GDoc::CalcRow(CDC* dc, long row)
                 {
                     s_lastFit = fit;
                     // Only a guess: GDI may round the widths otherwise
-                    // than measuring the text up to a place does; the two
-                    // measures around it decide.
+                    // than measuring the text up to a place does. The text
+                    // up to one past it is measured; whether the guess
+                    // itself fits follows from that less the last
+                    // character, the widths being sums of whole device
+                    // advances each rounded once, except within a unit of
+                    // the edge, where it is measured too.
                     const long guess = pos + fit;
-                    const CSize atGuess = CalcTextSizeSimple(pos, guess, 1, a, dc, 0, -1);
-                    const long wGuess = atGuess.cx;
+                    const CSize atNext = CalcTextSizeSimple(pos, guess + 1, 1, a, dc, 0, -1);
+                    const long wNext = atNext.cx;
                     // Text in one font is as high as any part of it.
-                    oneFontHeight = atGuess.cy;
+                    oneFontHeight = atNext.cy;
                     oneFontAscent = a;
-                    if (wGuess > space.width)
+                    if (wNext <= space.width)
                     {
-                        hi = guess;
-                        wHi = wGuess;
+                        lo = guess + 1 < end ? guess + 1 : guess;
+                        wLo = wNext;
                     }
                     else
                     {
-                        lo = guess;
-                        wLo = wGuess;
-                        const long wNext = CalcTextSizeSimple(pos, guess + 1, 1, a, dc, 0, -1).cx;
-                        if (wNext > space.width)
+                        hi = guess + 1;
+                        wHi = wNext;
+                        const long last = dc->GetTextExtent((LPCSTR)(text + guess), 1).cx;
+                        if (wNext - last + 1 <= space.width)
                         {
-                            hi = guess + 1;
-                            wHi = wNext;
+                            lo = guess;
+                            wLo = wNext - last;
                         }
-                        else if (guess + 1 < end)
+                        else
                         {
-                            lo = guess + 1;
-                            wLo = wNext;
+                            const long wGuess = CalcTextSizeSimple(pos, guess, 1, a, dc, 0, -1).cx;
+                            if (wGuess > space.width)
+                            {
+                                hi = guess;
+                                wHi = wGuess;
+                            }
+                            else
+                            {
+                                lo = guess;
+                                wLo = wGuess;
+                            }
                         }
                     }
                 }

@@ -110,3 +110,31 @@ TEST_F(MeasureTest, LastTabIndexFindsTheLastTabInside)
 }
 
 } // namespace
+
+// Row breaking takes the width of a text less its last character from the
+// width of the text and the width of that character alone: on the layout
+// context the widths are sums of whole device advances, each text rounded
+// once, so the two may differ by a unit at most.
+TEST(LayoutContext, TextWidthsAddUpWithinAUnit)
+{
+    CDC* dc = GetCalcDC();
+    const char* const faces[] = {"Times New Roman", "Arial", "Courier New"};
+    const int heights[] = {-28, -35, -42, -56, -85, -127};
+    const std::string text = "The quick brown fox, jumping over 13 lazy dogs; WAVY Ttype ffi 0123456789 (x) ... ";
+    for (const char* face : faces)
+        for (int height : heights)
+        {
+            CFont font;
+            ASSERT_TRUE(font.CreateFont(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face));
+            CFont* old = dc->SelectObject(&font);
+            for (size_t k = 1; k < text.size(); ++k)
+            {
+                const long upTo = dc->GetTextExtent(text.c_str(), (int)k).cx;
+                const long withNext = dc->GetTextExtent(text.c_str(), (int)k + 1).cx;
+                const long next = dc->GetTextExtent(text.c_str() + k, 1).cx;
+                EXPECT_LE(upTo, withNext - next + 1) << face << " " << height << " at " << k;
+                EXPECT_GE(upTo, withNext - next - 1) << face << " " << height << " at " << k;
+            }
+            dc->SelectObject(old);
+        }
+}
