@@ -257,8 +257,7 @@ long GDoc::CalcRow(CDC* dc, long row)
         if (bLayoutBoundedSearch && HasOnlyPlainText(text, pos, end))
         {
             // Text in one font from the row's start: GDI tells how many
-            // characters fit at once. Only a guess, as it may round the
-            // widths otherwise; the two measures around it decide.
+            // characters fit at once.
             if (pos == first && freeOfFrames && _justPosAfter < 0 && NextDifferentChar(pos) >= end)
             {
                 UseFontAt(fonts, *this, pos);
