@@ -6,6 +6,7 @@
 #include "CWDocument.h"
 #include "GDoc.h"
 #include "text_measure.h"
+#include "unbroken_body.h"
 #include <chrono>
 #include <stdio.h>
 #include <string>
@@ -32,35 +33,12 @@ std::string ParagraphText(int i)
 }
 
 // Puts the paragraphs into the body, one row each, not yet broken.
-void FillBody(GDoc& f, std::vector<long>& starts)
+void FillBody(GDoc& f)
 {
-    std::string all;
-    starts.clear();
+    std::vector<std::string> texts;
     for (int i = 0; i < kParagraphs; ++i)
-    {
-        starts.push_back((long)all.size());
-        all += ParagraphText(i);
-        if (i + 1 < kParagraphs)
-            all += '\r';
-    }
-    const long n = (long)all.size();
-    std::vector<GChar> chars(all.begin(), all.end());
-    f.m_chars.InsertAt(0, chars.data(), n);
-    f.m_formats.Last().pos += n;
-    f.m_rows.Last().first += n;
-    f.m_columns.Last().first += n;
-    for (long i = 1; i < kParagraphs; ++i)
-    {
-        GRow row;
-        row.first = (LONG)starts[i];
-        row.holes = GRow::NewHoles();
-        f.m_rows.AddAt(row, i);
-        GPara para = f.m_paras[0];
-        para.row = (LONG)i;
-        f.m_paras.AddAt(para, i);
-    }
-    f.m_paras.Last().row = kParagraphs;
-    f.m_columns.Last().startRows[0] = kParagraphs;
+        texts.push_back(ParagraphText(i));
+    PutParagraphsUnbroken(f, texts);
 }
 
 struct Figures
@@ -82,8 +60,7 @@ static void BM_MeasureEveryCharacter(benchmark::State& state)
     CWDocument doc;
     doc.CreateFrames();
     GDoc& body = *doc.m_flows[kBodyFlow];
-    std::vector<long> starts;
-    FillBody(body, starts);
+    FillBody(body);
     CDC* dc = GetCalcDC();
     CFont* old = dc->SelectObject(body.GetCharFont(0));
     const char* text = (const char*)body.m_chars.GetData();
@@ -116,8 +93,7 @@ static void BM_FullLayout(benchmark::State& state)
         CWDocument doc;
         doc.CreateFrames();
         GDoc& body = *doc.m_flows[kBodyFlow];
-        std::vector<long> starts;
-        FillBody(body, starts);
+        FillBody(body);
         auto t0 = std::chrono::steady_clock::now();
         body.ReRowByRow(0, kParagraphs, 1, 1);
         figures.layout = Seconds(t0);
@@ -135,8 +111,7 @@ static void BM_TypeAtParagraphStart(benchmark::State& state)
     CWDocument doc;
     doc.CreateFrames();
     GDoc& body = *doc.m_flows[kBodyFlow];
-    std::vector<long> starts;
-    FillBody(body, starts);
+    FillBody(body);
     body.ReRowByRow(0, kParagraphs, 1, 1);
     const long pos = body.GetParaChar(kLongParagraph);
     double total = 0;

@@ -7,6 +7,7 @@
 #include "CWDocument.h"
 #include "GDoc.h"
 #include "CFrame.h"
+#include "unbroken_body.h"
 #include <string>
 #include <vector>
 
@@ -42,34 +43,8 @@ std::vector<std::string> BodyParagraphs()
 // or paragraph by paragraph as editing re-breaks them.
 void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs(), bool byParagraph = false)
 {
-    std::string all;
-    std::vector<long> starts;
+    PutParagraphsUnbroken(f, texts);
     const long paragraphs = (long)texts.size();
-    for (long i = 0; i < paragraphs; ++i)
-    {
-        starts.push_back((long)all.size());
-        all += texts[i];
-        if (i + 1 < paragraphs)
-            all += '\r';
-    }
-    const long n = (long)all.size();
-    std::vector<GChar> chars(all.begin(), all.end());
-    f.m_chars.InsertAt(0, chars.data(), n);
-    f.m_formats.Last().pos += n;
-    f.m_rows.Last().first += n;
-    f.m_columns.Last().first += n;
-    for (long i = 1; i < paragraphs; ++i)
-    {
-        GRow row;
-        row.first = (LONG)starts[i];
-        row.holes = GRow::NewHoles();
-        f.m_rows.AddAt(row, i);
-        GPara para = f.m_paras[0];
-        para.row = (LONG)i;
-        f.m_paras.AddAt(para, i);
-    }
-    f.m_paras.Last().row = (LONG)paragraphs;
-    f.m_columns.Last().startRows[0] = (LONG)paragraphs;
     if (!byParagraph)
     {
         f.ReRowByRow(0, paragraphs, 1, 1);

@@ -1,0 +1,39 @@
+// Fills an empty flow with paragraphs, each on one row that is not broken
+// yet, so that laying the flow out is all that remains; used by the layout
+// tests and benchmarks.
+#pragma once
+#include "GDoc.h"
+#include <string>
+#include <vector>
+
+inline void PutParagraphsUnbroken(GDoc& f, const std::vector<std::string>& texts)
+{
+    std::string all;
+    std::vector<long> starts;
+    const long paragraphs = (long)texts.size();
+    for (long i = 0; i < paragraphs; ++i)
+    {
+        starts.push_back((long)all.size());
+        all += texts[i];
+        if (i + 1 < paragraphs)
+            all += '\r';
+    }
+    const long n = (long)all.size();
+    std::vector<GChar> chars(all.begin(), all.end());
+    f.m_chars.InsertAt(0, chars.data(), n);
+    f.m_formats.Last().pos += n;
+    f.m_rows.Last().first += n;
+    f.m_columns.Last().first += n;
+    for (long i = 1; i < paragraphs; ++i)
+    {
+        GRow row;
+        row.first = (LONG)starts[i];
+        row.holes = GRow::NewHoles();
+        f.m_rows.AddAt(row, i);
+        GPara para = f.m_paras[0];
+        para.row = (LONG)i;
+        f.m_paras.AddAt(para, i);
+    }
+    f.m_paras.Last().row = (LONG)paragraphs;
+    f.m_columns.Last().startRows[0] = (LONG)paragraphs;
+}
