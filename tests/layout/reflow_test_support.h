@@ -2,43 +2,18 @@
 // the rows' first characters, and the stored form of a flow as bytes.
 #pragma once
 #include "layout_test_support.h"
+#include "unbroken_body.h"
 #include <string>
 #include <vector>
 
 namespace layout_test {
 
-// Paragraphs of text, each closed by 13; a paragraph whose text ends in
-// '\f' closes with 13 and 12 (a page break). Every paragraph starts as one
-// row; then the whole flow is broken and placed.
+// The paragraphs of PutParagraphsUnbroken, then the whole flow broken and
+// placed.
 inline std::vector<long> SetParagraphs(GDoc& f, const std::vector<std::string>& texts)
 {
-    std::string all;
-    std::vector<long> starts;
-    for (size_t i = 0; i < texts.size(); ++i)
-    {
-        starts.push_back((long)all.size());
-        std::string t = texts[i];
-        bool pageBreak = !t.empty() && t.back() == '\f';
-        if (pageBreak)
-            t.pop_back();
-        all += t;
-        if (i + 1 < texts.size())
-            all += pageBreak ? "\r\f" : "\r";
-    }
-    SetText(f, all);
+    std::vector<long> starts = PutParagraphsUnbroken(f, texts);
     const long n = (long)texts.size();
-    for (long i = 1; i < n; ++i)
-    {
-        GRow row;
-        row.first = (LONG)starts[i];
-        row.holes = GRow::NewHoles();
-        f.m_rows.AddAt(row, i);
-        GPara para = f.m_paras[0];
-        para.row = (LONG)i;
-        f.m_paras.AddAt(para, i);
-    }
-    f.m_paras.Last().row = (LONG)n;
-    f.m_columns.Last().startRows[0] = (LONG)n;
     f.ReRowByRow(0, n, 1, 1);
     return starts;
 }

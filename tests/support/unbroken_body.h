@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
-inline void PutParagraphsUnbroken(GDoc& f, const std::vector<std::string>& texts)
+// Paragraphs of text, each closed by 13; a paragraph whose text ends in
+// '\f' closes with 13 and 12 (a page break). Tabs get their records.
+// Answers the first character of each paragraph.
+inline std::vector<long> PutParagraphsUnbroken(GDoc& f, const std::vector<std::string>& texts)
 {
     std::string all;
     std::vector<long> starts;
@@ -14,9 +17,13 @@ inline void PutParagraphsUnbroken(GDoc& f, const std::vector<std::string>& texts
     for (long i = 0; i < paragraphs; ++i)
     {
         starts.push_back((long)all.size());
-        all += texts[i];
+        std::string t = texts[i];
+        const bool pageBreak = !t.empty() && t.back() == '\f';
+        if (pageBreak)
+            t.pop_back();
+        all += t;
         if (i + 1 < paragraphs)
-            all += '\r';
+            all += pageBreak ? "\r\f" : "\r";
     }
     const long n = (long)all.size();
     std::vector<GChar> chars(all.begin(), all.end());
@@ -24,6 +31,13 @@ inline void PutParagraphsUnbroken(GDoc& f, const std::vector<std::string>& texts
     f.m_formats.Last().pos += n;
     f.m_rows.Last().first += n;
     f.m_columns.Last().first += n;
+    for (long i = 0; i < n; ++i)
+        if (all[i] == '\t')
+        {
+            GTabulator tab;
+            tab.pos = (LONG)i;
+            f.m_tabs.Add(tab);
+        }
     for (long i = 1; i < paragraphs; ++i)
     {
         GRow row;
@@ -36,4 +50,5 @@ inline void PutParagraphsUnbroken(GDoc& f, const std::vector<std::string>& texts
     }
     f.m_paras.Last().row = (LONG)paragraphs;
     f.m_columns.Last().startRows[0] = (LONG)paragraphs;
+    return starts;
 }
