@@ -175,7 +175,9 @@ TEST(CommandLine, ParamsSetTheShellCommandFileAndFlags)
         EXPECT_STREQ(info.m_strFileName, c.file);
         EXPECT_EQ(info.m_bRunEmbedded != FALSE, c.embedded);
         if (!c.params.empty())
+        {
             EXPECT_EQ(info.m_bShowSplash != FALSE, c.splash);
+        }
     }
 }
 

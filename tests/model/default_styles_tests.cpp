@@ -209,12 +209,18 @@ TEST_F(DefaultStyles, ListStylesInOrder)
                 EXPECT_STREQ(plain ? "" : "Symbol", l.m_Font.GetFace());
             }
             else
+            {
                 EXPECT_EQ(code, l.m_Seq.kind);
+            }
             EXPECT_EQ(expected[i].size, l.m_Font.GetSize());
             if (level == 1)
+            {
                 EXPECT_STREQ(expected[i].firstSuffix, l.m_Suffix);
+            }
             else if (code >= 1 && code < GSequence::kBullet)
+            {
                 EXPECT_STREQ(".", l.m_Suffix);
+            }
         }
     }
     // The two bullet dots differ only in their label size.
