@@ -272,5 +272,7 @@ TEST(PrintDialogDefaults, AnswerWithoutShowingAnything)
     CPageSetupDialog setup(PSD_RETURNDEFAULT | PSD_INHUNDREDTHSOFMILLIMETERS);
     EXPECT_EQ((DWORD)sizeof(PAGESETUPDLGA), setup.m_psd.lStructSize);
     if (!found)
+    {
         EXPECT_EQ(IDCANCEL, setup.DoModal());
+    }
 }
