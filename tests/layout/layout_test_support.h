@@ -6,28 +6,16 @@
 #include "GDoc.h"
 #include "GParaStyle.h"
 #include "text_measure.h"
+#include "unbroken_body.h"
 #include <string>
 #include <vector>
 
 namespace layout_test {
 
-// Puts text (no closing 13, 12, 0) in front of an empty flow's closing
-// characters, moving the closing records; one paragraph, one row.
+// One paragraph on one row, not broken yet.
 inline void SetText(GDoc& f, const std::string& text)
 {
-    const long n = (long)text.size();
-    std::vector<GChar> chars(text.begin(), text.end());
-    f.m_chars.InsertAt(0, chars.data(), n);
-    f.m_formats.Last().pos += n;
-    f.m_rows.Last().first += n;
-    f.m_columns.Last().first += n;
-    for (long i = 0; i < n; ++i)
-        if (text[i] == '\t')
-        {
-            GTabulator tab;
-            tab.pos = i;
-            f.m_tabs.Add(tab);
-        }
+    PutTextUnbroken(f, text);
 }
 
 inline void SetColumnWidth(GDoc& f, long width)

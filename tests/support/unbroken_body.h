@@ -6,6 +6,25 @@
 #include <string>
 #include <vector>
 
+// Puts text (no closing 13, 12, 0) in front of an empty flow's closing
+// characters, moving the closing records; tabs get their records.
+inline void PutTextUnbroken(GDoc& f, const std::string& text)
+{
+    const long n = (long)text.size();
+    std::vector<GChar> chars(text.begin(), text.end());
+    f.m_chars.InsertAt(0, chars.data(), n);
+    f.m_formats.Last().pos += n;
+    f.m_rows.Last().first += n;
+    f.m_columns.Last().first += n;
+    for (long i = 0; i < n; ++i)
+        if (text[i] == '\t')
+        {
+            GTabulator tab;
+            tab.pos = (LONG)i;
+            f.m_tabs.Add(tab);
+        }
+}
+
 // Paragraphs of text, each closed by 13; a paragraph whose text ends in
 // '\f' closes with 13 and 12 (a page break). Tabs get their records.
 // Answers the first character of each paragraph.
@@ -25,19 +44,7 @@ inline std::vector<long> PutParagraphsUnbroken(GDoc& f, const std::vector<std::s
         if (i + 1 < paragraphs)
             all += pageBreak ? "\r\f" : "\r";
     }
-    const long n = (long)all.size();
-    std::vector<GChar> chars(all.begin(), all.end());
-    f.m_chars.InsertAt(0, chars.data(), n);
-    f.m_formats.Last().pos += n;
-    f.m_rows.Last().first += n;
-    f.m_columns.Last().first += n;
-    for (long i = 0; i < n; ++i)
-        if (all[i] == '\t')
-        {
-            GTabulator tab;
-            tab.pos = (LONG)i;
-            f.m_tabs.Add(tab);
-        }
+    PutTextUnbroken(f, all);
     for (long i = 1; i < paragraphs; ++i)
     {
         GRow row;
