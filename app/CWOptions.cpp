@@ -1,7 +1,7 @@
 // The built-in values of the settings record and the measurement texts.
 #include "afxwin.h"
-#include "CWOptions.h"
-#include "utilities.h"
+#include "app/CWOptions.h"
+#include "model/utilities.h"
 #include <cstdio>
 
 CWOptions Options;

@@ -1,5 +1,5 @@
 // Start-up and shut-down of the application object.
-#include "CWApp.h"
+#include "app/CWApp.h"
 
 CWApp App;
 

@@ -1,8 +1,8 @@
 // The growable array under the flow's characters: appending and inserting
 // in the middle, the two patterns typing and pasting produce.
-#include "zt_benchmark.h"
-#include "GArray.h"
-#include "flow_records.h"
+#include "bench/support/zt_benchmark.h"
+#include "model/GArray.h"
+#include "model/flow_records.h"
 
 static void BM_AppendCharacters(benchmark::State& state)
 {

@@ -2,11 +2,11 @@
 // scratch, re-breaking after one character typed at the start of a long
 // paragraph, and the floor both are held against: measuring every
 // character of the body once on the same context. Prints the ratios.
-#include "zt_benchmark.h"
-#include "CWDocument.h"
-#include "GDoc.h"
-#include "text_measure.h"
-#include "unbroken_body.h"
+#include "bench/support/zt_benchmark.h"
+#include "document/CWDocument.h"
+#include "model/GDoc.h"
+#include "layout/text_measure.h"
+#include "tests/support/unbroken_body.h"
 #include <chrono>
 #include <stdio.h>
 #include <string>

@@ -1,12 +1,12 @@
 // Typing on a long document: 1,000 characters typed one by one at the start
 // of a long paragraph of a flow of about 1,000 pages, then every keystroke
 // undone. Reports the mean time of one keystroke and of one undo.
-#include "zt_benchmark.h"
+#include "bench/support/zt_benchmark.h"
 #include "afxwin.h"
-#include "CWDocument.h"
-#include "CWDocument_editing.h"
-#include "CWUndoRedoStack.h"
-#include "GDoc.h"
+#include "document/CWDocument.h"
+#include "editing/document_editing.h"
+#include "editing/CWUndoRedoStack.h"
+#include "model/GDoc.h"
 #include <chrono>
 #include <string>
 

@@ -1,11 +1,11 @@
 // Making, emptying and releasing a document (the parts that exist so far).
-#include "CWDocument.h"
-#include "CWDocument_editing.h"
-#include "GDoc.h"
-#include "GField.h"
-#include "GFootNote.h"
-#include "CFrame.h"
-#include "document_links.h"
+#include "document/CWDocument.h"
+#include "editing/document_editing.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "model/GFootNote.h"
+#include "layout/CFrame.h"
+#include "layout/document_links.h"
 
 int bReadOldVersion = 0;
 

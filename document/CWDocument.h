@@ -2,9 +2,9 @@
 // information. Model, layout and editing reach them through it.
 #pragma once
 #include "afx.h"
-#include "GArray.h"
-#include "GPageInfo.h"
-#include "GStyleTbl.h"
+#include "model/GArray.h"
+#include "model/GPageInfo.h"
+#include "model/GStyleTbl.h"
 
 class GDoc;
 class CFrame;

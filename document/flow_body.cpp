@@ -1,11 +1,11 @@
 // Writing and reading one text flow's body in the native file: its
 // characters, runs, rows with their holes, paragraphs, borders, column
 // blocks, pages, shades, frames and fields, in that order.
-#include "GDoc.h"
-#include "GField.h"
-#include "CFrame.h"
-#include "CWDocument.h"
-#include "flow_body.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
+#include "document/flow_body.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 // document reader and writer and by flow copies.
 #pragma once
 #include "afx.h"
-#include "flow_records.h"
+#include "model/flow_records.h"
 
 // Thrown (as a plain int) when a flow holds more fields than any real one.
 const int kFieldCountFault = 3;

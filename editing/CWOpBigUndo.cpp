@@ -1,7 +1,7 @@
 // Grouped undo steps.
-#include "CWOpBigUndo.h"
-#include "CWDocument_editing.h"
-#include "utilities.h"
+#include "editing/CWOpBigUndo.h"
+#include "editing/document_editing.h"
+#include "model/utilities.h"
 
 IMPLEMENT_DYNCREATE(CWOpBigUndo, CWOperationItem)
 

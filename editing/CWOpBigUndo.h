@@ -1,7 +1,7 @@
 // A grouped undo step: the operations recorded between Start and End are
 // undone and redone as one. Used by commands that make several changes.
 #pragma once
-#include "CWUndoRedoStack.h"
+#include "editing/CWUndoRedoStack.h"
 
 class CWDocument;
 

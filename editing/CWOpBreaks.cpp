@@ -1,9 +1,9 @@
 // Undo and redo of page breaks.
-#include "CWOpBreaks.h"
-#include "resource.h"
-#include "GDoc.h"
-#include "document_links.h"
-#include "GPageInfo.h"
+#include "editing/CWOpBreaks.h"
+#include "resources/resource.h"
+#include "model/GDoc.h"
+#include "layout/document_links.h"
+#include "model/GPageInfo.h"
 
 IMPLEMENT_DYNCREATE(CWOpNewPage, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpNewColumn, CWOperationItem)

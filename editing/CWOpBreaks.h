@@ -1,6 +1,6 @@
 // Undoable page and column breaks; recorded by the view's break commands.
 #pragma once
-#include "CWOperationItem.h"
+#include "editing/CWOperationItem.h"
 
 // A page break: the paragraph end and page end pair typed at a position.
 class CWOpNewPage : public CWOperationItem

@@ -1,12 +1,12 @@
 // Undo and redo of field operations; they replay the change through the
 // flow's editing interface (InsertField, DeleteText, SetOleSize).
-#include "CWOpFields.h"
-#include "resource.h"
-#include "CWDocument_editing.h"
-#include "GDoc.h"
-#include "GField.h"
-#include "GFootNote.h"
-#include "GCaption.h"
+#include "editing/CWOpFields.h"
+#include "resources/resource.h"
+#include "editing/document_editing.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "model/GFootNote.h"
+#include "model/GCaption.h"
 
 IMPLEMENT_DYNCREATE(CWOpInsertField, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpDeleteField, CWOperationItem)

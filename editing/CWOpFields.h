@@ -2,7 +2,7 @@
 // resized picture or object. Recorded by InsertField, DeleteText and the
 // view's resize command.
 #pragma once
-#include "CWOperationItem.h"
+#include "editing/CWOperationItem.h"
 
 class GField;
 

@@ -1,10 +1,10 @@
 // Undo and redo of frame insertion, deletion, moving and resizing.
-#include "CWOpFrames.h"
-#include "resource.h"
-#include "CFrame.h"
-#include "CWDocument.h"
-#include "CWDocument_editing.h"
-#include "GDoc.h"
+#include "editing/CWOpFrames.h"
+#include "resources/resource.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
+#include "editing/document_editing.h"
+#include "model/GDoc.h"
 
 IMPLEMENT_DYNCREATE(CWOpFrame, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpMoveResizeFrame, CWOperationItem)

@@ -1,7 +1,7 @@
 // Undoable frame operations: a text frame or callout inserted or deleted,
 // and a frame moved or resized. Recorded by the view's frame commands.
 #pragma once
-#include "CWOperationItem.h"
+#include "editing/CWOperationItem.h"
 
 class CFrame;
 class CWDocument;

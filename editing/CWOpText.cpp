@@ -1,9 +1,9 @@
 // Undo and redo of caret, selection and text operations; they replay the
 // change through the flow's editing interface.
-#include "CWOpText.h"
-#include "resource.h"
-#include "CWDocument_editing.h"
-#include "GDoc.h"
+#include "editing/CWOpText.h"
+#include "resources/resource.h"
+#include "editing/document_editing.h"
+#include "model/GDoc.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CWOpSetPos, CWOperationItem)

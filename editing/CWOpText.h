@@ -1,8 +1,8 @@
 // Undoable caret, selection and text operations: selecting, overtyping,
 // inserting and deleting text. Recorded by the flow's editing interface.
 #pragma once
-#include "CWOperationItem.h"
-#include "flow_records.h"
+#include "editing/CWOperationItem.h"
+#include "model/flow_records.h"
 #include "afxtempl.h"
 
 // Moves the caret; nothing records it, it is kept for completeness.

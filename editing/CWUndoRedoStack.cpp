@@ -1,6 +1,6 @@
 // The undo ring of documents and grouped steps.
-#include "CWUndoRedoStack.h"
-#include "utilities.h"
+#include "editing/CWUndoRedoStack.h"
+#include "model/utilities.h"
 
 IMPLEMENT_DYNAMIC(CWOperationItem, CObject)
 

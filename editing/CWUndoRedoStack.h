@@ -2,7 +2,7 @@
 // operations, the oldest dropped when full. Documents and CWOpBigUndo own one.
 #pragma once
 #include "afxtempl.h"
-#include "CWOperationItem.h"
+#include "editing/CWOperationItem.h"
 
 // Names of the next undo and redo; set by CanUndo and CanRedo.
 extern CString UndoText;

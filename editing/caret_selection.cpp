@@ -1,8 +1,8 @@
 // The flow's caret and selection: moving the caret, selecting and
 // collapsing the selection. Selections are undoable, caret moves are not.
-#include "CWDocument_editing.h"
-#include "CWOpText.h"
-#include "editing_support.h"
+#include "editing/document_editing.h"
+#include "editing/CWOpText.h"
+#include "editing/editing_support.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
 // Fitting column gaps to paragraph side borders.
-#include "column_gaps.h"
+#include "editing/column_gaps.h"
 #include <algorithm>
 
 namespace

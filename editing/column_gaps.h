@@ -1,7 +1,7 @@
 // Column gaps wide enough for the side borders of the paragraphs in a
 // column block; used when columns are set and when borders change.
 #pragma once
-#include "GDoc.h"
+#include "model/GDoc.h"
 
 // Fits the count width/gap pairs of data (count above 1) to the side
 // borders of the runs that share characters with first..next: gaps grow to

@@ -1,11 +1,11 @@
 // Deleting a range of a flow as one undoable step: the text stretches
 // between fields are recorded separately inside one unnamed group.
-#include "CWDocument_editing.h"
-#include "CWOpBigUndo.h"
-#include "CWOpFields.h"
-#include "CWOpText.h"
-#include "GField.h"
-#include "editing_support.h"
+#include "editing/document_editing.h"
+#include "editing/CWOpBigUndo.h"
+#include "editing/CWOpFields.h"
+#include "editing/CWOpText.h"
+#include "model/GField.h"
+#include "editing/editing_support.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 // The editing state of documents (current undo stack, pending style) and
 // the change bracket.
-#include "CWDocument_editing.h"
-#include "CWUndoRedoStack.h"
-#include "GDoc.h"
+#include "editing/document_editing.h"
+#include "editing/CWUndoRedoStack.h"
+#include "model/GDoc.h"
 
 CWDocEditing& GetDocEditing(CWDocument* doc)
 {

@@ -1,9 +1,9 @@
 // Recording, re-breaking and notifying shared by the editing interface.
-#include "editing_support.h"
-#include "CFrame.h"
-#include "CWDocument_editing.h"
-#include "CWUndoRedoStack.h"
-#include "GField.h"
+#include "editing/editing_support.h"
+#include "layout/CFrame.h"
+#include "editing/document_editing.h"
+#include "editing/CWUndoRedoStack.h"
+#include "model/GField.h"
 
 BOOL UndoEnabled(const GDoc* flow)
 {

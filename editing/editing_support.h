@@ -1,7 +1,7 @@
 // Helpers the flow's editing interface shares: recording an operation,
 // re-breaking, notifying and marking the document modified. Used by editing/.
 #pragma once
-#include "GDoc.h"
+#include "model/GDoc.h"
 
 class CWOperationItem;
 

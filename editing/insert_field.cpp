@@ -1,10 +1,10 @@
 // Putting a field into a flow: the single way a new field enters a flow,
 // and re-breaking an object's row after its size changed.
-#include "CWDocument_editing.h"
-#include "CWOpFields.h"
-#include "GCaption.h"
-#include "GField.h"
-#include "editing_support.h"
+#include "editing/document_editing.h"
+#include "editing/CWOpFields.h"
+#include "model/GCaption.h"
+#include "model/GField.h"
+#include "editing/editing_support.h"
 
 // Still missing: the pending character style applied to the placeholder
 // (and a footnote mark made superscript), list renumbering for list

@@ -1,10 +1,10 @@
 // Typing into a flow: one character (where control characters become
 // records), a text cut into chunks at control characters, overtyping, and
 // removing one character without undo.
-#include "CWDocument_editing.h"
-#include "CWOpText.h"
-#include "editing_support.h"
-#include "GFontStyle.h"
+#include "editing/document_editing.h"
+#include "editing/CWOpText.h"
+#include "editing/editing_support.h"
+#include "model/GFontStyle.h"
 #include <string.h>
 
 namespace

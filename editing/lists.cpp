@@ -1,8 +1,8 @@
 // List members of the flow that the item primitives need: renumbering the
 // list fields after a change, applying a list and a paragraph style.
-#include "GDoc.h"
-#include "GField.h"
-#include "GListField.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "model/GListField.h"
 
 int bInsertOnlyNewLine = 0;
 

@@ -1,9 +1,9 @@
 // Setting the text-column layout of whole paragraphs: the column block
 // records are split around the paragraphs so that the text before and
 // after keeps its layout.
-#include "GDoc.h"
-#include "column_gaps.h"
-#include "editing_support.h"
+#include "model/GDoc.h"
+#include "editing/column_gaps.h"
+#include "editing/editing_support.h"
 #include <algorithm>
 
 namespace

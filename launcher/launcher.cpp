@@ -1,8 +1,8 @@
 // The launcher's run, step by step. Only two things are checked: the
 // dynamic-loader open of the word processor (reported, then start-up goes
 // on) and the presence of WinMain.
-#include "launcher.h"
-#include "shims.h"
+#include "launcher/launcher.h"
+#include "launcher/shims.h"
 #include <dlfcn.h>
 #include <stdio.h>
 #include <string.h>

@@ -2,7 +2,7 @@
 // sibling libraries and the word processor, run the class library's
 // WinMain, free everything in reverse order.
 #pragma once
-#include "launcher_host.h"
+#include "launcher/launcher_host.h"
 
 // Libraries loaded after the runtime library, in load order; freed in the
 // reverse order.

@@ -1,6 +1,6 @@
 // ztrun's process entry: the command tail and show command from the
 // process, then the launcher's run, whose result ends the process.
-#include "launcher.h"
+#include "launcher/launcher.h"
 #include <stdio.h>
 
 // Four 32-bit arguments, as the module entry of a Win32 program receives

@@ -1,5 +1,5 @@
 // The real launcher host: Win32 module loading, libdl and the console.
-#include "launcher_host.h"
+#include "launcher/launcher_host.h"
 #include <dlfcn.h>
 #include <stdio.h>
 #include <string.h>

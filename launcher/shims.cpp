@@ -1,6 +1,6 @@
 // The exported runtime-library shims. Most forward to the runtime-library
 // DLL's entries fetched at start-up and degrade quietly when one is missing.
-#include "shims.h"
+#include "launcher/shims.h"
 #include <stdio.h>
 #include <string.h>
 #include <time.h>

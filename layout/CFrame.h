@@ -5,9 +5,9 @@
 // those of its pages; layout, drawing and editing place and query them.
 #pragma once
 #include "afxwin.h"
-#include "GArray.h"
-#include "flow_records.h"
-#include "arrow_style.h"
+#include "model/GArray.h"
+#include "model/flow_records.h"
+#include "view/arrow_style.h"
 
 class GDoc;
 class CWDocument;

@@ -1,8 +1,8 @@
 // The document services layout relies on, over what CWDocument offers.
-#include "document_links.h"
-#include "CWDocument.h"
-#include "GPageInfo.h"
-#include "GDoc.h"
+#include "layout/document_links.h"
+#include "document/CWDocument.h"
+#include "model/GPageInfo.h"
+#include "model/GDoc.h"
 
 const GPageInfo& DocPageInfo(CWDocument* doc)
 {

@@ -3,7 +3,7 @@
 // and the row breaker.
 #pragma once
 #include "afxwin.h"
-#include "GArray.h"
+#include "model/GArray.h"
 
 class CWDocument;
 class CFrame;

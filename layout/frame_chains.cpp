@@ -1,13 +1,13 @@
 // Frame chains and columns (continuation and column frames), the holes a
 // frame cuts into the rows beside it, unique frame names, and the stored
 // form of frames and frame lists.
-#include "CFrame.h"
+#include "layout/CFrame.h"
 #include <string.h>
 #include <vector>
-#include "GDoc.h"
-#include "GPageInfo.h"
-#include "CWDocument.h"
-#include "document_links.h"
+#include "model/GDoc.h"
+#include "model/GPageInfo.h"
+#include "document/CWDocument.h"
+#include "layout/document_links.h"
 #include <algorithm>
 
 using std::max;

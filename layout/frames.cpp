@@ -1,10 +1,10 @@
 // Frames: making and releasing them, their place on the page by kind,
 // their sizes and height limits, visibility and areas.
-#include "CFrame.h"
-#include "GDoc.h"
-#include "GPageInfo.h"
-#include "document_links.h"
-#include "CWDocument.h"
+#include "layout/CFrame.h"
+#include "model/GDoc.h"
+#include "model/GPageInfo.h"
+#include "layout/document_links.h"
+#include "document/CWDocument.h"
 #include <algorithm>
 
 using std::max;

@@ -1,11 +1,11 @@
 // The holes frames cut into rows: adding and removing them, the advance
 // widths of the text after a hole, and the segment boundaries that row
 // drawing asks for.
-#include "GDoc.h"
-#include "GParaStyle.h"
-#include "GFontStyle.h"
-#include "CFrame.h"
-#include "text_measure.h"
+#include "model/GDoc.h"
+#include "model/GParaStyle.h"
+#include "model/GFontStyle.h"
+#include "layout/CFrame.h"
+#include "layout/text_measure.h"
 #include <stdlib.h>
 #include <algorithm>
 

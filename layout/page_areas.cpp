@@ -1,11 +1,10 @@
 // Where a flow's text lies on a page, the room its paragraph borders need
 // around it, and copies of whole flows; used by drawing and the views.
-#include "GDoc.h"
-#include "GPageInfo.h"
-#include "CFrame.h"
-#include "document_links.h"
-#include "page_areas.h"
-#include "flow_body.h"
+#include "model/GDoc.h"
+#include "model/GPageInfo.h"
+#include "layout/CFrame.h"
+#include "layout/document_links.h"
+#include "layout/page_areas.h"
 
 long BorderLineWidth(const CBorderStyle&)
 {

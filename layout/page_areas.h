@@ -1,7 +1,7 @@
 // Room a paragraph border run takes beside its text; used by the page
 // areas of a flow and by breaking column blocks onto pages.
 #pragma once
-#include "flow_records.h"
+#include "model/flow_records.h"
 
 // Width of a border side's line. Still missing: the table of line styles;
 // until the format controls bring it, every line counts as 0 wide, so a

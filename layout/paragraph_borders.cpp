@@ -1,8 +1,8 @@
 // How wide a paragraph border run is on each side; column gaps and row
 // heights make room for it. Still missing: shading runs and the border
 // and shading queries of the selection.
-#include "GDoc.h"
-#include "page_areas.h"
+#include "model/GDoc.h"
+#include "layout/page_areas.h"
 
 long GDoc::GetBorderWidth(int run, int side) const
 {

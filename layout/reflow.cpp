@@ -1,12 +1,12 @@
 // Re-breaking rows after an edit, placing rows vertically and telling the
 // views what changed; editing calls ReRowByPos and ReRowByRow after every
 // change of text or paragraph format.
-#include "GDoc.h"
-#include "GParaStyle.h"
-#include "CFrame.h"
-#include "CWDocument.h"
-#include "text_measure.h"
-#include "document_links.h"
+#include "model/GDoc.h"
+#include "model/GParaStyle.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
+#include "layout/text_measure.h"
+#include "layout/document_links.h"
 #include <math.h>
 
 namespace

@@ -1,12 +1,12 @@
 // Row breaking: where a row of a paragraph ends, around the holes frames
 // cut into it, and how high it is; with the row's margins and widths.
-#include "GDoc.h"
-#include "GParaStyle.h"
-#include "GPageInfo.h"
-#include "CFrame.h"
-#include "CWDocument.h"
-#include "text_measure.h"
-#include "document_links.h"
+#include "model/GDoc.h"
+#include "model/GParaStyle.h"
+#include "model/GPageInfo.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
+#include "layout/text_measure.h"
+#include "layout/document_links.h"
 #include <math.h>
 #include <vector>
 #include <algorithm>

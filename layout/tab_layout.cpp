@@ -1,8 +1,8 @@
 // Laying out the tabs of a row while it is broken: each tab's x and width
 // from the paragraph's tab stops, alignment and the text around it.
-#include "GDoc.h"
-#include "GParaStyle.h"
-#include "text_measure.h"
+#include "model/GDoc.h"
+#include "model/GParaStyle.h"
+#include "layout/text_measure.h"
 #include <algorithm>
 
 using std::max;

@@ -1,10 +1,10 @@
 // Column blocks: building and comparing the records that group a flow's
 // rows into text columns.
-#include "GDoc.h"
-#include "CFrame.h"
-#include "CWDocument.h"
-#include "GFootNote.h"
-#include "page_areas.h"
+#include "model/GDoc.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
+#include "model/GFootNote.h"
+#include "layout/page_areas.h"
 #include <vector>
 
 

@@ -1,10 +1,10 @@
 // Measuring text of a flow on the layout context: stretches of one row
 // with their fonts, tabs and fields, and the x a view shows for a position
 // once the row's alignment is applied.
-#include "text_measure.h"
-#include "GDoc.h"
-#include "GFontStyle.h"
-#include "GParaStyle.h"
+#include "layout/text_measure.h"
+#include "model/GDoc.h"
+#include "model/GFontStyle.h"
+#include "model/GParaStyle.h"
 #include "afxdlgs.h"
 #include <stdlib.h>
 #include <algorithm>

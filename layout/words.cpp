@@ -1,6 +1,6 @@
 // The selection a command applies to, and the words and sentences around a
 // position; used by editing commands and the views.
-#include "GDoc.h"
+#include "model/GDoc.h"
 #include <ctype.h>
 
 namespace

@@ -3,7 +3,7 @@
 // Used by every flow, frame, style table and the document.
 #pragma once
 #include "afx.h"
-#include "global_memory.h"
+#include "model/global_memory.h"
 #include <new>
 #include <type_traits>
 

@@ -1,8 +1,8 @@
 // GCaption, a numbered caption (kind 11) of an object field; the item
 // primitives renumber the captions after a removed field.
 #pragma once
-#include "GField.h"
-#include "GDoc.h"
+#include "model/GField.h"
+#include "model/GDoc.h"
 
 const int kCaptionBefore = 0;
 const int kCaptionAfter = 1;

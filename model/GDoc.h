@@ -3,8 +3,8 @@
 // its CWDocument; model, layout and editing define its members by topic.
 #pragma once
 #include "afxwin.h"
-#include "flow_records.h"
-#include "GRedraw.h"
+#include "model/flow_records.h"
+#include "model/GRedraw.h"
 
 class CWDocument;
 class GField;

@@ -3,7 +3,7 @@
 // GArrayI<GField*>. The item primitives and the word count use it.
 #pragma once
 #include "afx.h"
-#include "number_formats.h"
+#include "model/number_formats.h"
 
 class GDoc;
 

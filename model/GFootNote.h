@@ -1,8 +1,8 @@
 // GFootNote, the footnote mark (kind 10): a numbered reference in the text
 // with a note flow of its own. The item primitives renumber it.
 #pragma once
-#include "GField.h"
-#include "GDoc.h"
+#include "model/GField.h"
+#include "model/GDoc.h"
 
 // Still missing: creating the note flow and its frame, per-page numbering
 // (it counts through the whole flow for now), the note frame's sizing and

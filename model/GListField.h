@@ -1,7 +1,7 @@
 // GList, the list-number field (kind 6) at the start of every list
 // paragraph; the item primitives read its list, level and numbers.
 #pragma once
-#include "GField.h"
+#include "model/GField.h"
 
 const int kListLevels = 9;
 

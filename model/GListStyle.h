@@ -2,8 +2,8 @@
 // of up to nine levels; kept in a style table, used by list-number fields.
 #pragma once
 #include "afx.h"
-#include "GFontStyle.h"
-#include "GParaStyle.h"
+#include "model/GFontStyle.h"
+#include "model/GParaStyle.h"
 
 // The label of a list level: a numbering kind or a bullet character.
 struct GSequence

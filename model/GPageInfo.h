@@ -2,7 +2,7 @@
 // CWDocument in a GArray<GPageInfo>; flows take their text width from it.
 #pragma once
 #include "afxwin.h"
-#include "GFontStyle.h"
+#include "model/GFontStyle.h"
 
 // What the default printer reports, gathered before a record is filled so
 // that the filling does not depend on a printer being there.

@@ -3,8 +3,8 @@
 // tables, list levels, layout and the paragraph editing.
 #pragma once
 #include "afx.h"
-#include "tristate.h"
-#include "GTabArr.h"
+#include "model/tristate.h"
+#include "model/GTabArr.h"
 
 // The packed paragraph record of older documents (82 bytes). Read only.
 struct _GParaStyle

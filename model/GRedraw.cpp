@@ -1,7 +1,7 @@
 // The redraw tracker: a row range and the selection and caret movement
 // gathered between two view notifications.
-#include "GRedraw.h"
-#include "GDoc.h"
+#include "model/GRedraw.h"
+#include "model/GDoc.h"
 
 IMPLEMENT_DYNCREATE(GRedraw, CObject)
 

@@ -3,14 +3,14 @@
 // or shortcut key, and their stored form.
 #pragma once
 #include "afx.h"
-#include "GArray.h"
-#include "style_key.h"
-#include "style_io.h"
-#include "old_version.h"
-#include "GFontStyle.h"
-#include "GParaStyle.h"
-#include "GMasterStyle.h"
-#include "GListStyle.h"
+#include "model/GArray.h"
+#include "model/style_key.h"
+#include "model/style_io.h"
+#include "model/old_version.h"
+#include "model/GFontStyle.h"
+#include "model/GParaStyle.h"
+#include "model/GMasterStyle.h"
+#include "model/GListStyle.h"
 
 template <class T>
 struct GStyleItem

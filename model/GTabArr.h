@@ -2,7 +2,7 @@
 // with empty slots last; edited by the tab dialog and ruler, used by layout.
 #pragma once
 #include "afx.h"
-#include "tristate.h"
+#include "model/tristate.h"
 
 struct GTab
 {

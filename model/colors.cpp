@@ -1,8 +1,8 @@
 // The named colour table and its lookups.
 #include "afxwin.h"
-#include "colors.h"
-#include "resource.h"
-#include "utilities.h"
+#include "model/colors.h"
+#include "resources/resource.h"
+#include "model/utilities.h"
 
 #include <stdlib.h>
 #include <string.h>

@@ -1,11 +1,11 @@
 // The character styles of a new document: normal text in the default font
 // of the settings, three headings, and a fixed-pitch style.
 #include "afxwin.h"
-#include "CWDocument.h"
-#include "CWOptions.h"
-#include "default_styles.h"
-#include "utilities.h"
-#include "resource.h"
+#include "document/CWDocument.h"
+#include "app/CWOptions.h"
+#include "model/default_styles.h"
+#include "model/utilities.h"
+#include "resources/resource.h"
 #include <algorithm>
 #include <vector>
 

@@ -1,10 +1,10 @@
 // The twelve standard bullet and number styles of a new document, which
 // the bullet and numbering commands offer and style management keeps.
 #include "afxwin.h"
-#include "CWDocument.h"
-#include "default_styles.h"
-#include "utilities.h"
-#include "resource.h"
+#include "document/CWDocument.h"
+#include "model/default_styles.h"
+#include "model/utilities.h"
+#include "resources/resource.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The master styles of a new document: pairs of the default character and
 // paragraph styles, by their fixed indexes, with Alt+Ctrl+Shift shortcuts.
 #include "afxwin.h"
-#include "CWDocument.h"
-#include "default_styles.h"
-#include "utilities.h"
-#include "resource.h"
+#include "document/CWDocument.h"
+#include "model/default_styles.h"
+#include "model/utilities.h"
+#include "resources/resource.h"
 
 namespace {
 

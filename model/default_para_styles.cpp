@@ -2,10 +2,10 @@
 // indented variants and the style of every flow but the body, each with
 // tab stops that reach the right text edge.
 #include "afxwin.h"
-#include "CWDocument.h"
-#include "default_styles.h"
-#include "utilities.h"
-#include "resource.h"
+#include "document/CWDocument.h"
+#include "model/default_styles.h"
+#include "model/utilities.h"
+#include "resources/resource.h"
 
 namespace {
 

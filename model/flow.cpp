@@ -1,9 +1,9 @@
 // Making and releasing a text flow, and keeping its caret and selection.
-#include "GDoc.h"
-#include "GField.h"
-#include "GPageInfo.h"
-#include "CFrame.h"
-#include "CWDocument.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "model/GPageInfo.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
 
 GDoc::GDoc(CWDocument* owner, long flowIndex)
     : m_chars(0, kCharGrow), m_tabs(0, kRecordGrow), m_fields(0, kRecordGrow), m_formats(0, kRecordGrow),

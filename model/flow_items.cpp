@@ -1,13 +1,12 @@
 // Item primitives: the only code that adds and removes the records of a
 // flow, shifting the positions and indexes that the other records hold.
 // The editing interface and layout call them; they re-break no rows.
-#include "GDoc.h"
-#include "GField.h"
-#include "GFootNote.h"
-#include "GListField.h"
-#include "CWDocument.h"
-#include "CFrame.h"
-#include "document_links.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "model/GFootNote.h"
+#include "model/GListField.h"
+#include "document/CWDocument.h"
+#include "layout/CFrame.h"
 
 // Set while a paragraph end typed with Enter is inserted: the new
 // paragraph then continues the list of the one before it.
@@ -373,11 +372,11 @@ void GDoc::DelFieldItem(long index)
                 break;
             }
         }
-        if (GArrayI<CFrame*>* frames = DocPageFrames(m_pOwner))
-            for (LONG i = 0; i < frames->count; ++i)
-                if ((*frames)[i] == noteFrame)
+        if (m_pOwner)
+            for (LONG i = 0; i < m_pOwner->m_frames.count; ++i)
+                if (m_pOwner->m_frames[i] == noteFrame)
                 {
-                    frames->Destroy(i, 1);
+                    m_pOwner->m_frames.Destroy(i, 1);
                     break;
                 }
     }

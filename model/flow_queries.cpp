@@ -1,10 +1,10 @@
 // Flow queries: which record holds a position and where records begin,
 // the styles of positions and ranges, style patterns, the next boundary
 // of each kind, and the word count.
-#include "GDoc.h"
-#include "GField.h"
-#include "GStyleTbl.h"
-#include "CWDocument.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "model/GStyleTbl.h"
+#include "document/CWDocument.h"
 
 namespace {
 

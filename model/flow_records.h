@@ -3,7 +3,7 @@
 // pages, column data) with the stored form of each; used by GDoc, layout,
 // editing and the native reader and writer.
 #pragma once
-#include "GArray.h"
+#include "model/GArray.h"
 #include <limits.h>
 
 // Text codes inside a flow. Every flow ends with 13, 12, 0.

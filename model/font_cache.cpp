@@ -1,7 +1,7 @@
 // The fonts a character style builds for itself: made when first needed,
 // cached with two metrics, dropped on every change of the style.
 #include "afxwin.h"
-#include "GFontStyle.h"
+#include "model/GFontStyle.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Character styles: construction, comparison, the tri-state attributes,
 // Upgrade and Combine, and the stored forms.
 #include "afxwin.h"
-#include "GFontStyle.h"
-#include "style_io.h"
+#include "model/GFontStyle.h"
+#include "model/style_io.h"
 
 GFontStyle::GFontStyle()
     : m_pFont(nullptr), m_pFont10(nullptr)

@@ -1,5 +1,5 @@
 // Merging of neighbouring format runs after the primitives changed them.
-#include "GDoc.h"
+#include "model/GDoc.h"
 
 // Merges neighbouring runs that became equal or empty, from toRun down
 // to fromRun; the closing run stays.

@@ -1,7 +1,7 @@
 // Locked global-memory helpers. Every pointer handed out is the locked
 // address of a global block, so the handle is always found again with
 // GlobalHandle.
-#include "global_memory.h"
+#include "model/global_memory.h"
 
 void* GlobalAllocPtr(unsigned int flags, unsigned long size)
 {

@@ -1,9 +1,9 @@
 // List styles: label sequences, the levels with their tri-state Upgrade
 // and Combine, previews and labels, and the stored forms.
 #include "afx.h"
-#include "GListStyle.h"
-#include "number_formats.h"
-#include "style_io.h"
+#include "model/GListStyle.h"
+#include "model/number_formats.h"
+#include "model/style_io.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Stored forms of master styles.
 #include "afx.h"
-#include "GMasterStyle.h"
+#include "model/GMasterStyle.h"
 
 void GMasterStyle::SaveZVW(CArchive& ar) const
 {

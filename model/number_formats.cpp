@@ -1,9 +1,9 @@
 // The number-format converters. Words and endings come from the string
 // table so that a translated build can change them.
 #include "afxwin.h"
-#include "number_formats.h"
-#include "resource.h"
-#include "utilities.h"
+#include "model/number_formats.h"
+#include "resources/resource.h"
+#include "model/utilities.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -2,9 +2,9 @@
 // settings, and naming its paper among the sizes page setup knows.
 #include "afxwin.h"
 #include "afxdlgs.h"
-#include "GPageInfo.h"
-#include "CWOptions.h"
-#include "papers.h"
+#include "model/GPageInfo.h"
+#include "app/CWOptions.h"
+#include "view/papers.h"
 #include <stdlib.h>
 
 LONG IsPageInfoFindPrinter = 1;

@@ -1,8 +1,8 @@
 // Paragraph styles: tri-state Upgrade and Combine, comparison and the
 // stored forms.
 #include "afx.h"
-#include "GParaStyle.h"
-#include "style_io.h"
+#include "model/GParaStyle.h"
+#include "model/style_io.h"
 
 namespace {
 constexpr short kDefaultFirstLine = 127;

@@ -1,10 +1,10 @@
 // The texts of the style descriptions, built from the style records and
 // the string table.
 #include "afxwin.h"
-#include "style_descriptions.h"
-#include "CWOptions.h"
-#include "utilities.h"
-#include "resource.h"
+#include "model/style_descriptions.h"
+#include "app/CWOptions.h"
+#include "model/utilities.h"
+#include "resources/resource.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // and measurement unit.
 #pragma once
 #include "afxwin.h"
-#include "GStyleTbl.h"
+#include "model/GStyleTbl.h"
 
 // Room the callers give the descriptions, terminating NUL included.
 constexpr int kStyleDescriptionSize = 256;     // character and paragraph styles

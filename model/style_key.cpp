@@ -1,7 +1,7 @@
 // Descriptions and stored forms of style shortcut keys.
 #include "afx.h"
-#include "style_key.h"
-#include "utilities.h"
+#include "model/style_key.h"
+#include "model/utilities.h"
 
 CString GKey::GetDescription() const
 {

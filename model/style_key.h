@@ -2,7 +2,7 @@
 // entry holds one, and the style dialogs describe it.
 #pragma once
 #include "afx.h"
-#include "resource.h"
+#include "resources/resource.h"
 
 struct GKey
 {

@@ -1,7 +1,7 @@
 // The four style tables of a document, instantiated once here for every
 // module that uses them.
 #include "afx.h"
-#include "GStyleTbl.h"
+#include "model/GStyleTbl.h"
 
 // The four tables of a document.
 template class GStyleTbl<GFontStyle>;

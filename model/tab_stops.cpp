@@ -1,7 +1,7 @@
 // Tab stops: their stored forms and the editing of the sixteen stops of a
 // paragraph style (set, move, re-order, fit to the text edges).
 #include "afx.h"
-#include "GTabArr.h"
+#include "model/GTabArr.h"
 
 void GTab::SaveZVW(CArchive& ar) const
 {

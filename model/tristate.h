@@ -2,7 +2,7 @@
 // tab stops and list levels, with their stored forms, current and older.
 #pragma once
 #include "afx.h"
-#include "style_io.h"
+#include "model/style_io.h"
 
 // A 16-bit value with a defined flag. Stored as 4 bytes: value, flag, 0.
 struct Gint

@@ -1,7 +1,7 @@
 // Shared helpers: message boxes, string-table texts, arithmetic, substring
 // search, profile and file helpers, screen metrics.
 #include "afxwin.h"
-#include "utilities.h"
+#include "model/utilities.h"
 
 #include <math.h>
 #include <stdio.h>

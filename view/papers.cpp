@@ -1,6 +1,6 @@
 // Paper sizes of the Windows paper codes, in tenths of a millimetre; sizes
 // given in inches are converted at 254 tenths to the inch.
-#include "papers.h"
+#include "view/papers.h"
 #include <stdlib.h>
 
 const PaperRow papers[kPaperCount] = {

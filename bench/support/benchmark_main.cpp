@@ -1,5 +1,5 @@
 // Entry of every benchmark program.
-#include "zt_benchmark.h"
+#include "bench/support/zt_benchmark.h"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
 // The base-library items fields rely on: items found again by handle,
 // objects copied into another document, cell names and merged values.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
 #include "ZTItems.h"
 

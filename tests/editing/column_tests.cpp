@@ -1,10 +1,10 @@
 // Text columns set on whole paragraphs: how the column blocks split and
 // join, how gaps make room for side borders, and the column break with its
 // undo and redo.
-#include "editing_test_support.h"
-#include "CWOpBreaks.h"
-#include "GPageInfo.h"
-#include "document_links.h"
+#include "tests/editing/editing_test_support.h"
+#include "editing/CWOpBreaks.h"
+#include "model/GPageInfo.h"
+#include "layout/document_links.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // A document with one body flow for editing tests, and the flow's whole
 // stored state to compare before and after an edit; used by tests/editing.
 #pragma once
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "GDoc.h"
-#include "GField.h"
-#include "CWDocument.h"
-#include "CWDocument_editing.h"
-#include "CWUndoRedoStack.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "document/CWDocument.h"
+#include "editing/document_editing.h"
+#include "editing/CWUndoRedoStack.h"
 #include <string>
 #include <vector>
 

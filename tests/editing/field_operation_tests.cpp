@@ -1,11 +1,11 @@
 // Field operations: inserting, deleting and resizing fields replay through
 // undo and redo, a deleted range gives its fields back, and the names.
-#include "editing_test_support.h"
-#include "CWOpFields.h"
-#include "CWOpText.h"
-#include "GCaption.h"
-#include "GFootNote.h"
-#include "GListField.h"
+#include "tests/editing/editing_test_support.h"
+#include "editing/CWOpFields.h"
+#include "editing/CWOpText.h"
+#include "model/GCaption.h"
+#include "model/GFootNote.h"
+#include "model/GListField.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The other operation kinds: a page break and its undo, the names of the
 // operations, and an inserted text replayed by redo.
-#include "editing_test_support.h"
-#include "CWOpBreaks.h"
-#include "CWOpText.h"
-#include "CWOpFrames.h"
-#include "CFrame.h"
+#include "tests/editing/editing_test_support.h"
+#include "editing/CWOpBreaks.h"
+#include "editing/CWOpText.h"
+#include "editing/CWOpFrames.h"
+#include "layout/CFrame.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // them all must pass through the state after every edit, in reverse order,
 // and end at the flow as it began; redoing them all must pass through those
 // states again and end at the flow as the edits left it.
-#include "editing_test_support.h"
-#include "CWOpBigUndo.h"
-#include "CWOpBreaks.h"
+#include "tests/editing/editing_test_support.h"
+#include "editing/CWOpBigUndo.h"
+#include "editing/CWOpBreaks.h"
 #include <random>
 
 namespace {

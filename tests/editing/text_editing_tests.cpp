@@ -2,8 +2,8 @@
 // control characters, overtyping, deleting across paragraphs and runs, and
 // the undo and redo of each, which must give back the flow record for
 // record.
-#include "editing_test_support.h"
-#include "CWOpText.h"
+#include "tests/editing/editing_test_support.h"
+#include "editing/CWOpText.h"
 
 namespace {
 typedef std::vector<std::string> Names;

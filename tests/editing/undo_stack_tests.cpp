@@ -1,12 +1,12 @@
 // The undo ring and grouped steps: ownership of recorded operations,
 // wrapping, resizing with the setting, refusing while replaying, recovering
 // from a throwing operation, and groups that name, remove and nest.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "CWUndoRedoStack.h"
-#include "CWOpBigUndo.h"
-#include "CWDocument.h"
-#include "CWDocument_editing.h"
+#include "editing/CWUndoRedoStack.h"
+#include "editing/CWOpBigUndo.h"
+#include "document/CWDocument.h"
+#include "editing/document_editing.h"
 #include <string>
 #include <vector>
 

@@ -1,8 +1,8 @@
 // The launcher's run against a recording host: load and free order, console
 // text, the WinMain call, and the failure paths.
-#include "zt_gtest.h"
-#include "launcher.h"
-#include "shims.h"
+#include "tests/support/zt_gtest.h"
+#include "launcher/launcher.h"
+#include "launcher/shims.h"
 #include <dlfcn.h>
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 // The exported runtime-library shims: their own behaviour, their fallbacks
 // when an entry is missing, and forwarding to the real runtime library.
-#include "zt_gtest.h"
-#include "shims.h"
+#include "tests/support/zt_gtest.h"
+#include "launcher/shims.h"
 #include <string>
 
 namespace {

@@ -1,11 +1,11 @@
 // Text columns and pages: balancing a block's rows into its columns,
 // joining equal blocks, page breaks and overflowing pages that add page
 // frames to the body, and the page areas and border allowances.
-#include "zt_gtest.h"
-#include "reflow_test_support.h"
-#include "CWDocument.h"
-#include "CFrame.h"
-#include "GPageInfo.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/reflow_test_support.h"
+#include "document/CWDocument.h"
+#include "layout/CFrame.h"
+#include "model/GPageInfo.h"
 
 using namespace layout_test;
 

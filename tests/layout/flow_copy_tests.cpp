@@ -1,9 +1,9 @@
 // Copies of flows through the stored flow body, and the reader's checks
 // of damaged bodies.
-#include "zt_gtest.h"
-#include "reflow_test_support.h"
-#include "GField.h"
-#include "flow_body.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/reflow_test_support.h"
+#include "model/GField.h"
+#include "document/flow_body.h"
 
 using namespace layout_test;
 

@@ -1,11 +1,11 @@
 // Frames: visibility by kind, heights and their limits, text insets,
 // unique names, areas, the holes a frame cuts into rows beside it, and the
 // stored form of a frame list.
-#include "zt_gtest.h"
-#include "layout_test_support.h"
-#include "CFrame.h"
-#include "CWDocument.h"
-#include "GPageInfo.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_test_support.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
+#include "model/GPageInfo.h"
 #include <string>
 #include <vector>
 

@@ -1,8 +1,8 @@
 // Holes in rows: adding, widening, merging, splitting and cutting them;
 // the frame-hole height floor; the advance widths of a segment and the
 // boundaries drawing asks for; justified rows measured for the view.
-#include "zt_gtest.h"
-#include "layout_test_support.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_test_support.h"
 #include <utility>
 
 using namespace layout_test;

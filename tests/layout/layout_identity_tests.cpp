@@ -3,11 +3,11 @@
 // a body edited keystroke by keystroke against the same text laid out from
 // scratch: every row, paragraph, column block and page must come out the
 // same.
-#include "zt_gtest.h"
-#include "CWDocument.h"
-#include "GDoc.h"
-#include "CFrame.h"
-#include "unbroken_body.h"
+#include "tests/support/zt_gtest.h"
+#include "document/CWDocument.h"
+#include "model/GDoc.h"
+#include "layout/CFrame.h"
+#include "tests/support/unbroken_body.h"
 #include <string>
 #include <vector>
 

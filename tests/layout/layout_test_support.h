@@ -3,10 +3,10 @@
 // paragraph into rows as the reflow will.
 #pragma once
 #include "afxwin.h"
-#include "GDoc.h"
-#include "GParaStyle.h"
-#include "text_measure.h"
-#include "unbroken_body.h"
+#include "model/GDoc.h"
+#include "model/GParaStyle.h"
+#include "layout/text_measure.h"
+#include "tests/support/unbroken_body.h"
 #include <string>
 #include <vector>
 

@@ -1,8 +1,8 @@
 // Measuring on the layout context: empty rows, trailing blanks, measuring
 // from inside a row with tabs, and the x a view shows for aligned rows.
-#include "zt_gtest.h"
-#include "layout_test_support.h"
-#include "GFontStyle.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_test_support.h"
+#include "model/GFontStyle.h"
 
 using namespace layout_test;
 

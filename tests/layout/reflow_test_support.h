@@ -1,8 +1,8 @@
 // Helpers of the reflow tests: flows of several paragraphs laid out whole,
 // the rows' first characters, and the stored form of a flow as bytes.
 #pragma once
-#include "layout_test_support.h"
-#include "unbroken_body.h"
+#include "tests/layout/layout_test_support.h"
+#include "tests/support/unbroken_body.h"
 #include <string>
 #include <vector>
 

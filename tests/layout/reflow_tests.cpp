@@ -2,9 +2,9 @@
 // paragraphs grow and shrink by rows, rows are placed below each other,
 // very long paragraphs are laid out whole, and reflow waits while it is
 // suspended.
-#include "zt_gtest.h"
-#include "reflow_test_support.h"
-#include "CWDocument.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/reflow_test_support.h"
+#include "document/CWDocument.h"
 
 using namespace layout_test;
 

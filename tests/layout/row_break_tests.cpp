@@ -1,8 +1,8 @@
 // Row breaking: where rows end (long words, blanks, tabs), tabs of every
 // kind, centred and right-aligned paragraphs, and row heights with line
 // spacing and extra height.
-#include "zt_gtest.h"
-#include "layout_test_support.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_test_support.h"
 #include <math.h>
 
 using namespace layout_test;

@@ -1,7 +1,7 @@
 // Words, sentences and the selection a command applies to, as tables of
 // positions in one text.
-#include "zt_gtest.h"
-#include "layout_test_support.h"
+#include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_test_support.h"
 
 using namespace layout_test;
 

@@ -1,7 +1,7 @@
 // CArchive: exact little-endian bytes of every number, string length
 // prefixes, the end of the file, modes, text lines, buffering, and object
 // graphs in the persistent format.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 // Collections: array insert/remove/grow semantics, element lifetimes,
 // lists walked both ways, maps, and the typed pointer wrappers.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include "afxtempl.h"
 

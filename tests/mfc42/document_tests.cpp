@@ -1,7 +1,7 @@
 // Documents without windows: the open and save roads through CArchive,
 // path and title, DoSave; template strings; the recent-file list; the
 // command-line parser; profile settings in the registry.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
 #include <string>
 

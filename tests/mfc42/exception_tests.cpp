@@ -1,6 +1,6 @@
 // Exceptions: the TRY/CATCH macros, ownership through Delete, the mapping
 // of system errors and the readable messages.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include <string>
 

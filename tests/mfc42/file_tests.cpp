@@ -1,6 +1,6 @@
 // CFile on real files in the temporary folder, CMemFile growth and
 // attachment, CSharedFile on global memory.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include <functional>
 #include <stdlib.h>

@@ -2,7 +2,7 @@
 // context, command routing, layout, the idle updates of menus and status
 // panes, the splitter, floating bars, and the scroll view. Windows need an
 // X display (DISPLAY); without one these tests skip.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
 #include <commctrl.h>
 #include <stdlib.h>

@@ -1,5 +1,5 @@
 // Device contexts and GDI objects on memory DCs: no window, no display.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
 
 namespace {

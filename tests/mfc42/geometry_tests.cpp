@@ -1,6 +1,6 @@
 // CPoint, CSize and CRect: the Win32 rectangle rules (right and bottom edges
 // exclusive, empty results zeroed) and the operators built on them.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Run-time class information: type tests, dynamic creation, the registry.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // CString: clamping of the extraction members, searching, in-place edits,
 // aliasing in assignment and concatenation, formatting, resources, direct
 // buffer access and embedded zeros.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include <string>
 

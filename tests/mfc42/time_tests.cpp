@@ -1,6 +1,6 @@
 // CTime and CTimeSpan: local fields round-trip, the day of the week, the
 // Win32 time structures, span arithmetic and formatting.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include <string>
 

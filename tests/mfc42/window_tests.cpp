@@ -1,7 +1,7 @@
 // Message maps, command dispatch, CCmdUI, and CWnd: creation with the hook,
 // handle maps, subclassing, the window-message entries and notifications.
 // Windows need an X display (DISPLAY); without one these tests skip.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
 #include <stdlib.h>
 #include <string>

@@ -5,9 +5,9 @@
 // settings in the registry, the recent-file list, and that closing the last
 // frame ends the loop with the exit code while every document, view and
 // frame is destroyed exactly once.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "resource.h"
+#include "tests/mfc42app/resource.h"
 #include <algorithm>
 #include <stdlib.h>
 #include <string>

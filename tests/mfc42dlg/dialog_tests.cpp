@@ -4,13 +4,13 @@
 // sheets whose pages are made only when shown, an owner-drawn combo box,
 // the common controls, and the help-aware bases of the tools library.
 // Windows need an X display (DISPLAY); without one these tests skip.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
 #include "afxcdlg.h"
 #include "afxdlgs.h"
 #include "afxprint.h"
 #include "zttools.h"
-#include "dlg_resource.h"
+#include "tests/mfc42dlg/dlg_resource.h"
 #include <stdlib.h>
 #include <algorithm>
 #include <functional>

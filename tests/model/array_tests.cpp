@@ -2,9 +2,9 @@
 // steps, ownership of released records, and the stored form of every
 // record kept by value (sizes, bounds of the reader, short and damaged
 // streams).
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
-#include "flow_records.h"
+#include "model/flow_records.h"
 #include <functional>
 #include <vector>
 

@@ -1,8 +1,8 @@
 // Tests of the named colour table: names from the string table, colours of
 // the default palette and the nearest-colour search.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "colors.h"
+#include "model/colors.h"
 
 class ColorTable : public testing::Test
 {

@@ -1,11 +1,11 @@
 // The styles a new or emptied document starts with: names, shortcuts and
 // values of the character, paragraph, list and master tables, the face
 // fallback of the default font, and the tab stops reaching the text edge.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "CWDocument.h"
-#include "CWOptions.h"
-#include "default_styles.h"
+#include "document/CWDocument.h"
+#include "app/CWOptions.h"
+#include "model/default_styles.h"
 
 namespace {
 

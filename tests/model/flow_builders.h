@@ -1,7 +1,7 @@
 // Builders the flow tests use to lay out a flow's records by hand: the
 // text with its closing 13, 12, 0, format runs, paragraph records and pages.
 #pragma once
-#include "GDoc.h"
+#include "model/GDoc.h"
 #include <initializer_list>
 #include <string>
 #include <utility>

@@ -2,16 +2,16 @@
 // position-held run the way editing relies on; rows, paragraphs, column
 // blocks, tabs and fields come and go with their references; footnote,
 // list and caption fields react to the changes.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "GDoc.h"
-#include "flow_builders.h"
-#include "GField.h"
-#include "GFootNote.h"
-#include "GListField.h"
-#include "GCaption.h"
-#include "CFrame.h"
-#include "CWDocument.h"
+#include "model/GDoc.h"
+#include "tests/model/flow_builders.h"
+#include "model/GField.h"
+#include "model/GFootNote.h"
+#include "model/GListField.h"
+#include "model/GCaption.h"
+#include "layout/CFrame.h"
+#include "document/CWDocument.h"
 #include <string>
 #include <vector>
 

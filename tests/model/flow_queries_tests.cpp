@@ -2,14 +2,14 @@
 // run boundaries, below the start and past the end), exact tab and field
 // look-ups, text columns, next boundaries, style patterns, the styles
 // shared by a range, and the word count.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "GDoc.h"
-#include "flow_builders.h"
-#include "GField.h"
-#include "GCaption.h"
-#include "GStyleTbl.h"
-#include "CWDocument.h"
+#include "model/GDoc.h"
+#include "tests/model/flow_builders.h"
+#include "model/GField.h"
+#include "model/GCaption.h"
+#include "model/GStyleTbl.h"
+#include "document/CWDocument.h"
 #include <string>
 #include <type_traits>
 #include <vector>

@@ -1,10 +1,10 @@
 // A new text flow: its characters and records for the body and the other
 // flows, row heights from measuring, the text width taken from the page
 // set-up, ownership through the document's flow list, and the saved caret.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "GDoc.h"
-#include "CWDocument.h"
+#include "model/GDoc.h"
+#include "document/CWDocument.h"
 #include <string>
 #include <vector>
 

@@ -1,8 +1,8 @@
 // Tests of the number formats over every format's range, its limits and
 // the casing of each form.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "number_formats.h"
+#include "model/number_formats.h"
 
 #include <string.h>
 

@@ -1,13 +1,13 @@
 // Page information: the record a new document gets without a printer and
 // from printer settings, the margin fallback, naming the paper among the
 // known sizes, and the paper table look-ups by code and by size.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
 #include "afxdlgs.h"
-#include "GPageInfo.h"
-#include "CWOptions.h"
-#include "CWDocument.h"
-#include "papers.h"
+#include "model/GPageInfo.h"
+#include "app/CWOptions.h"
+#include "document/CWDocument.h"
+#include "view/papers.h"
 #include <vector>
 
 namespace {

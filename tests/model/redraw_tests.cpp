@@ -1,9 +1,9 @@
 // The redraw tracker: dirty state, merging of row ranges, rows coming and
 // going, positions turned into rows, and its runtime class.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "GDoc.h"
-#include "CWDocument.h"
+#include "model/GDoc.h"
+#include "document/CWDocument.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // Style descriptions: the texts of character and paragraph styles, of
 // table entries with names, shortcuts and trimming, and of master and list
 // styles, each built from the real string table.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "style_descriptions.h"
-#include "CWOptions.h"
-#include "CWDocument.h"
-#include "utilities.h"
-#include "resource.h"
+#include "model/style_descriptions.h"
+#include "app/CWOptions.h"
+#include "document/CWDocument.h"
+#include "model/utilities.h"
+#include "resources/resource.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Character styles and shortcut keys: tri-state Combine, Upgrade and
 // equality, the font cache (superscript and subscript keep their bits and
 // draw smaller and shifted), and the stored forms, current and older.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "GFontStyle.h"
-#include "style_key.h"
-#include "utilities.h"
-#include "style_test_support.h"
+#include "model/GFontStyle.h"
+#include "model/style_key.h"
+#include "model/utilities.h"
+#include "tests/model/style_test_support.h"
 
 using namespace style_tests;
 

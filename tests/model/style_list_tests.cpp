@@ -1,11 +1,11 @@
 // List styles: label sequences (Nth) for every kind, level set-up, previews
 // and labels, tri-state Combine, Upgrade and equality of levels, and the
 // stored forms, current and older.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
-#include "GListStyle.h"
-#include "number_formats.h"
-#include "style_test_support.h"
+#include "model/GListStyle.h"
+#include "model/number_formats.h"
+#include "tests/model/style_test_support.h"
 #include <string>
 
 using namespace style_tests;

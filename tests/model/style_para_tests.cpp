@@ -1,10 +1,10 @@
 // Paragraph and master styles: tri-state Combine, Upgrade and equality,
 // and the stored forms, current and older.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
-#include "GParaStyle.h"
-#include "GMasterStyle.h"
-#include "style_test_support.h"
+#include "model/GParaStyle.h"
+#include "model/GMasterStyle.h"
+#include "tests/model/style_test_support.h"
 
 using namespace style_tests;
 

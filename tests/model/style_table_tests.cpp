@@ -1,10 +1,10 @@
 // Style tables: look-ups by name (ignoring case), by value and by key,
 // entry management, and the stored table, current and older, with its
 // count limit and unterminated names.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
-#include "GStyleTbl.h"
-#include "style_test_support.h"
+#include "model/GStyleTbl.h"
+#include "tests/model/style_test_support.h"
 
 using namespace style_tests;
 

@@ -1,9 +1,9 @@
 // Tab stops: the default array, AddTab, SetTab in each mode, Reordering,
 // GuessTabStep, Validate, and the stored forms of a stop.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afx.h"
-#include "GTabArr.h"
-#include "style_test_support.h"
+#include "model/GTabArr.h"
+#include "tests/model/style_test_support.h"
 #include <vector>
 
 using namespace style_tests;

@@ -1,10 +1,10 @@
 // Tests of the shared helpers: string-table texts, the message queue,
 // rounding and interpolation, substring search, zero trimming, files,
 // profiles and screen metrics.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "resource.h"
-#include "utilities.h"
+#include "resources/resource.h"
+#include "model/utilities.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // Entry of every test program: GoogleTest's own main, compiled here because
 // the prebuilt one would be started before Wine has set up the process.
-#include "zt_gtest.h"
+#include "tests/support/zt_gtest.h"
 
 int main(int argc, char** argv)
 {

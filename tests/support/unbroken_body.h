@@ -2,7 +2,7 @@
 // yet, so that laying the flow out is all that remains; used by the layout
 // tests and benchmarks.
 #pragma once
-#include "GDoc.h"
+#include "model/GDoc.h"
 #include <string>
 #include <vector>
 

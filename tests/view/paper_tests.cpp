@@ -1,6 +1,6 @@
 // The paper table and its look-ups by code and by size.
-#include "zt_gtest.h"
-#include "papers.h"
+#include "tests/support/zt_gtest.h"
+#include "view/papers.h"
 #include <set>
 
 TEST(Papers, OneRowPerCodeInPageSetupOrder)

@@ -2,8 +2,8 @@
 // current undo stack, the pending character style and the change bracket.
 // Used by editing/; CWDocument holds the record (m_pEditing).
 #pragma once
-#include "CWDocument.h"
-#include "GFontStyle.h"
+#include "document/CWDocument.h"
+#include "model/GFontStyle.h"
 
 class CWUndoRedoStack;
 
