@@ -95,7 +95,7 @@ static void BM_FullLayout(benchmark::State& state)
         GDoc& body = *doc.m_flows[kBodyFlow];
         FillBody(body);
         auto t0 = std::chrono::steady_clock::now();
-        body.ReRowByRow(0, kParagraphs, 1, 1);
+        body.ReRowByRow(0, kParagraphs, GDoc::kReRowLayout, GDoc::kWholeParagraph);
         figures.layout = Seconds(t0);
         figures.pages = body.m_pages.GetCount() - 1;
     }
@@ -112,7 +112,7 @@ static void BM_TypeAtParagraphStart(benchmark::State& state)
     doc.CreateFrames();
     GDoc& body = *doc.m_flows[kBodyFlow];
     FillBody(body);
-    body.ReRowByRow(0, kParagraphs, 1, 1);
+    body.ReRowByRow(0, kParagraphs, GDoc::kReRowLayout, GDoc::kWholeParagraph);
     const long pos = body.GetParaChar(kLongParagraph);
     double total = 0;
     long rounds = 0;
@@ -122,12 +122,12 @@ static void BM_TypeAtParagraphStart(benchmark::State& state)
         auto t0 = std::chrono::steady_clock::now();
         body.m_chars.InsertAt(pos, &c, 1);
         body.InsCharItem(pos, 1);
-        body.ReRowByPos(pos, pos + 1, 0);
+        body.ReRowByPos(pos, pos + 1, GDoc::kUntilRowsStay);
         total += Seconds(t0);
         ++rounds;
         state.PauseTiming();
         body.DelCharItem(pos, pos + 1);
-        body.ReRowByPos(pos, pos + 1, 0);
+        body.ReRowByPos(pos, pos + 1, GDoc::kUntilRowsStay);
         state.ResumeTiming();
     }
     figures.edit = total / rounds;

@@ -51,7 +51,7 @@ struct LongDocument
             long firstRow = flow->m_rows.count - 2;
             std::string text = batch;
             flow->InsertText(flow->m_chars.count - 3, &text[0], 0);
-            flow->ReRowByRow(firstRow, flow->m_rows.count - 1, 1, 0);
+            flow->ReRowByRow(firstRow, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kUntilRowsStay);
         }
         doc.m_bUndoEnabled = undo;
     }

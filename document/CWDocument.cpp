@@ -5,7 +5,6 @@
 #include "model/GField.h"
 #include "model/GFootNote.h"
 #include "layout/CFrame.h"
-#include "layout/document_links.h"
 
 int bReadOldVersion = 0;
 
@@ -68,14 +67,57 @@ void CWDocument::CreateFrames()
 
 GDoc* CWDocument::GetPageHeader(long page)
 {
-    return DocFlow(this, DocPageHeader(this, page));
+    return GetFlow(PageHeaderIndex(page));
 }
 
 // Footers follow the headers in the flow list: 4 first page, 5 all or
 // even pages, 6 odd pages.
 GDoc* CWDocument::GetPageFooter(long page)
 {
-    return DocFlow(this, DocPageHeader(this, page) + 3);
+    return GetFlow(PageHeaderIndex(page) + 3);
+}
+
+long CWDocument::PageHeaderIndex(long page) const
+{
+    if (page == 0 && FirstPageDiffers())
+        return 1;
+    if (page % 2 == 1 && OddEvenDiffers())
+        return 3;
+    return 2;
+}
+
+// The switches are the first two layout values of the page set-up.
+bool CWDocument::FirstPageDiffers() const
+{
+    return PageSetupOf(this).layoutValues[0] != 0;
+}
+
+bool CWDocument::OddEvenDiffers() const
+{
+    return PageSetupOf(this).layoutValues[1] != 0;
+}
+
+GDoc* CWDocument::GetFlow(long index) const
+{
+    return index >= 0 && index < m_flows.GetCount() ? m_flows[index] : NULL;
+}
+
+long CWDocument::FlowIndex(const GDoc* flow) const
+{
+    if (!flow)
+        return -1;
+    for (long i = 0; i < m_flows.GetCount(); ++i)
+        if (m_flows[i] == flow)
+            return i;
+    return -1;
+}
+
+const GPageInfo& CWDocument::PageSetupOf(const CWDocument* doc)
+{
+    static const GPageInfo fallback;
+    if (doc && doc->m_pageInfos.GetCount() > 0)
+        return doc->m_pageInfos[0];
+    return fallback;
 }
 
 CView* CWDocument::FindView()
@@ -105,7 +147,7 @@ void CWDocument::InvalidateAllViews() {}
 
 int CWDocument::IsFootNoteDoc(const GDoc* flow)
 {
-    GDoc* body = DocFlow(this, kBodyFlow);
+    GDoc* body = GetFlow(kBodyFlow);
     if (!body || !flow || flow == body)
         return 0;
     for (long i = 0; i < body->m_fields.GetCount(); ++i)

@@ -5,9 +5,8 @@
 #include "model/GArray.h"
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
+#include "model/forward.h"
 
-class GDoc;
-class CFrame;
 class CView;
 struct CWDocEditing;
 
@@ -22,9 +21,6 @@ extern int bReadOldVersion;
 class CWDocument
 {
 public:
-    // The flow of every frame text after the body, headers and footers.
-    static constexpr long kFirstContentFlow = 7;
-
     GArray<GPageInfo> m_pageInfos;   // element 0 is the page set-up in force
     GArrayI<GDoc*> m_flows;          // 0 body, 1-6 headers and footers, 7 on frame texts
     // Format runs and paragraphs name entries of these by index.
@@ -68,6 +64,22 @@ public:
     // The flows that hold a page's header and footer (pages from 0).
     GDoc* GetPageHeader(long page);
     GDoc* GetPageFooter(long page);
+    // The flow of the header of a page (pages from 0): 1 for a different
+    // first page, 3 for odd-numbered pages when odd and even pages differ,
+    // else 2. Its footer is three flows on.
+    long PageHeaderIndex(long page) const;
+    // The first-page-different and odd/even-different switches of the
+    // page set-up.
+    bool FirstPageDiffers() const;
+    bool OddEvenDiffers() const;
+    // A flow of the flow list, or null.
+    GDoc* GetFlow(long index) const;
+    // Place of a flow in the flow list, -1 when it is not there.
+    long FlowIndex(const GDoc* flow) const;
+    // The page set-up that pages are laid out on (the first page
+    // information record). Flows and frames may stand outside a document
+    // (doc null): they get a default A4 set-up.
+    static const GPageInfo& PageSetupOf(const CWDocument* doc);
     // The document's view. Still missing: no views exist yet; answers null.
     CView* FindView();
     // Change brackets: 0 suspends, 1 resumes (never below 0).
@@ -95,4 +107,28 @@ private:
 
     LONG m_nCurPageInfo;
     BOOL m_bModified;
+};
+
+// Holds a document's change bracket open for a scope: ViewNotify(0) on
+// entry and ViewNotify(1) on every way out, exceptions included, so the
+// views hear of a change once however many steps make it. A null document
+// (a flow outside one) opens no bracket.
+class CChangeBracket
+{
+public:
+    explicit CChangeBracket(CWDocument* doc) : m_pDoc(doc)
+    {
+        if (m_pDoc)
+            m_pDoc->ViewNotify(0);
+    }
+    ~CChangeBracket()
+    {
+        if (m_pDoc)
+            m_pDoc->ViewNotify(1);
+    }
+    CChangeBracket(const CChangeBracket&) = delete;
+    CChangeBracket& operator=(const CChangeBracket&) = delete;
+
+private:
+    CWDocument* m_pDoc;
 };

@@ -5,15 +5,13 @@
 
 IMPLEMENT_DYNCREATE(CWOpBigUndo, CWOperationItem)
 
-CWOpBigUndo::CWOpBigUndo() : m_pDocument(NULL), m_pInner(NULL), m_pSaved(NULL) {}
-
 CWOpBigUndo::CWOpBigUndo(CWDocument* doc, CString name)
-    : m_pDocument(doc), m_pInner(new CWUndoRedoStack(TRUE)), m_pSaved(NULL), m_name(name)
+    : m_pDocument(doc), m_pInner(new CWUndoRedoStack(TRUE)), m_name(name)
 {
 }
 
 CWOpBigUndo::CWOpBigUndo(CWDocument* doc, int nameId)
-    : m_pDocument(doc), m_pInner(new CWUndoRedoStack(TRUE)), m_pSaved(NULL), m_name(GetResourceString(nameId))
+    : m_pDocument(doc), m_pInner(new CWUndoRedoStack(TRUE)), m_name(GetResourceString(nameId))
 {
 }
 
@@ -43,34 +41,21 @@ void CWOpBigUndo::End()
 // operations ran; the bracket closes on every way out.
 BOOL CWOpBigUndo::ActionUndo()
 {
-    DocViewNotify(m_pDocument, 0);
-    try
-    {
-        while (m_pInner->Undo())
-            ;
-    }
-    catch (...)
-    {
-        DocViewNotify(m_pDocument, 1);
-        throw;
-    }
-    DocViewNotify(m_pDocument, 1);
+    CChangeBracket bracket(m_pDocument);
+    while (m_pInner->Undo())
+        ;
     return TRUE;
 }
 
 BOOL CWOpBigUndo::ActionRedo()
 {
-    DocViewNotify(m_pDocument, 0);
-    try
-    {
-        while (m_pInner->Redo())
-            ;
-    }
-    catch (...)
-    {
-        DocViewNotify(m_pDocument, 1);
-        throw;
-    }
-    DocViewNotify(m_pDocument, 1);
+    CChangeBracket bracket(m_pDocument);
+    while (m_pInner->Redo())
+        ;
     return TRUE;
+}
+
+CString CWOpBigUndo::GetName()
+{
+    return m_name;
 }

@@ -7,9 +7,7 @@ class CWDocument;
 
 class CWOpBigUndo : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpBigUndo)
-public:
-    CWOpBigUndo();
+    DECLARE_OPERATION(CWOpBigUndo)
     // An empty name is taken from the first inner operation at End.
     CWOpBigUndo(CWDocument* doc, CString name);
     CWOpBigUndo(CWDocument* doc, int nameId);
@@ -21,16 +19,11 @@ public:
     // itself from that stack (and no longer exists afterwards).
     void End();
 
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override { return m_name; }
-
     CWUndoRedoStack* GetInner() const { return m_pInner; }
 
 private:
-    CWDocument* m_pDocument;
-    CWUndoRedoStack* m_pInner;   // owned; keeps every inner operation
-    CWUndoRedoStack* m_pSaved;
+    CWDocument* m_pDocument = NULL;
+    CWUndoRedoStack* m_pInner = NULL;   // owned; keeps every inner operation
+    CWUndoRedoStack* m_pSaved = NULL;
     CString m_name;
 };

@@ -2,8 +2,8 @@
 #include "editing/CWOpBreaks.h"
 #include "resources/resource.h"
 #include "model/GDoc.h"
-#include "layout/document_links.h"
 #include "model/GPageInfo.h"
+#include "document/CWDocument.h"
 
 IMPLEMENT_DYNCREATE(CWOpNewPage, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpNewColumn, CWOperationItem)
@@ -23,9 +23,8 @@ void OneColumn(GDoc* flow, long pos, long width)
 }
 }
 
-CWOpNewPage::CWOpNewPage(GDoc* flow, long pos) : m_nPos((LONG)pos)
+CWOpNewPage::CWOpNewPage(GDoc* flow, long pos) : CWOperationItem(flow), m_nPos((LONG)pos)
 {
-    m_pDoc = flow;
 }
 
 BOOL CWOpNewPage::ActionUndo()
@@ -50,9 +49,8 @@ CString CWOpNewPage::GetName()
 }
 
 CWOpNewColumn::CWOpNewColumn(GDoc* flow, long pos, long unused, long flags)
-    : m_nPos((LONG)pos), m_nUnused((LONG)unused), m_nFlags((LONG)flags)
+    : CWOperationItem(flow), m_nPos((LONG)pos), m_nUnused((LONG)unused), m_nFlags((LONG)flags)
 {
-    m_pDoc = flow;
 }
 
 BOOL CWOpNewColumn::ActionUndo()
@@ -69,7 +67,7 @@ BOOL CWOpNewColumn::ActionUndo()
     // A flow not shown on a page yet has no margin area; the page's text
     // width keeps the column from collapsing to nothing.
     if (width <= 0)
-        width = DocPageInfo(m_pDoc->m_pOwner).GetTextWidth();
+        width = CWDocument::PageSetupOf(m_pDoc->m_pOwner).GetTextWidth();
     OneColumn(m_pDoc, m_nPos, width);
     return TRUE;
 }
@@ -83,7 +81,7 @@ BOOL CWOpNewColumn::ActionRedo()
     }
     if (m_nFlags & kParaEndForms)
         m_pDoc->InsertChar(m_nPos, kParagraphEnd, 1);
-    OneColumn(m_pDoc, m_nPos, DocPageInfo(m_pDoc->m_pOwner).GetTextWidth());
+    OneColumn(m_pDoc, m_nPos, CWDocument::PageSetupOf(m_pDoc->m_pOwner).GetTextWidth());
     return TRUE;
 }
 

@@ -5,14 +5,8 @@
 // A page break: the paragraph end and page end pair typed at a position.
 class CWOpNewPage : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpNewPage)
-public:
-    CWOpNewPage() {}
+    DECLARE_OPERATION(CWOpNewPage)
     CWOpNewPage(GDoc* flow, long pos);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
 private:
     LONG m_nPos = 0;
@@ -22,20 +16,14 @@ private:
 // wide as the page's text, after the paragraph ends typed for it.
 class CWOpNewColumn : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpNewColumn)
-public:
+    DECLARE_OPERATION(CWOpNewColumn)
     // Flag bits: a paragraph end was typed in front of the break; a
     // paragraph end was typed to form the break.
     static const LONG kParaEndBefore = 1;
     static const LONG kParaEndForms = 2;
 
-    CWOpNewColumn() {}
     // pos: the break's paragraph; the second value is kept and not used.
     CWOpNewColumn(GDoc* flow, long pos, long unused, long flags);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
 private:
     // With a paragraph end typed in front, undo and redo move the position

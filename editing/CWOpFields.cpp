@@ -8,8 +8,9 @@
 #include "model/GFootNote.h"
 #include "model/GCaption.h"
 
-IMPLEMENT_DYNCREATE(CWOpInsertField, CWOperationItem)
-IMPLEMENT_DYNCREATE(CWOpDeleteField, CWOperationItem)
+IMPLEMENT_DYNAMIC(CWOpFieldCopy, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpInsertField, CWOpFieldCopy)
+IMPLEMENT_DYNCREATE(CWOpDeleteField, CWOpFieldCopy)
 IMPLEMENT_DYNCREATE(CWOpResize, CWOperationItem)
 
 namespace
@@ -68,15 +69,14 @@ bool IsRecordedFieldKind(BYTE kind)
 
 // ---- Inserted field
 
-CWOpInsertField::CWOpInsertField(GDoc* flow, long pos, GField* field)
-    : m_nPos((LONG)pos), m_name(FieldOperationName(field, true))
-{
-    m_pDoc = flow;
-}
-
-CWOpInsertField::~CWOpInsertField()
+CWOpFieldCopy::~CWOpFieldCopy()
 {
     delete m_pCopy;
+}
+
+CWOpInsertField::CWOpInsertField(GDoc* flow, long pos, GField* field)
+    : CWOpFieldCopy(flow, pos, NULL), m_name(FieldOperationName(field, true))
+{
 }
 
 BOOL CWOpInsertField::ActionUndo()
@@ -102,17 +102,16 @@ BOOL CWOpInsertField::ActionRedo()
     return TRUE;
 }
 
+CString CWOpInsertField::GetName()
+{
+    return m_name;
+}
+
 // ---- Deleted field
 
 CWOpDeleteField::CWOpDeleteField(GDoc* flow, long pos, GField* field)
-    : m_nPos((LONG)pos), m_pCopy(GField::CopyField(field))
+    : CWOpFieldCopy(flow, pos, GField::CopyField(field))
 {
-    m_pDoc = flow;
-}
-
-CWOpDeleteField::~CWOpDeleteField()
-{
-    delete m_pCopy;
 }
 
 BOOL CWOpDeleteField::ActionUndo()
@@ -143,9 +142,8 @@ CString CWOpDeleteField::GetName()
 
 // ---- Resized picture or object
 
-CWOpResize::CWOpResize(GDoc* flow, GField* field, long pos) : m_pField(field), m_nPos((LONG)pos)
+CWOpResize::CWOpResize(GDoc* flow, GField* field, long pos) : CWOperationItem(flow), m_pField(field), m_nPos((LONG)pos)
 {
-    m_pDoc = flow;
     CSize size = field ? field->GetObjectSize() : CSize(0, 0);
     m_nWidth = size.cx;
     m_nHeight = size.cy;
@@ -165,18 +163,8 @@ void CWOpResize::Swap()
 
 BOOL CWOpResize::ActionUndo()
 {
-    CWDocument* doc = m_pDoc->m_pOwner;
-    DocViewNotify(doc, 0);
-    try
-    {
-        Swap();
-    }
-    catch (...)
-    {
-        DocViewNotify(doc, 1);
-        throw;
-    }
-    DocViewNotify(doc, 1);
+    CChangeBracket bracket(m_pDoc->m_pOwner);
+    Swap();
     return TRUE;
 }
 

@@ -6,56 +6,44 @@
 
 class GField;
 
-// A field put into the flow; the field as it stood is kept at the first
-// undo, so that redo brings back its state of that moment.
-class CWOpInsertField : public CWOperationItem
+// A field at a position of the flow, with a copy of it that the operation
+// owns: what inserted and deleted fields keep.
+class CWOpFieldCopy : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpInsertField)
-public:
-    CWOpInsertField() {}
+    DECLARE_DYNAMIC(CWOpFieldCopy)
+protected:
+    CWOpFieldCopy() {}
+    CWOpFieldCopy(GDoc* flow, long pos, GField* copy) : CWOperationItem(flow), m_nPos((LONG)pos), m_pCopy(copy) {}
+    ~CWOpFieldCopy() override;
+
+    LONG m_nPos = 0;
+    GField* m_pCopy = NULL;   // owned
+};
+
+// A field put into the flow; the field as it stood is copied at the first
+// undo, so that redo brings back its state of that moment.
+class CWOpInsertField : public CWOpFieldCopy
+{
+    DECLARE_OPERATION(CWOpInsertField)
     CWOpInsertField(GDoc* flow, long pos, GField* field);
-    ~CWOpInsertField() override;
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override { return m_name; }
 
 private:
-    LONG m_nPos = 0;
-    GField* m_pCopy = NULL;      // owned; none until the first undo
     CString m_name;
 };
 
-// A field about to be removed; a copy of it is kept from the start.
-class CWOpDeleteField : public CWOperationItem
+// A field about to be removed; it is copied from the start.
+class CWOpDeleteField : public CWOpFieldCopy
 {
-    DECLARE_DYNCREATE(CWOpDeleteField)
-public:
-    CWOpDeleteField() {}
+    DECLARE_OPERATION(CWOpDeleteField)
     CWOpDeleteField(GDoc* flow, long pos, GField* field);
-    ~CWOpDeleteField() override;
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
-
-private:
-    LONG m_nPos = 0;
-    GField* m_pCopy = NULL;      // owned
 };
 
 // A picture or embedded object given a new size; undo and redo swap the
 // recorded size with the field's current one.
 class CWOpResize : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpResize)
-public:
-    CWOpResize() {}
+    DECLARE_OPERATION(CWOpResize)
     CWOpResize(GDoc* flow, GField* field, long pos);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
 private:
     void Swap();

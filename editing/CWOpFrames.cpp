@@ -23,7 +23,13 @@ void ReRowPage(GDoc* flow, long page)
     page = std::max(0L, std::min(page, (long)flow->m_pages.count - 2));
     long from = flow->GetPageRow(page);
     long to = flow->GetPageRow(page + 1);
-    flow->ReRowByRow(from, std::max(to, from + 1), 0, 0);
+    flow->ReRowByRow(from, std::max(to, from + 1), GDoc::kReRowEdit, GDoc::kUntilRowsStay);
+}
+
+// Re-breaks every paragraph of the flow; the frame's page is not kept.
+void ReRowWholeFlow(GDoc* flow)
+{
+    flow->ReRowByRow(0, std::max((long)flow->m_rows.count - 1, 1L), GDoc::kReRowLayout, GDoc::kUntilRowsStay);
 }
 
 // Removes the one entry p of an owning array without releasing it.
@@ -40,9 +46,9 @@ void TakeOut(Array& list, P p)
 }
 }
 
-CWOpFrame::CWOpFrame(GDoc* flow, CFrame* frame, int inserted) : m_pFrame(frame), m_bInserted(inserted)
+CWOpFrame::CWOpFrame(GDoc* flow, CFrame* frame, int inserted)
+    : CWOperationItem(flow), m_pFrame(frame), m_bInserted(inserted)
 {
-    m_pDoc = flow;
 }
 
 // Still missing: switching the document's view to the frame's text
@@ -57,26 +63,24 @@ void CWOpFrame::Insert()
         m_pFrame->content->m_nIndex = doc->m_flows.count;
         doc->m_flows.Add(m_pFrame->content);
     }
-    DocViewNotify(doc, 0);
-    m_pDoc->ReRowByRow(0, std::max((long)m_pDoc->m_rows.count - 1, 1L), 1, 0);
-    DocViewNotify(doc, 1);
+    CChangeBracket bracket(doc);
+    ReRowWholeFlow(m_pDoc);
 }
 
 void CWOpFrame::Delete()
 {
     CWDocument* doc = m_pDoc->m_pOwner;
-    DocViewNotify(doc, 0);
+    CChangeBracket bracket(doc);
     // Both objects survive their removal, for a later insert.
     TakeOut(m_pDoc->m_frames, m_pFrame);
     if (doc && m_pFrame->content)
     {
         TakeOut(doc->m_flows, m_pFrame->content);
-        for (LONG i = CWDocument::kFirstContentFlow; i < doc->m_flows.count; ++i)
+        for (LONG i = kFirstContentFlow; i < doc->m_flows.count; ++i)
             if (doc->m_flows[i])
                 doc->m_flows[i]->m_nIndex = i;
     }
-    m_pDoc->ReRowByRow(0, std::max((long)m_pDoc->m_rows.count - 1, 1L), 1, 0);
-    DocViewNotify(doc, 1);
+    ReRowWholeFlow(m_pDoc);
 }
 
 BOOL CWOpFrame::ActionUndo()
@@ -112,7 +116,7 @@ CWOpMoveResizeFrame::CWOpMoveResizeFrame(CFrame* frame, CWDocument* doc, int dy,
 // sign 1 undoes the change, -1 makes it again.
 void CWOpMoveResizeFrame::Apply(int sign)
 {
-    DocViewNotify(m_pDocument, 0);
+    CChangeBracket bracket(m_pDocument);
     m_pFrame->y += sign * m_dy;
     m_pFrame->x += sign * m_dx;
     m_pFrame->height -= sign * m_dHeight;
@@ -122,7 +126,6 @@ void CWOpMoveResizeFrame::Apply(int sign)
             content->m_columns[i].cols[0].width = m_pFrame->width - 2 * m_pFrame->hTextDistance;
     m_pFrame->MakeArea(0);
     ReRowPage(m_pFrame->anchor, m_nPage);
-    DocViewNotify(m_pDocument, 1);
 }
 
 BOOL CWOpMoveResizeFrame::ActionUndo()

@@ -10,14 +10,8 @@ class CWDocument;
 // flow stay allocated while they are out of the document.
 class CWOpFrame : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpFrame)
-public:
-    CWOpFrame() {}
+    DECLARE_OPERATION(CWOpFrame)
     CWOpFrame(GDoc* flow, CFrame* frame, int inserted);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
     // Puts the frame into its flow and document, or takes it out.
     void Insert();
@@ -31,14 +25,8 @@ private:
 // A frame moved or resized by the given changes on a page.
 class CWOpMoveResizeFrame : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpMoveResizeFrame)
-public:
-    CWOpMoveResizeFrame() {}
+    DECLARE_OPERATION(CWOpMoveResizeFrame)
     CWOpMoveResizeFrame(CFrame* frame, CWDocument* doc, int dy, int dx, int dHeight, int dWidth, long page);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
 private:
     void Apply(int sign);

@@ -7,8 +7,9 @@
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CWOpSetPos, CWOperationItem)
-IMPLEMENT_DYNCREATE(CWOpSelect, CWOperationItem)
-IMPLEMENT_DYNCREATE(CWOpUnSelect, CWOperationItem)
+IMPLEMENT_DYNAMIC(CWOpSelection, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpSelect, CWOpSelection)
+IMPLEMENT_DYNCREATE(CWOpUnSelect, CWOpSelection)
 IMPLEMENT_DYNCREATE(CWOpReplaceText, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpInsertText, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpDeleteText, CWOperationItem)
@@ -45,9 +46,9 @@ CString NameWithPreview(const CString& base, const CString& text)
 
 // ---- Caret and selection
 
-CWOpSetPos::CWOpSetPos(GDoc* flow, long newPos, long oldPos) : m_nNew((LONG)newPos), m_nOld((LONG)oldPos)
+CWOpSetPos::CWOpSetPos(GDoc* flow, long newPos, long oldPos)
+    : CWOperationItem(flow), m_nNew((LONG)newPos), m_nOld((LONG)oldPos)
 {
-    m_pDoc = flow;
 }
 
 BOOL CWOpSetPos::ActionUndo()
@@ -67,22 +68,32 @@ CString CWOpSetPos::GetName()
     return "Set position";
 }
 
-CWOpSelect::CWOpSelect(GDoc* flow, long from, long to) : m_nFrom((LONG)from), m_nTo((LONG)to)
+CWOpSelection::CWOpSelection(GDoc* flow, long from, long to)
+    : CWOperationItem(flow), m_nFrom((LONG)from), m_nTo((LONG)to)
 {
-    m_pDoc = flow;
+}
+
+void CWOpSelection::SelectRange()
+{
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->Select(m_nFrom, m_nTo);
+}
+
+void CWOpSelection::Collapse()
+{
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->UnSelect();
 }
 
 BOOL CWOpSelect::ActionUndo()
 {
-    m_pDoc->SetPos(m_nFrom);
-    m_pDoc->UnSelect();
+    Collapse();
     return TRUE;
 }
 
 BOOL CWOpSelect::ActionRedo()
 {
-    m_pDoc->SetPos(m_nFrom);
-    m_pDoc->Select(m_nFrom, m_nTo);
+    SelectRange();
     return TRUE;
 }
 
@@ -91,22 +102,15 @@ CString CWOpSelect::GetName()
     return OperationName(kIdsSelect, "Select");
 }
 
-CWOpUnSelect::CWOpUnSelect(GDoc* flow, long from, long to) : m_nFrom((LONG)from), m_nTo((LONG)to)
-{
-    m_pDoc = flow;
-}
-
 BOOL CWOpUnSelect::ActionUndo()
 {
-    m_pDoc->SetPos(m_nFrom);
-    m_pDoc->Select(m_nFrom, m_nTo);
+    SelectRange();
     return TRUE;
 }
 
 BOOL CWOpUnSelect::ActionRedo()
 {
-    m_pDoc->SetPos(m_nFrom);
-    m_pDoc->UnSelect();
+    Collapse();
     return TRUE;
 }
 
@@ -118,9 +122,9 @@ CString CWOpUnSelect::GetName()
 // ---- Text
 
 CWOpReplaceText::CWOpReplaceText(GDoc* flow, long pos, CString* newText, CString* oldText)
-    : m_nPos((LONG)pos), m_new(newText ? *newText : CString()), m_old(oldText ? *oldText : CString())
+    : CWOperationItem(flow), m_nPos((LONG)pos), m_new(newText ? *newText : CString()),
+      m_old(oldText ? *oldText : CString())
 {
-    m_pDoc = flow;
 }
 
 BOOL CWOpReplaceText::ActionUndo()
@@ -144,9 +148,9 @@ CString CWOpReplaceText::GetName()
     return OperationName(kIdsReplaceText, "Replace text");
 }
 
-CWOpInsertText::CWOpInsertText(GDoc* flow, long pos, const char* text) : m_nPos((LONG)pos), m_text(text ? text : "")
+CWOpInsertText::CWOpInsertText(GDoc* flow, long pos, const char* text)
+    : CWOperationItem(flow), m_nPos((LONG)pos), m_text(text ? text : "")
 {
-    m_pDoc = flow;
 }
 
 BOOL CWOpInsertText::ActionUndo()
@@ -218,9 +222,9 @@ void ShiftRuns(CArray<Run, const Run&>& runs, long delta)
 }
 } // namespace
 
-CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text) : m_nFrom((LONG)from), m_nTo((LONG)to)
+CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
+    : CWOperationItem(flow), m_nFrom((LONG)from), m_nTo((LONG)to)
 {
-    m_pDoc = flow;
     if (text)
     {
         m_text = *text;
@@ -320,26 +324,16 @@ void CWOpDeleteText::RestoreFormats()
 
 BOOL CWOpDeleteText::ActionUndo()
 {
-    CWDocument* doc = m_pDoc->m_pOwner;
-    DocViewNotify(doc, 0);
-    try
-    {
-        m_pDoc->SetPos(m_nFrom);
-        m_pDoc->Select(m_nFrom, m_nFrom);
-        CString text = m_text;
-        m_pDoc->InsertText(m_nFrom, text.GetBuffer(text.GetLength() + 1), 1);
-        text.ReleaseBuffer();
-        RestoreFormats();
-        // The rows are broken again in the formats they had.
-        m_pDoc->ReRowByPos(m_nFrom, m_nTo + 1, 0);
-        m_pDoc->Notify(1);
-    }
-    catch (...)
-    {
-        DocViewNotify(doc, 1);
-        throw;
-    }
-    DocViewNotify(doc, 1);
+    CChangeBracket bracket(m_pDoc->m_pOwner);
+    m_pDoc->SetPos(m_nFrom);
+    m_pDoc->Select(m_nFrom, m_nFrom);
+    CString text = m_text;
+    m_pDoc->InsertText(m_nFrom, text.GetBuffer(text.GetLength() + 1), 1);
+    text.ReleaseBuffer();
+    RestoreFormats();
+    // The rows are broken again in the formats they had.
+    m_pDoc->ReRowByPos(m_nFrom, m_nTo + 1, GDoc::kUntilRowsStay);
+    m_pDoc->Notify(1);
     return TRUE;
 }
 

@@ -8,65 +8,50 @@
 // Moves the caret; nothing records it, it is kept for completeness.
 class CWOpSetPos : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpSetPos)
-public:
-    CWOpSetPos() {}
+    DECLARE_OPERATION(CWOpSetPos)
     CWOpSetPos(GDoc* flow, long newPos, long oldPos);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
 private:
     LONG m_nNew = 0;
     LONG m_nOld = 0;
 };
 
-// A selection made.
-class CWOpSelect : public CWOperationItem
+// A selection from..to made or collapsed: the two kinds below undo each
+// other's change.
+class CWOpSelection : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpSelect)
-public:
-    CWOpSelect() {}
-    CWOpSelect(GDoc* flow, long from, long to);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
+    DECLARE_DYNAMIC(CWOpSelection)
+protected:
+    CWOpSelection() {}
+    CWOpSelection(GDoc* flow, long from, long to);
+    // The caret to from with from..to selected, or with no selection.
+    void SelectRange();
+    void Collapse();
 
 private:
     LONG m_nFrom = 0;
     LONG m_nTo = 0;
 };
 
-// A selection collapsed to the caret.
-class CWOpUnSelect : public CWOperationItem
+// A selection made.
+class CWOpSelect : public CWOpSelection
 {
-    DECLARE_DYNCREATE(CWOpUnSelect)
-public:
-    CWOpUnSelect() {}
-    CWOpUnSelect(GDoc* flow, long from, long to);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
+    DECLARE_OPERATION(CWOpSelect)
+    CWOpSelect(GDoc* flow, long from, long to) : CWOpSelection(flow, from, to) {}
+};
 
-private:
-    LONG m_nFrom = 0;
-    LONG m_nTo = 0;
+// A selection collapsed to the caret.
+class CWOpUnSelect : public CWOpSelection
+{
+    DECLARE_OPERATION(CWOpUnSelect)
+    CWOpUnSelect(GDoc* flow, long from, long to) : CWOpSelection(flow, from, to) {}
 };
 
 // Overtyped characters at one position.
 class CWOpReplaceText : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpReplaceText)
-public:
-    CWOpReplaceText() {}
+    DECLARE_OPERATION(CWOpReplaceText)
     CWOpReplaceText(GDoc* flow, long pos, CString* newText, CString* oldText);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
 private:
     LONG m_nPos = 0;
@@ -77,14 +62,8 @@ private:
 // A chunk of typed or pasted text.
 class CWOpInsertText : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpInsertText)
-public:
-    CWOpInsertText() {}
+    DECLARE_OPERATION(CWOpInsertText)
     CWOpInsertText(GDoc* flow, long pos, const char* text);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
 private:
     LONG m_nPos = 0;
@@ -96,15 +75,9 @@ private:
 // deletion.
 class CWOpDeleteText : public CWOperationItem
 {
-    DECLARE_DYNCREATE(CWOpDeleteText)
-public:
-    CWOpDeleteText() {}
+    DECLARE_OPERATION(CWOpDeleteText)
     // Takes ownership of text.
     CWOpDeleteText(GDoc* flow, long from, long to, CString* text);
-    BOOL ActionUndo() override;
-    BOOL ActionRedo() override;
-    BOOL Merge(CWOperationItem*) override { return FALSE; }
-    CString GetName() override;
 
     // Moves the recorded range by delta positions (fields before it that
     // undo does not put back).

@@ -2,8 +2,6 @@
 #include "editing/CWUndoRedoStack.h"
 #include "model/utilities.h"
 
-IMPLEMENT_DYNAMIC(CWOperationItem, CObject)
-
 CString UndoText;
 CString RedoText;
 LONG UndoStepsSetting = kDefaultUndoSteps;
@@ -11,12 +9,6 @@ LONG UndoStepsSetting = kDefaultUndoSteps;
 LONG GetUndoSteps()
 {
     return std::min(std::max(UndoStepsSetting, (LONG)0), kMostUndoSteps);
-}
-
-CString OperationName(int id, const char* text)
-{
-    CString name = GetResourceString(id);
-    return name.IsEmpty() ? CString(text) : name;
 }
 
 CWUndoRedoStack::CWUndoRedoStack(BOOL growing)

@@ -38,7 +38,7 @@ void GDoc::SetPos(long pos)
         m_redraw.Select(pos, pos);
     }
     DisarmPendingStyle(this);
-    FlowNotify(this);
+    Notify(1);
 }
 
 void GDoc::Select(long start, long end)
@@ -62,7 +62,7 @@ void GDoc::Select(long start, long end)
     // once views exist.
     m_redraw.Select(m_nSelFirst, m_nSelEnd);
     DisarmPendingStyle(this);
-    FlowNotify(this);
+    Notify(1);
 }
 
 void GDoc::UnSelect()
@@ -73,5 +73,5 @@ void GDoc::UnSelect()
         RecordOperation(this, new CWOpUnSelect(this, m_nSelFirst, m_nSelEnd));
     m_nSelFirst = m_nSelEnd = m_nCaret;
     m_redraw.Select(m_nCaret, m_nCaret);
-    FlowNotify(this);
+    Notify(1);
 }

@@ -100,12 +100,7 @@ void GDoc::DeleteText(long from, long to, int redraw)
 
     if (redraw)
     {
-        long row = GetCharRow(from);
-        m_redraw.InvalByRow(row, row + 1);
-        ReRowByRow(row, row + 1, 0, 0);
-        UpdateFootNotes(this, false);
-        FlowNotify(this);
-        MarkModified(this);
+        FinishRowEdit(this, GetCharRow(from));
     }
 
     // A list number that begins the paragraph after the deletion is stepped

@@ -36,12 +36,6 @@ void SetDocUndoStack(CWDocument* doc, CWUndoRedoStack* stack)
         GetDocEditing(doc).pUndoStack = stack;
 }
 
-void DocViewNotify(CWDocument* doc, int close)
-{
-    if (doc)
-        doc->ViewNotify(close);
-}
-
 BOOL DocMakeUndo(CWDocument* doc)
 {
     CWUndoRedoStack* stack = GetDocUndoStack(doc);

@@ -1,5 +1,5 @@
 // The document's editing state that the flow's editing interface needs: the
-// current undo stack, the pending character style and the change bracket.
+// current undo stack and the pending character style.
 // Used by editing/; CWDocument holds the record (m_pEditing).
 #pragma once
 #include "document/CWDocument.h"
@@ -24,10 +24,6 @@ void ReleaseDocEditing(CWDocument* doc);
 // The current undo stack of doc (recordings go there).
 CWUndoRedoStack* GetDocUndoStack(CWDocument* doc);
 void SetDocUndoStack(CWDocument* doc, CWUndoRedoStack* stack);
-
-// The document's change bracket (CWDocument::ViewNotify) for a document
-// that may be null: 0 opens, 1 closes.
-void DocViewNotify(CWDocument* doc, int close);
 
 // Undo and redo of the document's current stack; CanUndo/CanRedo answer 0
 // while the undo-enabled flag is clear.

@@ -1,4 +1,5 @@
-// Recording, re-breaking and notifying shared by the editing interface.
+// Recording, footnote updates and the modified flag, shared by the
+// editing interface.
 #include "editing/editing_support.h"
 #include "layout/CFrame.h"
 #include "editing/document_editing.h"
@@ -19,16 +20,6 @@ BOOL RecordOperation(GDoc* flow, CWOperationItem* op)
     return FALSE;
 }
 
-void FlowNotify(GDoc* flow)
-{
-    flow->Notify(1);
-}
-
-void FlowReRowByPos(GDoc* flow, long from, long to)
-{
-    flow->ReRowByPos(from, to, 0);
-}
-
 void UpdateFootNotes(GDoc* flow, bool lastFirst)
 {
     const LONG n = flow->m_fields.count;
@@ -40,6 +31,15 @@ void UpdateFootNotes(GDoc* flow, bool lastFirst)
     }
 }
 
+void FinishRowEdit(GDoc* flow, long row)
+{
+    flow->m_redraw.InvalByRow(row, row + 1);
+    flow->ReRowByRow(row, row + 1, GDoc::kReRowEdit, GDoc::kUntilRowsStay);
+    UpdateFootNotes(flow, false);
+    flow->Notify(1);
+    MarkModified(flow);
+}
+
 void MarkModified(GDoc* flow)
 {
     if (flow->m_pOwner)
@@ -48,6 +48,6 @@ void MarkModified(GDoc* flow)
 
 bool IsUnanchoredFlow(const GDoc* flow)
 {
-    return flow->m_nIndex >= CWDocument::kFirstContentFlow && flow->m_pFirstFrame &&
+    return flow->m_nIndex >= kFirstContentFlow && flow->m_pFirstFrame &&
            !flow->m_pFirstFrame->anchor;
 }

@@ -1,5 +1,5 @@
 // Helpers the flow's editing interface shares: recording an operation,
-// re-breaking, notifying and marking the document modified. Used by editing/.
+// updating footnotes and marking the document modified. Used by editing/.
 #pragma once
 #include "model/GDoc.h"
 
@@ -11,13 +11,12 @@ BOOL RecordOperation(GDoc* flow, CWOperationItem* op);
 // Not 0 when recordings of the flow's document are wanted.
 BOOL UndoEnabled(const GDoc* flow);
 
-// Tells the views what changed in the flow (GDoc::Notify(1)).
-void FlowNotify(GDoc* flow);
-// Re-breaks the paragraphs of the characters from..to - 1.
-void FlowReRowByPos(GDoc* flow, long from, long to);
 // Footnote numbers follow the text: each footnote field is updated.
 void UpdateFootNotes(GDoc* flow, bool lastFirst);
 void MarkModified(GDoc* flow);
+// After an edit inside one row: the row is redrawn and re-broken, footnote
+// numbers follow, the views are told and the document is modified.
+void FinishRowEdit(GDoc* flow, long row);
 // A frame text flow whose frame has no anchor flow never puts the caret
 // or the selection start at 0.
 bool IsUnanchoredFlow(const GDoc* flow);

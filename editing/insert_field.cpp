@@ -32,19 +32,14 @@ void GDoc::InsertField(GField* field)
             if (m_fields[i]->m_nKind == kFieldCaption)
                 m_fields[i]->Update();
 
-    long row = GetCharRow(pos);
-    m_redraw.InvalByRow(row, row + 1);
-    ReRowByRow(row, row + 1, 0, 0);
-    UpdateFootNotes(this, false);
-    FlowNotify(this);
-    MarkModified(this);
+    FinishRowEdit(this, GetCharRow(pos));
 }
 
 void GDoc::SetOleSize(long pos, CSize&)
 {
     long row = GetCharRow(pos);
     m_redraw.InvalByRow(row, row + 1);
-    ReRowByRow(row, row + 1, 0, 1);
-    FlowNotify(this);
+    ReRowByRow(row, row + 1, kReRowEdit, kWholeParagraph);
+    Notify(1);
     MarkModified(this);
 }

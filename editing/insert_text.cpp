@@ -84,7 +84,7 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
         if (redraw)
         {
             m_redraw.InvalByRow(std::max(row - 1, 0L), row + 1);
-            ReRowByRow(row, row + 1, 0, 0);
+            ReRowByRow(row, row + 1, kReRowEdit, kUntilRowsStay);
         }
         break;
     case kBreak:
@@ -96,7 +96,7 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
         if (redraw)
         {
             m_redraw.InvalByRow(first, row + 2);
-            ReRowByRow(first, row + 2, 0, 0);
+            ReRowByRow(first, row + 2, kReRowEdit, kUntilRowsStay);
         }
         ReColumn(0);
         break;
@@ -128,13 +128,13 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
         if (redraw)
         {
             m_redraw.InvalByRow(row, row + 2);
-            ReRowByRow(row, row + 2, 0, 0);
+            ReRowByRow(row, row + 2, kReRowEdit, kUntilRowsStay);
         }
         break;
     }
     default:
         if (redraw)
-            ReRowByRow(row, row + 1, 0, 0);
+            ReRowByRow(row, row + 1, kReRowEdit, kUntilRowsStay);
         break;
     }
     if (!redraw)
@@ -142,7 +142,7 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
     // Still missing: applying the armed pending character style
     // (SetFontStyle comes with character formatting).
     UpdateFootNotes(this, true);
-    FlowNotify(this);
+    Notify(1);
     MarkModified(this);
 }
 
@@ -205,9 +205,9 @@ void GDoc::InsertText(long pos, char* text, int redraw)
     m_redraw.InvalByPos(reflowFrom, reflowTo);
     // Still missing: applying the armed pending character style
     // (SetFontStyle comes with character formatting).
-    FlowReRowByPos(this, reflowFrom, reflowTo);
+    ReRowByPos(reflowFrom, reflowTo, kUntilRowsStay);
     UpdateFootNotes(this, true);
-    FlowNotify(this);
+    Notify(1);
     MarkModified(this);
 }
 
@@ -242,9 +242,9 @@ void GDoc::ReplaceChar(long pos, char ch)
     // Still missing: an armed pending style is applied here once
     // SetFontStyle exists; until then the row is re-broken either way.
     long row = GetCharRow(pos);
-    ReRowByRow(row, row + 1, 0, 0);
+    ReRowByRow(row, row + 1, kReRowEdit, kUntilRowsStay);
     m_redraw.InvalByPos(pos, pos + 1);
-    FlowNotify(this);
+    Notify(1);
     MarkModified(this);
 }
 
@@ -270,10 +270,5 @@ void GDoc::DeleteChar(long pos)
         state.bPendingStyle = TRUE;
     }
     DelCharItem(pos, pos + 1);
-    long row = GetCharRow(pos);
-    m_redraw.InvalByRow(row, row + 1);
-    ReRowByRow(row, row + 1, 0, 0);
-    UpdateFootNotes(this, false);
-    FlowNotify(this);
-    MarkModified(this);
+    FinishRowEdit(this, GetCharRow(pos));
 }

@@ -81,7 +81,7 @@ void GDoc::SetColumns(long from, long to, int count, tagColumnData* data, int eq
         block.cols[k] = data[k];
 
     m_nSelFirst = m_nSelEnd;
-    ReRowByRow(rStart, rEnd, 0, 1);
+    ReRowByRow(rStart, rEnd, kReRowEdit, kWholeParagraph);
     Notify(1);
     MarkModified(this);
 }

@@ -8,10 +8,8 @@
 #include "model/GArray.h"
 #include "model/flow_records.h"
 #include "view/arrow_style.h"
+#include "model/forward.h"
 
-class GDoc;
-class CWDocument;
-class CFrame;
 class CWRectTracker;
 class CWLimitedTracker;
 

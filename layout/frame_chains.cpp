@@ -7,7 +7,6 @@
 #include "model/GDoc.h"
 #include "model/GPageInfo.h"
 #include "document/CWDocument.h"
-#include "layout/document_links.h"
 #include <algorithm>
 
 using std::max;
@@ -69,10 +68,10 @@ void CFrame::AddNextFrame()
     while (last->next)
         last = last->next;
     long page = last->GetPage() + 1;
-    GDoc* header = DocFlow(owner, DocPageHeader(owner, page));
+    GDoc* header = owner ? owner->GetPageHeader(page) : NULL;
     CFrame* h = header ? header->m_pFirstFrame : NULL;
 
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     CFrame* frame = new CFrame(last->owner, last->anchor, last->content, last->x, last->y, info.GetTextWidth(), 0,
                                page, 0, kHFromPage, kVBelowFrame, kSizeAuto, kSizeFixedWidth, kChainTextDistance,
                                0, 0);
@@ -96,7 +95,7 @@ void CFrame::ContinueColsInPage(long page, long height_)
         height = beforeLast->GetHeight();
     heightMode = kSizeFixedHeight;
 
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     const long firstPage = first->GetPage();
     CFrame* made = NULL;
     GArrayI<CFrame*>* list = GetList();
@@ -253,7 +252,7 @@ int CFrame::CheckUniqueName(CString candidate)
 
 static DWORD FlowIndexWord(CWDocument* doc, const GDoc* flow)
 {
-    long i = DocFlowIndex(doc, flow);
+    long i = doc ? doc->FlowIndex(flow) : -1;
     return i < 0 ? kNoIndex : (DWORD)i;
 }
 
@@ -365,7 +364,7 @@ static GDoc* FlowFromIndex(CWDocument* doc, DWORD index)
 {
     if (index == kNoIndex)
         return NULL;
-    GDoc* flow = (LONG)index >= 0 ? DocFlow(doc, (LONG)index) : NULL;
+    GDoc* flow = doc && (LONG)index >= 0 ? doc->GetFlow((LONG)index) : NULL;
     if (!flow)
         throw kFrameReadFault;
     return flow;

@@ -3,7 +3,6 @@
 #include "layout/CFrame.h"
 #include "model/GDoc.h"
 #include "model/GPageInfo.h"
-#include "layout/document_links.h"
 #include "document/CWDocument.h"
 #include <algorithm>
 
@@ -119,7 +118,7 @@ CFrame::CFrame(CWDocument* owner_, GDoc* anchor_, GDoc* content_, long x_, long 
     area = CRect(kNotPlaced, 0, 0, 0);
     alive = 1;
 
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     if (hKind == kHFromMargin)
         x -= info.textLeft;
     if (vKind == kVPageMargin)
@@ -212,7 +211,7 @@ void CFrame::CheckArrow(int) {}
 
 GArrayI<CFrame*>* CFrame::PageFrames() const
 {
-    return DocPageFrames(owner);
+    return owner ? &owner->m_frames : NULL;
 }
 
 GArrayI<CFrame*>* CFrame::GetList() const
@@ -251,7 +250,7 @@ void CFrame::Destroy()
             content->m_pFirstFrame = NULL;
             if (content->m_nIndex >= kFirstContentFlow)
             {
-                long index = DocFlowIndex(owner, content);
+                long index = owner ? owner->FlowIndex(content) : -1;
                 if (index >= 0)
                 {
                     if (anchor)
@@ -286,7 +285,7 @@ void CFrame::Destroy()
 
 long CFrame::GetHPos()
 {
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     switch (hKind)
     {
     case kHFromMargin:
@@ -336,7 +335,7 @@ long CFrame::GetVPosAsKind1(long page)
 {
     if (!anchor)
         return y;
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     long pageTop = anchor->GetAreaByMargin(page, 0, 0).top + info.textTop;
     return RowY(anchor, PageFirstRow(anchor, page)) - pageTop + y;
 }
@@ -346,7 +345,7 @@ long CFrame::GetVPos()
     DepthGuard guard;
     if (guard.tooDeep)
         return y;
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     switch (vKind)
     {
     case kVPageMargin:
@@ -497,7 +496,7 @@ long CFrame::GetMaxHeight(int)
     DepthGuard guard;
     if (guard.tooDeep)
         return kNoHeightLimit;
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     if (heightMode == kSizeFixedHeight)
     {
         if (!next)
@@ -559,7 +558,7 @@ long CFrame::GetPage()
     case kVHeaderFirst:
     case kVFooterFirst:
     {
-        GDoc* body = DocFlow(owner, kBodyFlow);
+        GDoc* body = owner ? owner->GetFlow(kBodyFlow) : NULL;
         if (body)
         {
             long last = body->m_pages.GetCount() - 2;
@@ -616,8 +615,8 @@ int CFrame::IsVisible(long page)
 {
     if (page < 0)
         return 1;
-    const bool firstDiffers = DocFirstPageDiffers(owner) != 0;
-    const bool oddEvenDiffers = DocOddEvenDiffers(owner) != 0;
+    const bool firstDiffers = owner && owner->FirstPageDiffers();
+    const bool oddEvenDiffers = owner && owner->OddEvenDiffers();
     const bool odd = page % 2 == 1;
     switch (vKind)
     {
@@ -644,7 +643,7 @@ CRect CFrame::GetAreaByMargin(long page, int inner)
     DepthGuard guard;
     if (guard.tooDeep)
         return area;
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     long ownPage = page < 0 ? GetPage() : page;
     long t = 0;
     switch (vKind)
@@ -665,7 +664,7 @@ CRect CFrame::GetAreaByMargin(long page, int inner)
         break;
     case kVNextPage:
     {
-        GDoc* header = DocFlow(owner, DocPageHeader(owner, ownPage));
+        GDoc* header = owner ? owner->GetPageHeader(ownPage) : NULL;
         CFrame* h = header ? header->m_pFirstFrame : NULL;
         t = (h ? h->area.Height() : 0) + 1;
         break;
@@ -708,7 +707,7 @@ CRect CFrame::GetAreaByMargin(long page, int inner)
 
 CRect CFrame::GetAreaByPage(long page, int inner)
 {
-    const GPageInfo& info = DocPageInfo(owner);
+    const GPageInfo& info = CWDocument::PageSetupOf(owner);
     CRect r = GetAreaByMargin(page, inner);
     r.OffsetRect(info.textLeft, info.textTop);
     return r;
@@ -737,8 +736,8 @@ int CFrame::MakeArea(int force)
     if (!changed && !force)
         return 1;
     const bool wasPlaced = old.left != kNotPlaced;
-    if (changed && wasPlaced && content)
-        DocInvalidateView(owner);
+    if (changed && wasPlaced && content && owner)
+        owner->InvalidateAllViews();
 
     if (!anchor && wasPlaced)
     {
@@ -754,7 +753,7 @@ int CFrame::MakeArea(int force)
     {
         if (content)
         {
-            const GPageInfo& info = DocPageInfo(owner);
+            const GPageInfo& info = CWDocument::PageSetupOf(owner);
             long colWidth = content->m_nIndex < kFirstContentFlow ? info.GetTextWidth()
                                                                   : GetAreaByPage(-1, 1).Width();
             for (long b = 0; b + 1 < content->m_columns.GetCount(); ++b)
@@ -765,12 +764,13 @@ int CFrame::MakeArea(int force)
         {
             long first = PageFirstRow(anchor, page);
             long last = PageFirstRow(anchor, page + 1) - 1;
-            anchor->ReRowByRow(first, last, 0, 1);
+            anchor->ReRowByRow(first, last, GDoc::kReRowEdit, GDoc::kWholeParagraph);
         }
-        DocInvalidateView(owner);
+        if (owner)
+            owner->InvalidateAllViews();
     }
-    if (content && wasPlaced && area.Width() != old.Width())
-        DocInvalidateView(owner);
+    if (content && wasPlaced && area.Width() != old.Width() && owner)
+        owner->InvalidateAllViews();
     if (area != old)
         pageArea = GetAreaByPage(-1, 0);
     return changed ? 0 : 1;

@@ -2,8 +2,8 @@
 // around it, and copies of whole flows; used by drawing and the views.
 #include "model/GDoc.h"
 #include "model/GPageInfo.h"
+#include "document/CWDocument.h"
 #include "layout/CFrame.h"
-#include "layout/document_links.h"
 #include "layout/page_areas.h"
 
 long BorderLineWidth(const CBorderStyle&)
@@ -41,7 +41,7 @@ CRect GDoc::GetAreaByPage(long page, int inner, long col)
 CRect GDoc::GetAreaByMargin(long page, int inner, long col)
 {
     CRect r = GetAreaByPage(page, inner, col);
-    const GPageInfo& info = DocPageInfo(m_pOwner);
+    const GPageInfo& info = CWDocument::PageSetupOf(m_pOwner);
     r.OffsetRect(-info.textLeft, -info.textTop);
     return r;
 }

@@ -6,17 +6,11 @@
 #include "layout/CFrame.h"
 #include "document/CWDocument.h"
 #include "layout/text_measure.h"
-#include "layout/document_links.h"
 #include <math.h>
+#include <optional>
 
 namespace
 {
-const GParaStyle& ParaStyleOf(const GDoc& flow, long para)
-{
-    const GParaStyle* style = flow.GetParaStylePtr(para);
-    return style ? *style : FallbackParaStyle();
-}
-
 // Set while a run of many paragraphs is re-broken: each re-broken row
 // then only places the row after it, and the caller places everything
 // below once at the end, so that a whole flow is laid out in one pass.
@@ -277,6 +271,8 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
         noEarlyStop = 1;
     }
     const long startBlock = GetRowColumn(r);
+    // A layout tells the views once, when its columns and frames are done.
+    std::optional<CChangeBracket> layoutBracket;
     ReRowFromRow(r, noEarlyStop, wholeParagraph);
     if (!allParagraphs)
     {
@@ -285,8 +281,7 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
     }
     else
     {
-        if (m_pOwner)
-            m_pOwner->ViewNotify(0);
+        layoutBracket.emplace(m_pOwner);
         for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
         {
             const GParaStyle& style = ParaStyleOf(*this, q);
@@ -308,14 +303,12 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
     {
         ReColumn(startBlock > 0 ? startBlock - 1 : 0);
         if (m_pOwner)
-        {
             m_pOwner->CheckFramesHeight(0);
-            m_pOwner->ViewNotify(1);
-        }
+        layoutBracket.reset();
     }
     UpdateFlowFrames();
     if (m_pOwner && m_pOwner->IsFootNoteDoc(this))
-        if (GDoc* body = DocFlow(m_pOwner, kBodyFlow))
+        if (GDoc* body = m_pOwner->GetFlow(kBodyFlow))
             body->ReColumn(0);
 }
 
@@ -353,7 +346,7 @@ long GDoc::GetLastCharInColumn(long block)
 CRect GDoc::CalcRowsRect(long fromRow, long toRow)
 {
     long left = 1000000, right = -999999;
-    const long textWidth = DocPageInfo(m_pOwner).GetTextWidth();
+    const long textWidth = CWDocument::PageSetupOf(m_pOwner).GetTextWidth();
     const long firstPara = GetRowPara(fromRow);
     const long lastPara = GetRowPara(toRow > fromRow ? toRow - 1 : fromRow);
     for (long p = firstPara; p <= lastPara; ++p)

@@ -6,7 +6,6 @@
 #include "layout/CFrame.h"
 #include "document/CWDocument.h"
 #include "layout/text_measure.h"
-#include "layout/document_links.h"
 #include <math.h>
 #include <vector>
 #include <algorithm>
@@ -65,11 +64,6 @@ bool IsBreakDivider(BYTE c)
     return c == ' ' || c == kTab || c == kFieldMark;
 }
 
-const GParaStyle& ParaStyleOf(const GDoc& flow, long para)
-{
-    const GParaStyle* style = flow.GetParaStylePtr(para);
-    return style ? *style : FallbackParaStyle();
-}
 } // namespace
 
 long GDoc::GetRowLeftMargin(long row, long para)
@@ -83,7 +77,7 @@ long GDoc::GetRowLeftMargin(long row, long para)
 long GDoc::GetRowColumnWidth(long row)
 {
     if (m_columns.GetCount() == 0)
-        return DocPageInfo(m_pOwner).GetTextWidth();
+        return CWDocument::PageSetupOf(m_pOwner).GetTextWidth();
     long block = GetRowColumn(row);
     if (block > m_columns.GetCount() - 2)
         block = m_columns.GetCount() - 2;
@@ -130,7 +124,7 @@ int GDoc::GetTextAlign(CDC* dc, long row, GParaStyle* style, int& indent)
 
 CRect GDoc::GetRowMargins(long row, int, SLastFrameParams* cache)
 {
-    const GPageInfo& info = DocPageInfo(m_pOwner);
+    const GPageInfo& info = CWDocument::PageSetupOf(m_pOwner);
     CFrame* frame = m_pFirstFrame ? m_pFirstFrame->GetFrameByRow(row, NULL, cache) : NULL;
     CRect area = frame ? frame->GetAreaByPage(GetRowPage(row), 1)
                        : CRect(info.textLeft, info.textTop, info.textRight, info.textBottom);

@@ -14,12 +14,6 @@ namespace
 // the row's end, is this wide.
 const long kDefaultTabWidth = 100;
 
-const GParaStyle& ParaStyleOf(const GDoc& flow, long para)
-{
-    const GParaStyle* style = flow.GetParaStylePtr(para);
-    return style ? *style : FallbackParaStyle();
-}
-
 bool IsSetStop(const GTab& tab)
 {
     return tab.IsValid() && tab.position.IsDefined();

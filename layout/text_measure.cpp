@@ -67,6 +67,12 @@ const GParaStyle& FallbackParaStyle()
     return style;
 }
 
+const GParaStyle& ParaStyleOf(const GDoc& flow, long para)
+{
+    const GParaStyle* style = flow.GetParaStylePtr(para);
+    return style ? *style : FallbackParaStyle();
+}
+
 // The character style that measures the run at pos.
 static const GFontStyle& MeasureStyle(const GDoc& flow, long pos)
 {

@@ -3,10 +3,7 @@
 // measuring; shared by row breaking, drawing, views and mail merge.
 #pragma once
 #include "afxwin.h"
-
-class GDoc;
-class GFontStyle;
-class GParaStyle;
+#include "model/forward.h"
 
 // MM_LOMETRIC, so that every x, width and height is in 0.1 mm: the default
 // printer's context, or the display's without one. Made on the first call
@@ -34,6 +31,8 @@ extern long CalcSizeToMove;
 // a document, or a reference to a style the tables lack.
 const GFontStyle& FallbackFontStyle();
 const GParaStyle& FallbackParaStyle();
+// The style of a paragraph of the flow, or the fallback.
+const GParaStyle& ParaStyleOf(const GDoc& flow, long para);
 
 // Keeps a font selected on a context while many stretches are measured:
 // selecting a font makes GDI look it up again each time, which costs more

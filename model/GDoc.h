@@ -5,10 +5,7 @@
 #include "afxwin.h"
 #include "model/flow_records.h"
 #include "model/GRedraw.h"
-
-class CWDocument;
-class GField;
-class CFrame;
+#include "model/forward.h"
 
 // Grow steps of the flow's arrays.
 const long kCharGrow = 256;
@@ -152,25 +149,25 @@ public:
     long GetTabRow(long i) const { return GetCharRow(GetTabChar(i)); }
     long GetTabPara(long i) const { return GetCharPara(GetTabChar(i)); }
     long GetTabPStyleIdx(long i) const { return GetCharPStyleIdx(GetTabChar(i)); }
-    class GParaStyle* GetTabPStylePtr(long i) const { return GetCharPStylePtr(GetTabChar(i)); }
+    GParaStyle* GetTabPStylePtr(long i) const { return GetCharPStylePtr(GetTabChar(i)); }
     long GetFieldFormat(long i) const { return GetCharFormat(GetFieldChar(i)); }
     long GetFieldRow(long i) const { return GetCharRow(GetFieldChar(i)); }
     long GetFieldPara(long i) const { return GetCharPara(GetFieldChar(i)); }
     long GetFieldPage(long i) const { return GetCharPage(GetFieldChar(i)); }
     long GetFieldFStyleIdx(long i) const { return GetCharFStyleIdx(GetFieldChar(i)); }
-    class GFontStyle* GetFieldFStylePtr(long i) const { return GetCharFStylePtr(GetFieldChar(i)); }
+    GFontStyle* GetFieldFStylePtr(long i) const { return GetCharFStylePtr(GetFieldChar(i)); }
     long GetFieldPStyleIdx(long i) const { return GetCharPStyleIdx(GetFieldChar(i)); }
-    class GParaStyle* GetFieldPStylePtr(long i) const { return GetCharPStylePtr(GetFieldChar(i)); }
+    GParaStyle* GetFieldPStylePtr(long i) const { return GetCharPStylePtr(GetFieldChar(i)); }
     long GetFormatRow(long i) const { return GetCharRow(GetFormatChar(i)); }
     long GetFormatStyleIdx(long i) const;
-    class GFontStyle* GetFormatStylePtr(long i) const { return GetFontStyle(m_formats[i].style); }
+    GFontStyle* GetFormatStylePtr(long i) const { return GetFontStyle(m_formats[i].style); }
     long GetRowColumn(long i) const { return GetCharColumn(GetRowChar(i)); }
     long GetRowPage(long i) const { return GetCharPage(GetRowChar(i)); }
     long GetRowPStyleIdx(long i) const { return GetParaStyleIdx(GetRowPara(i)); }
-    class GParaStyle* GetRowPStylePtr(long i) const { return GetParaStylePtr(GetRowPara(i)); }
+    GParaStyle* GetRowPStylePtr(long i) const { return GetParaStylePtr(GetRowPara(i)); }
     long GetParaColumn(long i) const { return GetCharColumn(GetParaChar(i)); }
     long GetParaStyleIdx(long i) const;
-    class GParaStyle* GetParaStylePtr(long i) const { return GetParaStyle(m_paras[i].style); }
+    GParaStyle* GetParaStylePtr(long i) const { return GetParaStyle(m_paras[i].style); }
     long GetBorderRow1(long i) const { return GetCharRow(GetBorderChar1(i)); }
     long GetBorderRow2(long i) const { return GetCharRow(GetBorderChar2(i) - 1) + 1; }
 
@@ -178,12 +175,12 @@ public:
     // and null when the entry does not exist.
     long GetFontIndex(Mint style) const;
     long GetParaIndex(Mint style) const;
-    class GFontStyle* GetFontStyle(Mint style) const;
-    class GParaStyle* GetParaStyle(Mint style) const;
+    GFontStyle* GetFontStyle(Mint style) const;
+    GParaStyle* GetParaStyle(Mint style) const;
     long GetCharFStyleIdx(long pos) const { return GetFormatStyleIdx(GetCharFormat(pos)); }
-    class GFontStyle* GetCharFStylePtr(long pos) const { return GetFormatStylePtr(GetCharFormat(pos)); }
+    GFontStyle* GetCharFStylePtr(long pos) const { return GetFormatStylePtr(GetCharFormat(pos)); }
     long GetCharPStyleIdx(long pos) const { return GetParaStyleIdx(GetCharPara(pos)); }
-    class GParaStyle* GetCharPStylePtr(long pos) const { return GetParaStylePtr(GetCharPara(pos)); }
+    GParaStyle* GetCharPStylePtr(long pos) const { return GetParaStylePtr(GetCharPara(pos)); }
     CFont* GetCharFont(long pos) const;
 
     // The common style of a range: out gets what all runs share; the Mint
@@ -225,8 +222,8 @@ public:
     long GetRowLeftMargin(long row, long para = -1);
     long GetRowWidth(long row, long para = -1);
     int RowInParaIs(long row);
-    int GetTextAlign(CDC* dc, long row, class GParaStyle* style, int& indent);
-    CRect GetRowMargins(long row, int, struct SLastFrameParams* cache);
+    int GetTextAlign(CDC* dc, long row, GParaStyle* style, int& indent);
+    CRect GetRowMargins(long row, int, SLastFrameParams* cache);
     void ClearAndSetHoles(long row, long);
     long GetLastDivide(long from, long to);
     long GetFirstDivide(long from, long to);
@@ -245,6 +242,16 @@ public:
     // that row on, or the paragraphs of a character or row range; placing
     // rows from row - 1 on (stopWhenSame: up to the first row that stays,
     // lastRow >= 0: up to that row); telling the views.
+    // wholeParagraph: kUntilRowsStay stops at the first row that breaks
+    // where it did; kWholeParagraph breaks to the paragraph's end.
+    // allParagraphs (ReRowByRow): kReRowEdit re-breaks the paragraphs of the
+    // rows; kReRowLayout does so as a layout: in one change bracket, a
+    // right-aligned paragraph from its last row, columns from the block
+    // before, and the page frames follow header and footer heights.
+    static const int kUntilRowsStay = 0;
+    static const int kWholeParagraph = 1;
+    static const int kReRowEdit = 0;
+    static const int kReRowLayout = 1;
     void ReRowFromRow(long row, int noEarlyStop, int wholeParagraph);
     void ReRowByPos(long from, long to, int wholeParagraph);
     void ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph);

@@ -4,8 +4,7 @@
 #pragma once
 #include "afx.h"
 #include "model/number_formats.h"
-
-class GDoc;
+#include "model/forward.h"
 
 // Kind codes, also the first byte of every stored field.
 const BYTE kFieldOle = 1;

@@ -3,8 +3,7 @@
 // record into it; GDoc::Notify reads and resets it.
 #pragma once
 #include "afx.h"
-
-class GDoc;
+#include "model/forward.h"
 
 class GRedraw : public CObject
 {

@@ -8,31 +8,6 @@
 
 namespace {
 
-// The document gains its four style tables with its style management;
-// until it declares them the lookups find no table and answer none.
-template <class D>
-auto FontTableOf(D* doc, int) -> decltype(&doc->m_fontStyles) { return &doc->m_fontStyles; }
-template <class D>
-GStyleTbl<GFontStyle>* FontTableOf(D*, long) { return NULL; }
-template <class D>
-auto ParaTableOf(D* doc, int) -> decltype(&doc->m_paraStyles) { return &doc->m_paraStyles; }
-template <class D>
-GStyleTbl<GParaStyle>* ParaTableOf(D*, long) { return NULL; }
-template <class D>
-auto MasterTableOf(D* doc, int) -> decltype(&doc->m_masterStyles) { return &doc->m_masterStyles; }
-template <class D>
-GStyleTbl<GMasterStyle>* MasterTableOf(D*, long) { return NULL; }
-
-// The page information may carry a character style for an empty
-// selection; a record without one never has it armed.
-template <class P>
-auto PageFontStyleOf(P* page, int) -> decltype(page->useFontStyle, &page->fontStyle)
-{
-    return page && page->useFontStyle ? &page->fontStyle : NULL;
-}
-template <class P>
-GFontStyle* PageFontStyleOf(P*, long) { return NULL; }
-
 // Index of the record whose start is the last one at or below key; the
 // closing record for a key at or past its start, record 0 for a key below
 // every start.
@@ -218,33 +193,27 @@ long GDoc::GetFieldChar(long i) const { return m_fields[i]->m_nPos; }
 
 // ---- Styles
 
-long GDoc::GetFontIndex(Mint style) const
+// The entry a style reference names in its own table: a plain reference
+// names the entry itself, a master reference the part of its master style
+// that partOf picks (the font or the paragraph style).
+static long EntryThroughMaster(const CWDocument* doc, Mint style, int GMasterStyle::*partOf)
 {
     if (style.index < 0)
         return -1;
     if (!style.master)
         return style.index;
-    GStyleTbl<GMasterStyle>* masters = m_pOwner ? MasterTableOf(m_pOwner, 0) : NULL;
-    if (!masters || style.index >= masters->count)
+    if (!doc || style.index >= doc->m_masterStyles.count)
         return -1;
-    return (*masters)[style.index].style.m_Font;
+    return doc->m_masterStyles[style.index].style.*partOf;
 }
 
-long GDoc::GetParaIndex(Mint style) const
-{
-    if (style.index < 0)
-        return -1;
-    if (!style.master)
-        return style.index;
-    GStyleTbl<GMasterStyle>* masters = m_pOwner ? MasterTableOf(m_pOwner, 0) : NULL;
-    if (!masters || style.index >= masters->count)
-        return -1;
-    return (*masters)[style.index].style.m_Para;
-}
+long GDoc::GetFontIndex(Mint style) const { return EntryThroughMaster(m_pOwner, style, &GMasterStyle::m_Font); }
+
+long GDoc::GetParaIndex(Mint style) const { return EntryThroughMaster(m_pOwner, style, &GMasterStyle::m_Para); }
 
 GFontStyle* GDoc::GetFontStyle(Mint style) const
 {
-    GStyleTbl<GFontStyle>* fonts = m_pOwner ? FontTableOf(m_pOwner, 0) : NULL;
+    GStyleTbl<GFontStyle>* fonts = m_pOwner ? &m_pOwner->m_fontStyles : NULL;
     long i = GetFontIndex(style);
     if (!fonts || i < 0 || i >= fonts->count)
         return NULL;
@@ -253,7 +222,7 @@ GFontStyle* GDoc::GetFontStyle(Mint style) const
 
 GParaStyle* GDoc::GetParaStyle(Mint style) const
 {
-    GStyleTbl<GParaStyle>* paras = m_pOwner ? ParaTableOf(m_pOwner, 0) : NULL;
+    GStyleTbl<GParaStyle>* paras = m_pOwner ? &m_pOwner->m_paraStyles : NULL;
     long i = GetParaIndex(style);
     if (!paras || i < 0 || i >= paras->count)
         return NULL;
@@ -306,15 +275,18 @@ Mint GDoc::CombineSameFStyles(long from, long to, GFontStyle& out) const
     // An empty selection reports the page's armed style, as the table
     // entry equal to it when there is one.
     if (from == to && m_pOwner)
-        if (const GFontStyle* armed = PageFontStyleOf(m_pOwner->GetCurPageInfo(), 0))
+    {
+        const GPageInfo* page = m_pOwner->GetCurPageInfo();
+        if (page && page->useFontStyle)
         {
-            out = *armed;
-            GStyleTbl<GFontStyle>* fonts = FontTableOf(m_pOwner, 0);
-            for (LONG i = 0; fonts && i < fonts->count; ++i)
-                if ((*fonts)[i].style == *armed)
+            out = page->fontStyle;
+            const GStyleTbl<GFontStyle>& fonts = m_pOwner->m_fontStyles;
+            for (LONG i = 0; i < fonts.count; ++i)
+                if (fonts[i].style == page->fontStyle)
                     return Mint((short)i, 0);
             return Mint();
         }
+    }
     if (from == to && to > 0 && m_chars[to - 1] != kParagraphEnd && m_chars[to - 1] != kBreak)
         from = to - 1;
     long f1 = GetCharFormat(from);

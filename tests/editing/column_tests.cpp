@@ -4,7 +4,6 @@
 #include "tests/editing/editing_test_support.h"
 #include "editing/CWOpBreaks.h"
 #include "model/GPageInfo.h"
-#include "layout/document_links.h"
 
 namespace {
 
@@ -205,7 +204,7 @@ TEST_F(Columns, AColumnBreakComesAndGoesWithItsParagraphEnds)
         {"abc\r\rdef", 4, 0, "abc||def", 4},
         {"abc\rdef", 3, CWOpNewColumn::kParaEndBefore, "abc||def", 4},
     };
-    const LONG textWidth = DocPageInfo(&doc).GetTextWidth();
+    const LONG textWidth = CWDocument::PageSetupOf(&doc).GetTextWidth();
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.text + std::string(" at ") + std::to_string(c.pos));
