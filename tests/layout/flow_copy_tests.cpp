@@ -1,6 +1,7 @@
 // Copies of flows through the stored flow body, and the reader's checks
 // of damaged bodies.
 #include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_fixture.h"
 #include "tests/layout/reflow_test_support.h"
 #include "model/GField.h"
 #include "document/flow_body.h"
@@ -9,15 +10,12 @@ using namespace layout_test;
 
 namespace {
 
-class FlowCopyTest : public testing::Test
+class FlowCopyTest : public FallbackFlowTest
 {
 protected:
-    FallbackParaScope scope;
-    GDoc flow{NULL, 7};
-
     void SetUp() override
     {
-        SetStops(FallbackParaScope::Style(), {});
+        SetStops(style, {});
         SetParagraphs(flow, {Words(30, "alpha"), "tab\there", Words(12, "beta")});
         GFormat bold;
         bold.pos = 6;
@@ -98,7 +96,7 @@ static int ReadFault(const std::vector<BYTE>& bytes)
 {
     CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
     CArchive ar(&file, CArchive::load);
-    GDoc target(NULL, 7);
+    GDoc target(NULL, kFirstContentFlow);
     try
     {
         target.OpenZVW(ar);
@@ -172,7 +170,7 @@ TEST_F(FlowCopyTest, DamagedWordsAreRefusedOrReadIntoAUsableFlow)
             std::vector<BYTE> bytes = WithCount(good, at, value);
             CMemFile file(bytes.data(), (UINT)bytes.size());
             CArchive ar(&file, CArchive::load);
-            GDoc target(NULL, 7);
+            GDoc target(NULL, kFirstContentFlow);
             const char* step = "reading";
             try
             {

@@ -3,6 +3,7 @@
 // very long paragraphs are laid out whole, and reflow waits while it is
 // suspended.
 #include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_fixture.h"
 #include "tests/layout/reflow_test_support.h"
 #include "document/CWDocument.h"
 
@@ -10,22 +11,13 @@ using namespace layout_test;
 
 namespace {
 
-class ReflowTest : public testing::Test
+class ReflowTest : public LayoutTest
 {
 protected:
-    FallbackParaScope scope;
-    GParaStyle& style = FallbackParaScope::Style();
-    GDoc flow{NULL, 7};
-
-    void SetUp() override
-    {
-        PlainLeftParagraph(style);
-    }
-
     // A fresh flow of the same text gives the rows a full layout would.
     std::vector<long> FreshStarts(const std::vector<std::string>& texts)
     {
-        GDoc other(NULL, 7);
+        GDoc other(NULL, kFirstContentFlow);
         other.m_columns[0].cols[0].width = flow.m_columns[0].cols[0].width;
         SetParagraphs(other, texts);
         return RowStarts(other);
@@ -43,7 +35,7 @@ protected:
 TEST_F(ReflowTest, AWholeLayoutBreaksEachParagraphAsRowBreakingDoes)
 {
     const std::string text = Words(60);
-    GDoc single(NULL, 7);
+    GDoc single(NULL, kFirstContentFlow);
     SetText(single, text);
     std::vector<long> expected = BreakParagraph(single);
 
@@ -143,7 +135,7 @@ TEST_F(ReflowTest, ParagraphSpacingSeparatesParagraphs)
 
 TEST_F(ReflowTest, AParagraphOfMoreThanFiveThousandRowsIsLaidOutWhole)
 {
-    GDoc probe(NULL, 7);
+    GDoc probe(NULL, kFirstContentFlow);
     SetText(probe, "ab ab");
     // One word to a row.
     flow.m_columns[0].cols[0].width = (LONG)Width(probe, 0, 3);
@@ -164,7 +156,7 @@ TEST_F(ReflowTest, AParagraphOfMoreThanFiveThousandRowsIsLaidOutWhole)
 TEST_F(ReflowTest, NothingIsReBrokenWhileReflowIsSuspended)
 {
     CWDocument doc;
-    GDoc owned(&doc, 7);
+    GDoc owned(&doc, kFirstContentFlow);
     SetParagraphs(owned, {"one two"});
     const std::vector<long> before = RowStarts(owned);
     doc.ReRows(0);
