@@ -4,6 +4,7 @@
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include "tests/support/archive_bytes.h"
+#include "tests/mfc42/thrown_exceptions.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,27 +37,7 @@ void Loaded(const Bytes& bytes, const std::function<void(CArchive&)>& load, int 
     LoadFromBytes(bytes, load, bufferSize);
 }
 
-// The cause of the CArchiveException that f throws; -1 when it throws
-// nothing, -2 for another exception. The exception is deleted.
-int ArchiveCause(const std::function<void()>& f)
-{
-    try
-    {
-        f();
-    }
-    catch (CArchiveException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return -2;
-    }
-    return -1;
-}
+const auto ArchiveCause = &CauseOf<CArchiveException>;
 
 // --------------------------------------------------------------- numbers
 
@@ -563,17 +544,7 @@ TEST(ArchiveObjects, ClassesAloneAndNonSerialObjects)
     CMemFile file;
     CArchive ar(&file, CArchive::store);
     CException plain;
-    bool notSupported = false;
-    try
-    {
-        ar << &plain;
-    }
-    catch (CNotSupportedException* e)
-    {
-        notSupported = true;
-        e->Delete();
-    }
-    EXPECT_TRUE(notSupported);
+    EXPECT_TRUE(Throws<CNotSupportedException>([&] { ar << &plain; }));
 }
 
 }  // namespace
