@@ -2,7 +2,7 @@
 // attachment, CSharedFile on global memory.
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
-#include "tests/mfc42/thrown_exceptions.h"
+#include "tests/platform/mfc42/thrown_exceptions.h"
 #include <functional>
 #include <stdlib.h>
 #include <string>

@@ -2,7 +2,7 @@
 // of system errors and the readable messages.
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
-#include "tests/mfc42/thrown_exceptions.h"
+#include "tests/platform/mfc42/thrown_exceptions.h"
 #include <string>
 
 namespace {

@@ -4,7 +4,7 @@
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include "tests/support/archive_bytes.h"
-#include "tests/mfc42/thrown_exceptions.h"
+#include "tests/platform/mfc42/thrown_exceptions.h"
 #include <functional>
 #include <string>
 #include <vector>
