@@ -121,7 +121,7 @@ TEST_F(Columns, AJoinedParagraphKeepsTheLayoutOfTheFirst)
             ;
         const std::string before = FlowState(*flow);
         flow->DeleteText(c.from, c.to, 1);
-        ASSERT_EQ(Text(*flow), c.text);
+        ASSERT_EQ(MarkedFlowText(*flow), c.text);
         EXPECT_EQ(Blocks(), c.joined);
         EXPECT_EQ(StructureFault(*flow), "");
         // Undo begins the layouts where they began.
@@ -214,13 +214,13 @@ TEST_F(Columns, AColumnBreakComesAndGoesWithItsParagraphEnds)
         Set(0, flow->m_chars.count, {{800, 40}, {800, 0}});
         ASSERT_EQ(Blocks(), "0:2");
         flow->SetPos(c.pos);
-        const std::string textBefore = Text(*flow);
+        const std::string textBefore = MarkedFlowText(*flow);
 
         CWOpNewColumn* op = new CWOpNewColumn(flow, c.pos, 26, c.flags);
         op->ActionRedo();
         ASSERT_TRUE(Stack()->AddOperator(op));
         EXPECT_EQ(Stack()->GetUndoName(0), CString("Insert Column Break"));
-        EXPECT_EQ(Text(*flow), c.broken);
+        EXPECT_EQ(MarkedFlowText(*flow), c.broken);
         const long breakBlock = flow->GetCharColumn(c.breakAt);
         EXPECT_EQ(flow->m_columns[breakBlock].first, c.breakAt);
         EXPECT_EQ(flow->m_columns[breakBlock].count, 1);
@@ -230,7 +230,7 @@ TEST_F(Columns, AColumnBreakComesAndGoesWithItsParagraphEnds)
                                   ArrayState("formats", flow->m_formats);
 
         DocMakeUndo(&doc);
-        EXPECT_EQ(Text(*flow), textBefore);
+        EXPECT_EQ(MarkedFlowText(*flow), textBefore);
         const long caretBlock = flow->GetCharColumn(flow->m_nCaret);
         EXPECT_EQ(flow->m_columns[caretBlock].count, 1);
         EXPECT_EQ(flow->m_columns[caretBlock].cols[0].width, textWidth);

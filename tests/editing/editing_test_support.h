@@ -1,5 +1,5 @@
-// A document with one body flow for editing tests, and the flow's whole
-// stored state to compare before and after an edit; used by tests/editing.
+// A document with one body flow for editing tests, and the check that a
+// flow's records agree with its text; used by tests/editing.
 #pragma once
 #include "tests/support/zt_gtest.h"
 #include "afxwin.h"
@@ -8,89 +8,9 @@
 #include "document/CWDocument.h"
 #include "editing/document_editing.h"
 #include "editing/CWUndoRedoStack.h"
+#include "tests/support/flow_inspection.h"
 #include <string>
 #include <vector>
-
-// The stored bytes of one record, in hex.
-template <class T>
-std::string RecordHex(const T& record)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        record.Write(ar);
-        ar.Close();
-    }
-    DWORD n = file.GetLength();
-    BYTE* bytes = file.Detach();
-    std::string hex;
-    char two[4];
-    for (DWORD i = 0; i < n; ++i)
-    {
-        snprintf(two, sizeof two, "%02x", bytes[i]);
-        hex += two;
-    }
-    free(bytes);
-    return hex;
-}
-
-template <class T>
-std::string ArrayState(const char* name, const GArray<T>& records)
-{
-    std::string s = std::string(name) + ":";
-    for (LONG i = 0; i < records.count; ++i)
-        s += " " + RecordHex(records[i]);
-    return s + "\n";
-}
-
-// Every stored record array of the flow, record by record, with the rows'
-// first characters and the fields' kinds and positions (one line an array,
-// so that a difference shows where it is), then the whole flow as the native
-// file stores it.
-inline std::string FlowState(GDoc& f)
-{
-    std::string s = ArrayState("chars", f.m_chars) + ArrayState("tabs", f.m_tabs) +
-                    ArrayState("formats", f.m_formats) + ArrayState("paras", f.m_paras) +
-                    ArrayState("borders", f.m_borders) + ArrayState("shades", f.m_shades) +
-                    ArrayState("columns", f.m_columns) + ArrayState("pages", f.m_pages);
-    s += "rows:";
-    for (LONG i = 0; i < f.m_rows.count; ++i)
-        s += " " + std::to_string(f.m_rows[i].first);
-    s += "\nfields:";
-    for (LONG i = 0; i < f.m_fields.count; ++i)
-        s += " " + std::to_string(f.m_fields[i]->m_nKind) + "@" + std::to_string(f.m_fields[i]->m_nPos);
-    // The whole flow as the native file stores it, rows' layout included.
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        f.SaveZVW(ar);
-        ar.Close();
-    }
-    DWORD n = file.GetLength();
-    BYTE* bytes = file.Detach();
-    s += "\nstored:";
-    char two[4];
-    for (DWORD i = 0; i < n; ++i)
-    {
-        snprintf(two, sizeof two, "%02x", bytes[i]);
-        s += two;
-    }
-    free(bytes);
-    return s + "\n";
-}
-
-// The flow's text without the closing characters, control codes shown as
-// \t, |(13), #(12) and @(a field mark).
-inline std::string Text(const GDoc& f)
-{
-    std::string s;
-    for (LONG i = 0; i + 3 < f.m_chars.count; ++i)
-    {
-        BYTE c = f.m_chars[i];
-        s += c == 13 ? '|' : c == 12 ? '#' : c == 9 ? '\t' : c == 1 ? '@' : (char)c;
-    }
-    return s;
-}
 
 // Empty when the records agree with the text: rows follow each other, and a
 // paragraph begins at the start and after every paragraph end, past the

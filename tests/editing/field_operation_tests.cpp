@@ -130,9 +130,9 @@ TEST_F(FieldOperations, UndoingADeletedRangeBringsItsFieldsBack)
     flow->InsertField(new GFootNote(flow, 14, kMarkArabic));
     flow->InsertField(PlainField(flow, 20, kFieldPageNum));
     ClearStack();
-    std::string text = Text(*flow);
+    std::string text = MarkedFlowText(*flow);
     CheckDoUndoRedo([&] { flow->DeleteText(1, 22, 1); });
-    EXPECT_EQ(Text(*flow), text);
+    EXPECT_EQ(MarkedFlowText(*flow), text);
     ASSERT_EQ(flow->m_fields.count, 3);
     const BYTE kinds[] = {kFieldDateTime, kFieldFootNote, kFieldPageNum};
     for (int i = 0; i < 3; ++i)
@@ -150,7 +150,7 @@ TEST_F(FieldOperations, AListNumberInADeletedRangeStaysGoneAndTheRestFits)
     ClearStack();
     flow->DeleteText(1, 8, 1);
     ASSERT_TRUE(DocMakeUndo(&doc));
-    EXPECT_EQ(Text(*flow), "abcde@fgh");
+    EXPECT_EQ(MarkedFlowText(*flow), "abcde@fgh");
     ASSERT_EQ(flow->m_fields.count, 1);
     EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldDateTime);
     EXPECT_EQ(flow->m_fields[0]->m_nPos, 5);

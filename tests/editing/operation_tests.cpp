@@ -20,15 +20,15 @@ TEST_F(Operations, APageBreakComesAndGoesAsAPair)
     CWOpNewPage* op = new CWOpNewPage(flow, 5);
     op->ActionRedo();   // the view's command makes the break this way
     ASSERT_TRUE(Stack()->AddOperator(op));
-    EXPECT_EQ(Text(*flow), "first|# second");
+    EXPECT_EQ(MarkedFlowText(*flow), "first|# second");
     EXPECT_EQ(flow->m_nCaret, 7);
     EXPECT_EQ(Stack()->GetUndoName(0), CString("Insert Page Break"));
     std::string after = FlowState(*flow);
     DocMakeUndo(&doc);
-    EXPECT_EQ(Text(*flow), "first second");
+    EXPECT_EQ(MarkedFlowText(*flow), "first second");
     EXPECT_EQ(FlowState(*flow), before);
     DocMakeRedo(&doc);
-    EXPECT_EQ(Text(*flow), "first|# second");
+    EXPECT_EQ(MarkedFlowText(*flow), "first|# second");
     EXPECT_EQ(FlowState(*flow), after);
 }
 

@@ -45,7 +45,7 @@ TEST_F(CaretAndSelection, PositionsAreClamped)
 TEST_F(CaretAndSelection, TheCaretNeverRestsOnABreak)
 {
     Type(0, "ab\r\fcd");
-    ASSERT_EQ(Text(*flow), "ab|#cd");
+    ASSERT_EQ(MarkedFlowText(*flow), "ab|#cd");
     flow->SetPos(3);
     EXPECT_EQ(flow->m_nCaret, 2);
 }
@@ -92,12 +92,12 @@ TEST_F(Typing, ControlCharactersBecomeRecords)
     std::string empty = FlowState(*flow);
     LONG rows = flow->m_rows.count, paras = flow->m_paras.count;
     Type(0, "pq\r\nrs");
-    EXPECT_EQ(Text(*flow), "pq|rs");   // the line feed is dropped
+    EXPECT_EQ(MarkedFlowText(*flow), "pq|rs");   // the line feed is dropped
     EXPECT_EQ(flow->m_rows.count, rows + 1);
     EXPECT_EQ(flow->m_paras.count, paras + 1);
     EXPECT_EQ(flow->m_rows[1].first, 3);
     Type(1, "\tx");
-    EXPECT_EQ(Text(*flow), "p\txq|rs");
+    EXPECT_EQ(MarkedFlowText(*flow), "p\txq|rs");
     ASSERT_EQ(flow->m_tabs.count, 1);
     EXPECT_EQ(flow->m_tabs[0].pos, 1);
     EXPECT_EQ(flow->m_formats.Last().pos, flow->m_chars.count - 1);
@@ -146,9 +146,9 @@ TEST_F(Typing, PositionsOutsideTheFlowAreClamped)
     Type(0, "abc");
     Type(-5, "x");
     Type(1000, "y");
-    EXPECT_EQ(Text(*flow), "xabcy");
+    EXPECT_EQ(MarkedFlowText(*flow), "xabcy");
     flow->InsertChar(-2, 'z', 1);
-    EXPECT_EQ(Text(*flow), "zxabcy");
+    EXPECT_EQ(MarkedFlowText(*flow), "zxabcy");
     std::string before = FlowState(*flow);
     flow->InsertChar(2, 10, 1);   // a line feed is never inserted
     flow->ReplaceChar(-1, 'q');
@@ -162,10 +162,10 @@ TEST_F(Typing, OvertypingIsUndoneCharacterByCharacter)
     Type(0, "ab\tc");
     std::string before = FlowState(*flow);
     flow->ReplaceChar(0, 'x');
-    EXPECT_EQ(Text(*flow), "xb\tc");
+    EXPECT_EQ(MarkedFlowText(*flow), "xb\tc");
     EXPECT_EQ(Stack()->GetUndoName(0), CString("Replace text"));
     flow->ReplaceChar(2, 'y');   // a tab is not overwritten: y goes in front
-    EXPECT_EQ(Text(*flow), "xby\tc");
+    EXPECT_EQ(MarkedFlowText(*flow), "xby\tc");
     ASSERT_EQ(flow->m_tabs.count, 1);
     EXPECT_EQ(flow->m_tabs[0].pos, 3);
     std::string after = FlowState(*flow);
@@ -185,7 +185,7 @@ TEST_F(Typing, AMarkTypedAtAParagraphStartTakesTheFormatThatFollows)
     bold.style = Mint(2, 0);
     flow->InsFormatItem(bold, 1);
     flow->InsertChar(3, kParagraphEnd, 1);
-    EXPECT_EQ(Text(*flow), "ab||cd");
+    EXPECT_EQ(MarkedFlowText(*flow), "ab||cd");
     EXPECT_EQ(flow->m_formats[flow->GetCharFormat(3)].style, Mint(2, 0));
     EXPECT_EQ(flow->m_formats[flow->GetCharFormat(2)].style, flow->m_formats[0].style);
     EXPECT_EQ(flow->m_paras.count, 4);
@@ -203,7 +203,7 @@ TEST_F(Typing, DeletingARunOfItsOwnArmsItsStyle)
     flow->InsFormatItem(plain, 2);
     GetDocEditing(&doc).bPendingStyle = FALSE;
     flow->DeleteChar(1);
-    EXPECT_EQ(Text(*flow), "ac");
+    EXPECT_EQ(MarkedFlowText(*flow), "ac");
     EXPECT_TRUE(GetDocEditing(&doc).bPendingStyle);
 }
 
@@ -213,7 +213,7 @@ TEST_F(Typing, NoUndoStepsRecordsNothing)
     Type(0, "ab\rcd");
     flow->DeleteText(1, 3, 1);
     flow->Select(0, 2);
-    EXPECT_EQ(Text(*flow), "acd");
+    EXPECT_EQ(MarkedFlowText(*flow), "acd");
     EXPECT_FALSE(DocCanUndo(&doc));
     doc.m_bUndoEnabled = FALSE;
     UndoStepsSetting = 10;
@@ -284,7 +284,7 @@ TEST_F(Deleting, RangesAcrossParagraphsAndRunsComeBack)
     {
         std::string before = FlowState(*flow);
         flow->DeleteText(c.from, c.to, 1);
-        EXPECT_EQ(Text(*flow), c.text) << c.from << ".." << c.to;
+        EXPECT_EQ(MarkedFlowText(*flow), c.text) << c.from << ".." << c.to;
         std::string after = FlowState(*flow);
         EXPECT_EQ(Stack()->GetUndoLen(), 1) << "one step";
         DocMakeUndo(&doc);
@@ -346,13 +346,13 @@ TEST_F(Deleting, TextAroundAFieldIsOneStepAndUndoBringsTheFieldBack)
     while (Stack()->RemoveLast())
         ;
     flow->DeleteText(0, 5, 1);
-    EXPECT_EQ(Text(*flow), " tail");
+    EXPECT_EQ(MarkedFlowText(*flow), " tail");
     ASSERT_EQ(Stack()->GetUndoLen(), 1);
     EXPECT_EQ(Stack()->GetUndoName(0), CString("Delete Text - 'rs'"));
     std::string after = FlowState(*flow);
     DocMakeUndo(&doc);
     // The picture comes back with the text around it.
-    EXPECT_EQ(Text(*flow), "pq@rs tail");
+    EXPECT_EQ(MarkedFlowText(*flow), "pq@rs tail");
     ASSERT_EQ(flow->m_fields.count, 1);
     EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldImage);
     EXPECT_EQ(flow->m_fields[0]->m_nPos, 2);
@@ -391,7 +391,7 @@ TEST_F(Deleting, PageBreaksKeepTheirParagraphs)
         ASSERT_EQ(StructureFault(*flow), "");
         const std::string before = FlowState(*flow);
         flow->DeleteText(c.from, c.to, 1);
-        EXPECT_EQ(Text(*flow), c.text);
+        EXPECT_EQ(MarkedFlowText(*flow), c.text);
         EXPECT_EQ(StructureFault(*flow), "");
         DocMakeUndo(&doc);
         EXPECT_EQ(FlowState(*flow), before);
@@ -405,7 +405,7 @@ TEST_F(Deleting, OneParagraphEndOfAPairGoesAndTheBreakStays)
     Type(0, "ab\r\r\fcd");
     ASSERT_EQ(StructureFault(*flow), "");
     flow->DeleteChar(3);
-    EXPECT_EQ(Text(*flow), "ab|#cd");
+    EXPECT_EQ(MarkedFlowText(*flow), "ab|#cd");
     EXPECT_EQ(StructureFault(*flow), "");
 }
 
@@ -431,7 +431,7 @@ TEST_F(Deleting, AParagraphEndTypedAtAPageBreakComesAndGoes)
             ;
         const std::string before = FlowState(*flow);
         Type(c.at, "\r");
-        EXPECT_EQ(Text(*flow), c.text);
+        EXPECT_EQ(MarkedFlowText(*flow), c.text);
         EXPECT_EQ(StructureFault(*flow), "");
         EXPECT_EQ(UndoAll(), 2) << "the paragraph end and the empty rest of the typed text";
         EXPECT_EQ(FlowState(*flow), before);

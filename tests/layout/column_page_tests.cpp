@@ -2,6 +2,7 @@
 // joining equal blocks, page breaks and overflowing pages that add page
 // frames to the body, and the page areas and border allowances.
 #include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_fixture.h"
 #include "tests/layout/reflow_test_support.h"
 #include "document/CWDocument.h"
 #include "layout/CFrame.h"
@@ -11,17 +12,9 @@ using namespace layout_test;
 
 namespace {
 
-class ColumnTest : public testing::Test
+class ColumnTest : public LayoutTest
 {
 protected:
-    FallbackParaScope scope;
-    GParaStyle& style = FallbackParaScope::Style();
-
-    void SetUp() override
-    {
-        PlainLeftParagraph(style);
-    }
-
     static std::vector<std::string> Lines(int n)
     {
         std::vector<std::string> texts;
@@ -58,26 +51,25 @@ TEST_F(ColumnTest, RowsAreBalancedIntoTheColumnsOfABlock)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(testing::Message() << c.rows << " rows in " << c.columns);
-        GDoc flow(NULL, 7);
-        SetParagraphs(flow, Lines(c.rows));
-        SetColumns(flow, 0, c.columns);
-        flow.ReColumn(0);
-        const GColumn& block = flow.m_columns[0];
+        GDoc f(NULL, kFirstContentFlow);
+        SetParagraphs(f, Lines(c.rows));
+        SetColumns(f, 0, c.columns);
+        f.ReColumn(0);
+        const GColumn& block = f.m_columns[0];
         for (size_t k = 0; k < c.starts.size(); ++k)
             EXPECT_EQ(c.starts[k], block.startRows[k]);
         for (size_t k = c.starts.size(); k < kMostTextColumns; ++k)
             EXPECT_EQ(-1, block.startRows[k]);
         // The block after starts below the tallest column.
-        const long rowHeight = flow.m_rows[0].height;
+        const long rowHeight = f.m_rows[0].height;
         const long tallest = (c.starts.size() > 1 ? c.starts[1] : c.rows) * rowHeight;
-        EXPECT_EQ(block.position + tallest, flow.m_columns[1].position);
-        EXPECT_EQ(flow.m_columns.Last().position, flow.m_nClosingColumnPos);
+        EXPECT_EQ(block.position + tallest, f.m_columns[1].position);
+        EXPECT_EQ(f.m_columns.Last().position, f.m_nClosingColumnPos);
     }
 }
 
 TEST_F(ColumnTest, AParagraphThatGrowsMovesRowsIntoTheNextColumn)
 {
-    GDoc flow(NULL, 7);
     SetParagraphs(flow, Lines(10));
     SetColumns(flow, 0, 2);
     flow.ReColumn(0);
@@ -104,22 +96,22 @@ TEST_F(ColumnTest, EqualBlocksJoinUnlessAPageBreakSeparatesThem)
     for (bool pageBreak : {false, true})
     {
         SCOPED_TRACE(pageBreak);
-        GDoc flow(NULL, 7);
+        GDoc f(NULL, kFirstContentFlow);
         std::vector<std::string> texts = Lines(4);
         if (pageBreak)
             texts[1] += '\f';
-        SetParagraphs(flow, texts);
-        GColumn second = flow.m_columns[0];
-        second.first = flow.m_rows[2].first;
+        SetParagraphs(f, texts);
+        GColumn second = f.m_columns[0];
+        second.first = f.m_rows[2].first;
         for (LONG& r : second.startRows)
             r = -1;
         second.startRows[0] = 2;
-        flow.m_columns.AddAt(second, 1);
-        flow.m_pages.Last().block = 2;
-        flow.ReColumn(1);
-        EXPECT_EQ(pageBreak ? 3 : 2, flow.m_columns.GetCount());
-        EXPECT_EQ(pageBreak ? 3 : 2, flow.m_pages.GetCount());
-        EXPECT_EQ(flow.m_columns.GetCount() - 1, flow.m_pages.Last().block);
+        f.m_columns.AddAt(second, 1);
+        f.m_pages.Last().block = 2;
+        f.ReColumn(1);
+        EXPECT_EQ(pageBreak ? 3 : 2, f.m_columns.GetCount());
+        EXPECT_EQ(pageBreak ? 3 : 2, f.m_pages.GetCount());
+        EXPECT_EQ(f.m_columns.GetCount() - 1, f.m_pages.Last().block);
     }
 }
 

@@ -2,7 +2,7 @@
 // the frame-hole height floor; the advance widths of a segment and the
 // boundaries drawing asks for; justified rows measured for the view.
 #include "tests/support/zt_gtest.h"
-#include "tests/layout/layout_test_support.h"
+#include "tests/layout/layout_fixture.h"
 #include <utility>
 
 using namespace layout_test;
@@ -62,17 +62,8 @@ TEST(RowHoles, AddingAndDeletingKeepsThemSortedAndApart)
     ReleaseRecord(row);
 }
 
-class SegmentTest : public testing::Test
+class SegmentTest : public LayoutTest
 {
-protected:
-    FallbackParaScope scope;
-    GParaStyle& style = FallbackParaScope::Style();
-    GDoc flow{NULL, 7};
-
-    void SetUp() override
-    {
-        PlainLeftParagraph(style);
-    }
 };
 
 TEST_F(SegmentTest, AdvanceWidthsAddUpToTheSegmentsText)

@@ -1,24 +1,15 @@
 // Measuring on the layout context: empty rows, trailing blanks, measuring
 // from inside a row with tabs, and the x a view shows for aligned rows.
 #include "tests/support/zt_gtest.h"
-#include "tests/layout/layout_test_support.h"
+#include "tests/layout/layout_fixture.h"
 #include "model/GFontStyle.h"
 
 using namespace layout_test;
 
 namespace {
 
-class MeasureTest : public testing::Test
+class MeasureTest : public LayoutTest
 {
-protected:
-    FallbackParaScope scope;
-    GParaStyle& style = FallbackParaScope::Style();
-    GDoc flow{NULL, 7};
-
-    void SetUp() override
-    {
-        PlainLeftParagraph(style);
-    }
 };
 
 TEST(LayoutContext, IsOneContextInTenthsOfAMillimetre)

@@ -1,5 +1,5 @@
 // Helpers of the reflow tests: flows of several paragraphs laid out whole,
-// the rows' first characters, and the stored form of a flow as bytes.
+// the rows' first characters and tops, typing, and texts of numbered words.
 #pragma once
 #include "tests/layout/layout_test_support.h"
 #include "tests/support/unbroken_body.h"
@@ -40,20 +40,6 @@ inline void Type(GDoc& f, long pos, const std::string& text)
     std::vector<GChar> chars(text.begin(), text.end());
     f.m_chars.InsertAt(pos, chars.data(), (long)text.size());
     f.InsCharItem(pos, (long)text.size());
-}
-
-inline std::vector<BYTE> StoredBytes(GDoc& f)
-{
-    CMemFile file(1024);
-    {
-        CArchive ar(&file, CArchive::store);
-        f.SaveZVW(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(file.GetLength());
-    file.SeekToBegin();
-    file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
 }
 
 // Words of the given length, numbered so no two rows look alike.

@@ -3,47 +3,32 @@
 // very long paragraphs are laid out whole, and reflow waits while it is
 // suspended.
 #include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_fixture.h"
 #include "tests/layout/reflow_test_support.h"
+#include "tests/support/flow_inspection.h"
 #include "document/CWDocument.h"
 
 using namespace layout_test;
 
 namespace {
 
-class ReflowTest : public testing::Test
+class ReflowTest : public LayoutTest
 {
 protected:
-    FallbackParaScope scope;
-    GParaStyle& style = FallbackParaScope::Style();
-    GDoc flow{NULL, 7};
-
-    void SetUp() override
-    {
-        PlainLeftParagraph(style);
-    }
-
     // A fresh flow of the same text gives the rows a full layout would.
     std::vector<long> FreshStarts(const std::vector<std::string>& texts)
     {
-        GDoc other(NULL, 7);
+        GDoc other(NULL, kFirstContentFlow);
         other.m_columns[0].cols[0].width = flow.m_columns[0].cols[0].width;
         SetParagraphs(other, texts);
         return RowStarts(other);
-    }
-
-    std::string Text(long from, long to)
-    {
-        std::string s;
-        for (long p = from; p < to; ++p)
-            s += (char)(BYTE)flow.m_chars[p];
-        return s;
     }
 };
 
 TEST_F(ReflowTest, AWholeLayoutBreaksEachParagraphAsRowBreakingDoes)
 {
     const std::string text = Words(60);
-    GDoc single(NULL, 7);
+    GDoc single(NULL, kFirstContentFlow);
     SetText(single, text);
     std::vector<long> expected = BreakParagraph(single);
 
@@ -83,7 +68,7 @@ TEST_F(ReflowTest, TypingReBreaksOnlyTheRowsOfThatParagraph)
     EXPECT_LE(flow.m_redraw.m_nEndRow - flow.m_redraw.m_nFirstRow, 4);
     // The rows came out as a full layout of the new text would make them.
     ASSERT_EQ(endRow, flow.m_paras[2].row);
-    texts[1] = Text(flow.m_rows[firstRow].first, flow.m_rows[endRow].first - 1);
+    texts[1] = FlowText(flow, flow.m_rows[firstRow].first, flow.m_rows[endRow].first - 1);
     EXPECT_EQ(FreshStarts(texts), RowStarts(flow));
     EXPECT_EQ(topsBefore, RowTops(flow));
 }
@@ -107,7 +92,7 @@ TEST_F(ReflowTest, AParagraphGrowsAndShrinksByRows)
     EXPECT_EQ(tailTop + (grown - 1) * rowHeight, flow.m_rows[grown].y);
     for (long r = 0; r < grown; ++r)
         EXPECT_EQ(1, flow.m_rows[r].holes->GetCount());
-    EXPECT_EQ(FreshStarts({Text(0, flow.m_rows[grown].first - 1), "tail"}), RowStarts(flow));
+    EXPECT_EQ(FreshStarts({FlowText(flow, 0, flow.m_rows[grown].first - 1), "tail"}), RowStarts(flow));
 
     // Deleting the words again leaves one row: the first took the rest.
     flow.DelCharItem(end, end + (long)more.size());
@@ -115,7 +100,7 @@ TEST_F(ReflowTest, AParagraphGrowsAndShrinksByRows)
     EXPECT_EQ(3, flow.m_rows.GetCount());
     EXPECT_EQ(1, flow.m_paras[1].row);
     EXPECT_EQ(tailTop, flow.m_rows[1].y);
-    EXPECT_EQ("tail", Text(flow.m_rows[1].first, flow.m_rows[1].first + 4));
+    EXPECT_EQ("tail", FlowText(flow, flow.m_rows[1].first, flow.m_rows[1].first + 4));
 }
 
 TEST_F(ReflowTest, AShortenedWordMovesBackUpToTheRowBefore)
@@ -127,7 +112,7 @@ TEST_F(ReflowTest, AShortenedWordMovesBackUpToTheRowBefore)
     const long cutFrom = 6, cutTo = second - 7;
     flow.DelCharItem(cutFrom, cutTo);
     flow.ReRowByPos(cutFrom, cutFrom + 1, 0);
-    EXPECT_EQ(FreshStarts({Text(0, flow.m_chars.GetCount() - 3)}), RowStarts(flow));
+    EXPECT_EQ(FreshStarts({FlowText(flow)}), RowStarts(flow));
 }
 
 TEST_F(ReflowTest, ParagraphSpacingSeparatesParagraphs)
@@ -143,7 +128,7 @@ TEST_F(ReflowTest, ParagraphSpacingSeparatesParagraphs)
 
 TEST_F(ReflowTest, AParagraphOfMoreThanFiveThousandRowsIsLaidOutWhole)
 {
-    GDoc probe(NULL, 7);
+    GDoc probe(NULL, kFirstContentFlow);
     SetText(probe, "ab ab");
     // One word to a row.
     flow.m_columns[0].cols[0].width = (LONG)Width(probe, 0, 3);
@@ -164,7 +149,7 @@ TEST_F(ReflowTest, AParagraphOfMoreThanFiveThousandRowsIsLaidOutWhole)
 TEST_F(ReflowTest, NothingIsReBrokenWhileReflowIsSuspended)
 {
     CWDocument doc;
-    GDoc owned(&doc, 7);
+    GDoc owned(&doc, kFirstContentFlow);
     SetParagraphs(owned, {"one two"});
     const std::vector<long> before = RowStarts(owned);
     doc.ReRows(0);

@@ -2,24 +2,15 @@
 // kind, centred and right-aligned paragraphs, and row heights with line
 // spacing and extra height.
 #include "tests/support/zt_gtest.h"
-#include "tests/layout/layout_test_support.h"
+#include "tests/layout/layout_fixture.h"
 #include <math.h>
 
 using namespace layout_test;
 
 namespace {
 
-class RowBreakTest : public testing::Test
+class RowBreakTest : public LayoutTest
 {
-protected:
-    FallbackParaScope scope;
-    GParaStyle& style = FallbackParaScope::Style();
-    GDoc flow{NULL, 7};
-
-    void SetUp() override
-    {
-        PlainLeftParagraph(style);
-    }
 };
 
 TEST_F(RowBreakTest, AWordLongerThanTheRowIsCutWhereItStopsFitting)
@@ -62,7 +53,7 @@ TEST_F(RowBreakTest, RowsEndAtDividers)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.text);
-        GDoc f(NULL, 7);
+        GDoc f(NULL, kFirstContentFlow);
         SetText(f, c.text);
         f.CalcRow(NULL, 0);   // lays out the tabs
         SetColumnWidth(f, Width(f, 0, c.fits) + 1);
@@ -94,7 +85,7 @@ TEST_F(RowBreakTest, TabsEndAtTheirStopByKind)
     {
         SCOPED_TRACE((int)c.kind);
         SetStops(style, {GTab(c.kind, (short)stop)});
-        GDoc f(NULL, 7);
+        GDoc f(NULL, kFirstContentFlow);
         SetText(f, "ab\tcd.ef");
         f.CalcRow(NULL, 0);
         const GTabulator& tab = f.m_tabs[0];

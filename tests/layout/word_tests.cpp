@@ -1,7 +1,7 @@
 // Words, sentences and the selection a command applies to, as tables of
 // positions in one text.
 #include "tests/support/zt_gtest.h"
-#include "tests/layout/layout_test_support.h"
+#include "tests/layout/layout_fixture.h"
 
 using namespace layout_test;
 
@@ -17,9 +17,13 @@ struct WordCase
     long pos, s, e;
 };
 
-TEST(WordTest, CurrentWordAtPositions)
+// Word queries read the text alone: nothing is laid out.
+class WordTest : public FallbackFlowTest
 {
-    GDoc flow(NULL, 7);
+};
+
+TEST_F(WordTest, CurrentWordAtPositions)
+{
     SetText(flow, kText);
     const long end = flow.m_chars.GetCount() - 3;
     const WordCase cases[] = {
@@ -43,9 +47,8 @@ TEST(WordTest, CurrentWordAtPositions)
     }
 }
 
-TEST(WordTest, FirstWordAndSentenceAfterPositions)
+TEST_F(WordTest, FirstWordAndSentenceAfterPositions)
 {
-    GDoc flow(NULL, 7);
     SetText(flow, kText);
     const WordCase words[] = {
         {0, 0, 5},     // at a word's start: that word
@@ -82,9 +85,8 @@ TEST(WordTest, FirstWordAndSentenceAfterPositions)
     EXPECT_EQ(8, flow.CountWordsInDoc());
 }
 
-TEST(WordTest, SelectionsFallBackToTheCaretOrItsWord)
+TEST_F(WordTest, SelectionsFallBackToTheCaretOrItsWord)
 {
-    GDoc flow(NULL, 7);
     SetText(flow, kText);
     long s, e;
     flow.m_nCaret = 7;

@@ -5,39 +5,15 @@
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
 #include "model/flow_records.h"
+#include "tests/support/archive_bytes.h"
 #include <functional>
 #include <vector>
 
 namespace {
 
-typedef std::vector<BYTE> Bytes;
-
-Bytes Store(const std::function<void(CArchive&)>& write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    Bytes bytes(file.GetLength());
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
-}
-
-void Load(Bytes bytes, const std::function<void(CArchive&)>& read)
-{
-    BYTE spare = 0;
-    CMemFile file(bytes.empty() ? &spare : bytes.data(), (UINT)bytes.size(), 0);
-    CArchive ar(&file, CArchive::load);
-    read(ar);
-}
-
 Bytes Count(LONG n)
 {
-    return Store([&](CArchive& ar) { ar << n; });
+    return StoreToBytes([&](CArchive& ar) { ar << n; });
 }
 
 // The int the reader threw, or -1 when it threw nothing.
@@ -46,7 +22,7 @@ int ReadFault(GArray<T>& array, const Bytes& bytes)
 {
     try
     {
-        Load(bytes, [&](CArchive& ar) { array.Read(ar); });
+        LoadFromBytes(bytes, [&](CArchive& ar) { array.Read(ar); });
     }
     catch (int fault)
     {
@@ -342,7 +318,7 @@ TEST(GArrayTest, RowsOwnTheirHolesAndHoleArraysStartWithTheMark)
 template <class T>
 size_t StoredBytes(const T& record)
 {
-    return Store([&](CArchive& ar) { record.Write(ar); }).size();
+    return StoreToBytes([&](CArchive& ar) { record.Write(ar); }).size();
 }
 
 TEST(GArrayStoredTest, EveryRecordHasItsStoredSize)
@@ -382,12 +358,12 @@ TEST(GArrayStoredTest, RecordsAreWrittenFieldByFieldLittleEndian)
     GFormat f;
     f.pos = 0x01020304;
     f.style = Mint(-1, 1);
-    EXPECT_EQ(Store([&](CArchive& ar) { f.Write(ar); }),
+    EXPECT_EQ(StoreToBytes([&](CArchive& ar) { f.Write(ar); }),
               (Bytes{0x04, 0x03, 0x02, 0x01, 0xFF, 0xFF, 0x01, 0x00}));
 
     GColumn c(7, (unsigned char)255, 0, 1);
     c.position = 50;
-    Bytes b = Store([&](CArchive& ar) { c.Write(ar); });
+    Bytes b = StoreToBytes([&](CArchive& ar) { c.Write(ar); });
     ASSERT_EQ(b.size(), 92u);
     EXPECT_EQ(Bytes(b.begin(), b.begin() + 8), (Bytes{7, 0, 0, 0, 255, 0, 0, 0}));
     EXPECT_EQ(Bytes(b.begin() + 8, b.begin() + 16), (Bytes{0x85, 0x05, 0, 0, 100, 0, 0, 0}));   // 1413, 100
@@ -403,14 +379,14 @@ void ExpectRoundTrip(const char* name, const std::function<T(LONG)>& make, LONG 
     GArray<T> out(0, 32);
     for (LONG i = 0; i < n; ++i)
         out.Add(make(i));
-    Bytes stored = Store([&](CArchive& ar) { out.Write(ar); });
+    Bytes stored = StoreToBytes([&](CArchive& ar) { out.Write(ar); });
     EXPECT_EQ(stored.size(), 4 + n * (size_t)T::kStoredSize);
     GArray<T> in(0, 32);
     ASSERT_EQ(ReadFault(in, stored), -1);
     EXPECT_EQ(in.count, n);
     EXPECT_EQ(in.capacity, n);
     EXPECT_EQ(in.grow, 32);
-    EXPECT_EQ(Store([&](CArchive& ar) { in.Write(ar); }), stored);
+    EXPECT_EQ(StoreToBytes([&](CArchive& ar) { in.Write(ar); }), stored);
 }
 
 TEST(GArrayStoredTest, WriteThenReadGivesTheSameRecords)
@@ -550,7 +526,7 @@ TEST(GArrayStoredTest, ReadingReplacesTheContents)
         p.block = 100 + i;
         a.Add(p);
     }
-    Bytes stored = Store([](CArchive& ar) {
+    Bytes stored = StoreToBytes([](CArchive& ar) {
         ar << (LONG)2 << (LONG)0 << (LONG)1;
     });
     ASSERT_EQ(ReadFault(a, stored), -1);

@@ -6,6 +6,7 @@
 #include "afxwin.h"
 #include "model/GDoc.h"
 #include "tests/model/flow_builders.h"
+#include "tests/support/flow_inspection.h"
 #include "model/GField.h"
 #include "model/GFootNote.h"
 #include "model/GListField.h"
@@ -102,14 +103,6 @@ GShade Shade(LONG first, LONG end)
 }
 
 // ---- Reading flows back as tables
-
-std::string Text(const GDoc& f)
-{
-    std::string s;
-    for (LONG i = 0; i + 3 < f.m_chars.count; ++i)
-        s += (char)(BYTE)f.m_chars[i];
-    return s;
-}
 
 Table Formats(const GDoc& f)
 {
@@ -275,7 +268,7 @@ TEST_F(FlowItemTest, InsertingCharactersShiftsEveryRunAsTheCaseSays)
         Insert(c.pos, "xy");
         std::string text = "ab cd\tef\rgh";
         text.insert(c.pos, "xy");
-        EXPECT_EQ(Text(f), text);
+        EXPECT_EQ(FlowText(f), text);
         EXPECT_EQ(Formats(f), (Table{{c.formats[0], 1, 0},
                                      {c.formats[1], 2, 0},
                                      {c.formats[2], 3, 0},
@@ -361,7 +354,7 @@ TEST_F(FlowItemTest, DeletingCharactersRemovesAndPullsBackEveryRun)
         SCOPED_TRACE(testing::Message() << "delete " << c.from << ".." << c.to << " (" << c.where << ")");
         SetUp();
         f.DelCharItem(c.from, c.to);
-        EXPECT_EQ(Text(f), c.text);
+        EXPECT_EQ(FlowText(f), c.text);
         EXPECT_EQ(f.m_chars.count, (LONG)strlen(c.text) + 3);
         EXPECT_EQ(Formats(f), c.formats);
         EXPECT_EQ(Rows(f), c.rows);
@@ -389,7 +382,7 @@ TEST_F(FlowItemTest, DeletingCharactersRemovesAndPullsBackEveryRun)
 TEST_F(FlowItemTest, DeletingNeverTakesTheClosingCharacters)
 {
     f.DelCharItem(9, 14);
-    EXPECT_EQ(Text(f), "ab cd\tef\r");
+    EXPECT_EQ(FlowText(f), "ab cd\tef\r");
     EXPECT_EQ(f.m_chars.count, 12);
     EXPECT_EQ(Formats(f), (Table{{0, 1, 0}, {3, 2, 0}, {6, 3, 0}, {9, 4, 0}, {11, -1, 0}}));
     EXPECT_EQ(Rows(f), (Table{{0, -1}, {3, -1}, {9, -1, 10}, {11, -1}}));
@@ -408,12 +401,12 @@ TEST_F(FlowItemTest, DeletingFromAParagraphStartKeepsTheStyleWhereItEnds)
     f.m_shades.Flush();
 
     f.DelCharItem(3, 7);   // "cd\re" from the start of the second paragraph
-    EXPECT_EQ(Text(f), "ab\rf");
+    EXPECT_EQ(FlowText(f), "ab\rf");
     EXPECT_EQ(Paras(f), (Table{{0, 1, 0}, {1, 3, 0}, {2, -1, 0}}));
     EXPECT_EQ(Rows(f), (Table{{0, -1}, {3, -1}, {6, -1}}));
 
     f.DelCharItem(1, 4);   // "b\rf" from inside the first paragraph
-    EXPECT_EQ(Text(f), "a");
+    EXPECT_EQ(FlowText(f), "a");
     EXPECT_EQ(Paras(f), (Table{{0, 1, 0}, {1, -1, 0}}));
     EXPECT_EQ(Rows(f), (Table{{0, -1}, {3, -1}}));
     EXPECT_EQ(Columns(f), (Table{Block(0, 0, 0), Block(3, 1, 1000, true)}));
@@ -430,7 +423,7 @@ TEST_F(FlowItemTest, DeletingNeverRemovesTheLastTwoFormatRuns)
     f.m_borders.Flush();
     f.m_shades.Flush();
     f.DelCharItem(0, 3);
-    EXPECT_EQ(Text(f), "");
+    EXPECT_EQ(FlowText(f), "");
     EXPECT_EQ(Formats(f), (Table{{0, 3, 0}, {2, -1, 0}}));
 }
 

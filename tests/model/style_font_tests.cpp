@@ -227,8 +227,8 @@ TEST(StyleFont, SuperscriptAndSubscriptKeepTheirBitsAndDrawSmallerAndShifted)
         EXPECT_EQ(c.offsetSign, sign);
         // The stored record keeps the bits too.
         GFontStyle back;
-        Bytes bytes = Store([&](CArchive& ar) { s.SaveZVW(ar); });
-        Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
+        Bytes bytes = StoreToBytes([&](CArchive& ar) { s.SaveZVW(ar); });
+        LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
         EXPECT_EQ(c.attr, back.GetAttributes());
     }
 }
@@ -256,7 +256,7 @@ TEST(StyleFont, StoredFormRoundTripsIn52Bytes)
     GFontStyle s("Courier New", 123, 0x00A0B0C0, 0x25, 0x2F);
     s.SetCharSet(238);
     s.GetFont();
-    Bytes bytes = Store([&](CArchive& ar) { s.SaveZVW(ar); });
+    Bytes bytes = StoreToBytes([&](CArchive& ar) { s.SaveZVW(ar); });
     ASSERT_EQ((size_t)kGFontStyleStoredSize, bytes.size());
     EXPECT_EQ('C', bytes[0]);
     EXPECT_EQ(123, ReadI32(bytes, 32));
@@ -268,7 +268,7 @@ TEST(StyleFont, StoredFormRoundTripsIn52Bytes)
     EXPECT_EQ(0, ReadI16(bytes, 46));
 
     GFontStyle back;
-    EXPECT_EQ(0u, Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
     EXPECT_STREQ("Courier New", back.GetFace());
     EXPECT_EQ(123, back.GetSize());
     EXPECT_EQ(0x00A0B0C0u, back.GetColour());
@@ -281,7 +281,7 @@ TEST(StyleFont, StoredFormRoundTripsIn52Bytes)
 
     // A stored mixed charset reads back as 0.
     bytes[43] = 255;
-    Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
+    LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
     EXPECT_EQ(0, back.GetCharSet());
 }
 
@@ -292,7 +292,7 @@ TEST(StyleFont, OlderRecordReadsThroughItsConverter)
     ASSERT_EQ((size_t)kOldGFontStyleStoredSize, f.b.size());
     GFontStyle s("Times", 80, 0, 0, 0);
     s.SetCharSet(2);
-    EXPECT_EQ(0u, Load(f.b, [&](CArchive& ar) { s.OpenOldZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(f.b, [&](CArchive& ar) { s.OpenOldZVW(ar); }));
     EXPECT_STREQ("Arial", s.GetFace());
     EXPECT_EQ(-5, s.GetSize());          // sign-extended
     EXPECT_EQ(0x00112233u, s.GetColour());
@@ -326,14 +326,14 @@ TEST(StyleKey, DescriptionNamesModifiersAndKey)
 TEST(StyleKey, StoredFormIs4BytesAndOlderIs3)
 {
     GKey k('Q', GKey::kAlt | GKey::kShift);
-    Bytes bytes = Store([&](CArchive& ar) { k.SaveZVW(ar); });
+    Bytes bytes = StoreToBytes([&](CArchive& ar) { k.SaveZVW(ar); });
     EXPECT_EQ((Bytes{ 0x03, 0x00, 'Q', 0x00 }), bytes);
     GKey back;
-    Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
+    LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
     EXPECT_TRUE(back == k);
 
     Bytes old = { 0x04, 0x70, 0x00 };
-    EXPECT_EQ(0u, Load(old, [&](CArchive& ar) { back.OpenOldZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(old, [&](CArchive& ar) { back.OpenOldZVW(ar); }));
     EXPECT_EQ(GKey::kCtrl, back.modifiers);
     EXPECT_EQ(VK_F1, back.vkey);
 }

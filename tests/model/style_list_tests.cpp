@@ -356,7 +356,7 @@ TEST(StyleList, StoredLevelIs236BytesAndListIs2124)
     l.m_Align = GLevelStyle::kLabelRight;
     l.m_Gap = 5;
     l.m_Font = GFontStyle("Arial", 90, 0xFF, 1, 0x0F);
-    Bytes bytes = Store([&](CArchive& ar) { l.SaveZVW(ar); });
+    Bytes bytes = StoreToBytes([&](CArchive& ar) { l.SaveZVW(ar); });
     ASSERT_EQ((size_t)kGLevelStyleStoredSize, bytes.size());
     EXPECT_EQ('A', bytes[0]);
     EXPECT_EQ(0, ReadI32(bytes, 52));
@@ -375,20 +375,20 @@ TEST(StyleList, StoredLevelIs236BytesAndListIs2124)
     EXPECT_EQ(0, ReadI16(bytes, 234));
 
     GLevelStyle back;
-    EXPECT_EQ(0u, Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
-    EXPECT_EQ(Store([&](CArchive& ar) { back.SaveZVW(ar); }), bytes);
+    EXPECT_EQ(0u, LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
+    EXPECT_EQ(StoreToBytes([&](CArchive& ar) { back.SaveZVW(ar); }), bytes);
     EXPECT_EQ(7, back.m_Start);
     EXPECT_EQ(2, back.m_Step);
 
     GListStyle list(1, 2, 3, 4, 5, 6, 7, 8, 183);
     list.Level(5).m_Start = 11;
-    Bytes all = Store([&](CArchive& ar) { list.SaveZVW(ar); });
+    Bytes all = StoreToBytes([&](CArchive& ar) { list.SaveZVW(ar); });
     ASSERT_EQ((size_t)kGListStyleStoredSize, all.size());
     EXPECT_EQ(2124u, all.size());
     EXPECT_EQ(5, all[4 * 236 + 220]);
     GListStyle read;
-    EXPECT_EQ(0u, Load(all, [&](CArchive& ar) { read.OpenZVW(ar); }));
-    EXPECT_EQ(all, Store([&](CArchive& ar) { read.SaveZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(all, [&](CArchive& ar) { read.OpenZVW(ar); }));
+    EXPECT_EQ(all, StoreToBytes([&](CArchive& ar) { read.SaveZVW(ar); }));
     EXPECT_EQ(11, read.Level(5).m_Start);
 }
 
@@ -397,7 +397,7 @@ TEST(StyleList, OlderLevelReadsThroughItsConverter)
     Bytes one = OldLevel(3, 4, 2, 1, 2, 80, 10);
     ASSERT_EQ((size_t)kOldGLevelStyleStoredSize, one.size());
     GLevelStyle l(1, 1);
-    EXPECT_EQ(0u, Load(one, [&](CArchive& ar) { l.OpenOldZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(one, [&](CArchive& ar) { l.OpenOldZVW(ar); }));
     EXPECT_STREQ("Wingdings", l.m_Font.GetFace());
     EXPECT_EQ(90, l.m_Font.GetSize());
     EXPECT_EQ(0, l.m_Font.GetCharSet());
@@ -431,7 +431,7 @@ TEST(StyleList, OlderLevelReadsThroughItsConverter)
     for (const Case& c : cases)
     {
         GLevelStyle x;
-        Load(OldLevel(1, 1, 1, 0, c.storedAlign, c.box, c.gap), [&](CArchive& ar) { x.OpenOldZVW(ar); });
+        LoadFromBytes(OldLevel(1, 1, 1, 0, c.storedAlign, c.box, c.gap), [&](CArchive& ar) { x.OpenOldZVW(ar); });
         EXPECT_EQ(c.align, x.m_Align) << (int)c.storedAlign << "/" << c.box << "/" << c.gap;
         EXPECT_EQ(c.width, x.m_Width) << (int)c.storedAlign << "/" << c.box << "/" << c.gap;
         EXPECT_EQ(c.newGap, x.m_Gap) << (int)c.storedAlign << "/" << c.box << "/" << c.gap;
@@ -445,7 +445,7 @@ TEST(StyleList, OlderLevelReadsThroughItsConverter)
         nine.insert(nine.end(), level.begin(), level.end());
     }
     GListStyle list;
-    EXPECT_EQ(0u, Load(nine, [&](CArchive& ar) { list.OpenOldZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(nine, [&](CArchive& ar) { list.OpenOldZVW(ar); }));
     EXPECT_EQ(9, list.Level(9).m_Seq.kind);
     EXPECT_EQ(2, list.Level(2).m_Seq.kind);
 }

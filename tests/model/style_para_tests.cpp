@@ -55,7 +55,7 @@ TEST(StylePara, DefaultsAndSixValueConstructor)
     GParaStyle a(100, 50, 0, 1.5f, 20, GParaStyle::kAlignJustify);
     GParaStyle b(100, 50, 0, 1.5f, 20, GParaStyle::kAlignJustify);
     EXPECT_TRUE(a == b);
-    EXPECT_EQ(Store([&](CArchive& ar) { a.SaveZVW(ar); }), Store([&](CArchive& ar) { b.SaveZVW(ar); }));
+    EXPECT_EQ(StoreToBytes([&](CArchive& ar) { a.SaveZVW(ar); }), StoreToBytes([&](CArchive& ar) { b.SaveZVW(ar); }));
 }
 
 TEST(StylePara, EqualityComparesEveryField)
@@ -139,7 +139,7 @@ TEST(StylePara, StoredFormRoundTripsIn132Bytes)
     p.m_Before = Gint(12);
     p.m_After = Gint(34, 0);
     p.m_Tabs[1] = GTab(GTab::kDecimal, 222, 0);
-    Bytes bytes = Store([&](CArchive& ar) { p.SaveZVW(ar); });
+    Bytes bytes = StoreToBytes([&](CArchive& ar) { p.SaveZVW(ar); });
     ASSERT_EQ((size_t)kGParaStyleStoredSize, bytes.size());
     EXPECT_EQ(-50, ReadI16(bytes, 0));
     EXPECT_EQ(1, bytes[2]);
@@ -157,7 +157,7 @@ TEST(StylePara, StoredFormRoundTripsIn132Bytes)
     EXPECT_EQ(0, ReadI16(bytes, 130));
 
     GParaStyle back(0, 0, 0, 3.0f, 0, 0);
-    EXPECT_EQ(0u, Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
     EXPECT_TRUE(back == p);
 }
 
@@ -173,7 +173,7 @@ TEST(StylePara, OlderRecordReadsThroughItsConverter)
     ASSERT_EQ((size_t)kOldGParaStyleStoredSize, f.b.size());
 
     GParaStyle p;
-    EXPECT_EQ(0u, Load(f.b, [&](CArchive& ar) { p.OpenOldZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(f.b, [&](CArchive& ar) { p.OpenOldZVW(ar); }));
     EXPECT_TRUE(p.m_Left == Gint(200));
     EXPECT_TRUE(p.m_Right == Gint(-10, 0));
     EXPECT_TRUE(p.m_FirstLine == Gint(127));
@@ -204,17 +204,17 @@ TEST(StyleMaster, EqualityAndStoredForms)
         EXPECT_EQ(c.equal, c.a == c.b) << c.a.m_Font << "," << c.a.m_Para;
 
     GMasterStyle m(70000, -1);
-    Bytes bytes = Store([&](CArchive& ar) { m.SaveZVW(ar); });
+    Bytes bytes = StoreToBytes([&](CArchive& ar) { m.SaveZVW(ar); });
     ASSERT_EQ((size_t)kGMasterStyleStoredSize, bytes.size());
     EXPECT_EQ(70000, ReadI32(bytes, 0));
     EXPECT_EQ(-1, ReadI32(bytes, 4));
     GMasterStyle back;
-    Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
+    LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
     EXPECT_TRUE(back == m);
 
     Bytes old = { 0xFF, 0xFF, 0x05, 0x00 };
     ASSERT_EQ((size_t)kOldGMasterStyleStoredSize, old.size());
-    EXPECT_EQ(0u, Load(old, [&](CArchive& ar) { back.OpenOldZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(old, [&](CArchive& ar) { back.OpenOldZVW(ar); }));
     EXPECT_EQ(-1, back.m_Font);
     EXPECT_EQ(5, back.m_Para);
 }

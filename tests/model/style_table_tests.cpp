@@ -20,7 +20,7 @@ struct OldVersion
 template <class T>
 Bytes StoreTable(const GStyleTbl<T>& t)
 {
-    return Store([&](CArchive& ar) { t.SaveZVW(ar); });
+    return StoreToBytes([&](CArchive& ar) { t.SaveZVW(ar); });
 }
 
 template <class T>
@@ -30,7 +30,7 @@ void RoundTrip(GStyleTbl<T>& table, int styleSize)
     ASSERT_EQ((size_t)(4 + table.GetCount() * (32 + 4 + styleSize)), bytes.size());
     EXPECT_EQ(table.GetCount(), ReadI32(bytes, 0));
     GStyleTbl<T> back;
-    EXPECT_EQ(0u, Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
     ASSERT_EQ(table.GetCount(), back.GetCount());
     for (LONG i = 0; i < table.GetCount(); i++)
     {
@@ -170,7 +170,7 @@ TEST(StyleTable, CountAboveOneThousandIsRefused)
         big.Add(GStyleItem<GMasterStyle>("", GMasterStyle(i, i)));
     Bytes bytes = StoreTable(big);
     GStyleTbl<GMasterStyle> back;
-    Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
+    LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); });
     EXPECT_EQ(1000, back.GetCount());
     EXPECT_EQ(999, back[999].style.m_Font);
 
@@ -180,7 +180,7 @@ TEST(StyleTable, CountAboveOneThousandIsRefused)
     int thrown = 0;
     try
     {
-        Load(f.b, [&](CArchive& ar) { back.OpenZVW(ar); });
+        LoadFromBytes(f.b, [&](CArchive& ar) { back.OpenZVW(ar); });
     }
     catch (int e)
     {
@@ -199,7 +199,7 @@ TEST(StyleTable, UnterminatedNameIsCutAt31Characters)
     f.u8(0).u8(0).i16('K');    // key
     f.i32(4).i32(5);           // master style
     GStyleTbl<GMasterStyle> t;
-    EXPECT_EQ(0u, Load(f.b, [&](CArchive& ar) { t.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(f.b, [&](CArchive& ar) { t.OpenZVW(ar); }));
     ASSERT_EQ(1, t.GetCount());
     EXPECT_EQ(31u, strlen(t[0].name));
     EXPECT_EQ(0, strncmp("abcdefghijklmnopqrstuvwxyzabcde", t[0].name, 31));
@@ -222,7 +222,7 @@ TEST(StyleTable, OlderLayoutReadsThreeByteKeysAndOlderRecords)
             f.u8(1).i16(127 * (i + 1)).u8(1);
     }
     GStyleTbl<GParaStyle> paras;
-    EXPECT_EQ(0u, Load(f.b, [&](CArchive& ar) { paras.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(f.b, [&](CArchive& ar) { paras.OpenZVW(ar); }));
     ASSERT_EQ(2, paras.GetCount());
     EXPECT_STREQ("Indented", paras[1].name);
     EXPECT_EQ('2', paras[1].key.vkey);
@@ -235,7 +235,7 @@ TEST(StyleTable, OlderLayoutReadsThreeByteKeysAndOlderRecords)
     Fixture m;
     m.i32(1).text("(M) Normal", 32).u8(0).i16(0).i16(-1).i16(3);
     GStyleTbl<GMasterStyle> masters;
-    EXPECT_EQ(0u, Load(m.b, [&](CArchive& ar) { masters.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(m.b, [&](CArchive& ar) { masters.OpenZVW(ar); }));
     EXPECT_EQ(-1, masters[0].style.m_Font);
     EXPECT_EQ(3, masters[0].style.m_Para);
 }

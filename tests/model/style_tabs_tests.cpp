@@ -191,16 +191,16 @@ TEST(StyleTabs, ValidateFitsTheStopsToTheTextEdges)
 TEST(StyleTabs, StoredStopIs6BytesAndOlderIs4)
 {
     GTab t(GTab::kDecimal, 1234);
-    Bytes bytes = Store([&](CArchive& ar) { t.SaveZVW(ar); });
+    Bytes bytes = StoreToBytes([&](CArchive& ar) { t.SaveZVW(ar); });
     EXPECT_EQ((Bytes{ 3, 0, 0xD2, 0x04, 1, 0 }), bytes);
     GTab back;
-    EXPECT_EQ(0u, Load(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(bytes, [&](CArchive& ar) { back.OpenZVW(ar); }));
     EXPECT_TRUE(back == t);
 
     // Older: type stored one higher, packed position.
     Bytes old = { 3, 0x10, 0x00, 0 };
     _GTab packed;
-    EXPECT_EQ(0u, Load(old, [&](CArchive& ar) { packed.OpenZVW(ar); }));
+    EXPECT_EQ(0u, LoadFromBytes(old, [&](CArchive& ar) { packed.OpenZVW(ar); }));
     Eq(back, packed);
     EXPECT_EQ(GTab::kRight, back.type);
     EXPECT_EQ(16, back.Pos());

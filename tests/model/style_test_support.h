@@ -1,42 +1,11 @@
-// Helpers of the style record tests: storing through an archive into bytes,
-// loading from bytes, and writing fixtures of stored records byte by byte.
+// Helpers of the style record tests: fixtures of stored records written
+// byte by byte, and numbers read back from stored bytes.
 #pragma once
 #include "afx.h"
-#include <functional>
-#include <vector>
+#include "tests/support/archive_bytes.h"
+#include <string.h>
 
 namespace style_tests {
-
-typedef std::vector<BYTE> Bytes;
-
-// What the writer stores through an archive.
-inline Bytes Store(const std::function<void(CArchive&)>& write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    Bytes out(file.GetLength());
-    file.SeekToBegin();
-    if (!out.empty())
-        file.Read(out.data(), (UINT)out.size());
-    return out;
-}
-
-// Runs the reader over the bytes; answers how many bytes it left unread.
-inline size_t Load(const Bytes& bytes, const std::function<void(CArchive&)>& read)
-{
-    CMemFile file;
-    if (!bytes.empty())
-        file.Write(bytes.data(), (UINT)bytes.size());
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    read(ar);
-    ar.Flush();
-    return bytes.size() - file.GetPosition();
-}
 
 // Little-endian fixture writer.
 struct Fixture

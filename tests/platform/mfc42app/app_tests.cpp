@@ -7,7 +7,7 @@
 // frame is destroyed exactly once.
 #include "tests/support/zt_gtest.h"
 #include "afxwin.h"
-#include "tests/mfc42app/resource.h"
+#include "tests/platform/mfc42app/resource.h"
 #include <algorithm>
 #include <stdlib.h>
 #include <string>

@@ -2,52 +2,14 @@
 // attachment, CSharedFile on global memory.
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
+#include "tests/platform/mfc42/thrown_exceptions.h"
 #include <functional>
 #include <stdlib.h>
 #include <string>
 
 namespace {
 
-// The CFileException cause that f throws; -1 when it throws nothing, -2
-// for another exception. The exception is deleted.
-int FileCause(const std::function<void()>& f)
-{
-    try
-    {
-        f();
-    }
-    catch (CFileException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return -2;
-    }
-    return -1;
-}
-
-template <class E>
-bool Throws(const std::function<void()>& f)
-{
-    try
-    {
-        f();
-    }
-    catch (E* e)
-    {
-        e->Delete();
-        return true;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-    }
-    return false;
-}
+const auto FileCause = &CauseOf<CFileException>;
 
 std::string ReadAll(CFile& file)
 {

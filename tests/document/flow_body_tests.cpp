@@ -1,7 +1,9 @@
 // Copies of flows through the stored flow body, and the reader's checks
 // of damaged bodies.
 #include "tests/support/zt_gtest.h"
+#include "tests/layout/layout_fixture.h"
 #include "tests/layout/reflow_test_support.h"
+#include "tests/support/flow_inspection.h"
 #include "model/GField.h"
 #include "document/flow_body.h"
 
@@ -9,15 +11,12 @@ using namespace layout_test;
 
 namespace {
 
-class FlowCopyTest : public testing::Test
+class FlowCopyTest : public FallbackFlowTest
 {
 protected:
-    FallbackParaScope scope;
-    GDoc flow{NULL, 7};
-
     void SetUp() override
     {
-        SetStops(FallbackParaScope::Style(), {});
+        SetStops(style, {});
         SetParagraphs(flow, {Words(30, "alpha"), "tab\there", Words(12, "beta")});
         GFormat bold;
         bold.pos = 6;
@@ -46,7 +45,7 @@ TEST_F(FlowCopyTest, ACopyEqualsItsSourceRecordForRecord)
 {
     GDoc* copy = flow.CreateCopy();
     ASSERT_TRUE(copy != NULL);
-    EXPECT_EQ(StoredBytes(flow), StoredBytes(*copy));
+    EXPECT_EQ(FlowBodyBytes(flow), FlowBodyBytes(*copy));
     EXPECT_EQ(flow.m_chars.GetCount(), copy->m_chars.GetCount());
     EXPECT_EQ(RowStarts(flow), RowStarts(*copy));
     EXPECT_EQ(RowTops(flow), RowTops(*copy));
@@ -68,13 +67,13 @@ TEST_F(FlowCopyTest, ACopyEqualsItsSourceRecordForRecord)
     // The two flows are independent.
     Type(*copy, 0, "new ");
     EXPECT_EQ('a', (BYTE)flow.m_chars[0]);
-    EXPECT_NE(StoredBytes(flow), StoredBytes(*copy));
+    EXPECT_NE(FlowBodyBytes(flow), FlowBodyBytes(*copy));
     delete copy;
 }
 
 TEST_F(FlowCopyTest, ARowIsStoredInTwentyEightBytesAndAHoleInTwelve)
 {
-    std::vector<BYTE> before = StoredBytes(flow);
+    std::vector<BYTE> before = FlowBodyBytes(flow);
     GRow row = flow.m_rows[0];
     row.holes = GRow::NewHoles();
     CHole hole;
@@ -82,7 +81,7 @@ TEST_F(FlowCopyTest, ARowIsStoredInTwentyEightBytesAndAHoleInTwelve)
     hole.width = 7;
     row.holes->Add(hole);
     flow.m_rows.AddAt(row, 0);
-    EXPECT_EQ(before.size() + 28 + 4 + 2 * 12, StoredBytes(flow).size());
+    EXPECT_EQ(before.size() + 28 + 4 + 2 * 12, FlowBodyBytes(flow).size());
 }
 
 // The body with one 4-byte count replaced; offsets follow the order of the
@@ -98,7 +97,7 @@ static int ReadFault(const std::vector<BYTE>& bytes)
 {
     CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
     CArchive ar(&file, CArchive::load);
-    GDoc target(NULL, 7);
+    GDoc target(NULL, kFirstContentFlow);
     try
     {
         target.OpenZVW(ar);
@@ -112,7 +111,7 @@ static int ReadFault(const std::vector<BYTE>& bytes)
 
 TEST_F(FlowCopyTest, DamagedBodiesThrowTheirFaults)
 {
-    const std::vector<BYTE> good = StoredBytes(flow);
+    const std::vector<BYTE> good = FlowBodyBytes(flow);
     EXPECT_EQ(0, ReadFault(good));
     const size_t formats = 4 + flow.m_chars.GetCount();
     struct Case
@@ -162,7 +161,7 @@ TEST(FlowBodyTest, BorderSidesAreRepairedAndOldBuffersPacked)
 // file may hold.
 TEST_F(FlowCopyTest, DamagedWordsAreRefusedOrReadIntoAUsableFlow)
 {
-    const std::vector<BYTE> good = StoredBytes(flow);
+    const std::vector<BYTE> good = FlowBodyBytes(flow);
     const DWORD values[] = {0, 1, 2, 3, 0xFFFFFFFF, 0x7FFFFFFF, 0x80000000, 12, 13, 1000, 100000};
     int refused = 0, read = 0;
     for (size_t at = 0; at + 4 <= good.size(); ++at)
@@ -172,7 +171,7 @@ TEST_F(FlowCopyTest, DamagedWordsAreRefusedOrReadIntoAUsableFlow)
             std::vector<BYTE> bytes = WithCount(good, at, value);
             CMemFile file(bytes.data(), (UINT)bytes.size());
             CArchive ar(&file, CArchive::load);
-            GDoc target(NULL, 7);
+            GDoc target(NULL, kFirstContentFlow);
             const char* step = "reading";
             try
             {
@@ -194,7 +193,7 @@ TEST_F(FlowCopyTest, DamagedWordsAreRefusedOrReadIntoAUsableFlow)
                 step = "deleting";
                 target.DeleteText(1, target.m_chars.GetCount() / 2, 1);
                 step = "storing";
-                StoredBytes(target);
+                FlowBodyBytes(target);
             }
             catch (CException* e)
             {

@@ -2,6 +2,7 @@
 // of system errors and the readable messages.
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
+#include "tests/platform/mfc42/thrown_exceptions.h"
 #include <string>
 
 namespace {
@@ -101,24 +102,8 @@ TEST(ExceptionOwnership, DeleteFreesOnlyHeapExceptions)
     // The out-of-memory exception is one shared object that survives Delete.
     CMemoryException* first = nullptr;
     CMemoryException* second = nullptr;
-    try
-    {
-        AfxThrowMemoryException();
-    }
-    catch (CMemoryException* e)
-    {
-        first = e;
-        e->Delete();
-    }
-    try
-    {
-        AfxThrowMemoryException();
-    }
-    catch (CMemoryException* e)
-    {
-        second = e;
-        e->Delete();
-    }
+    EXPECT_TRUE(Throws<CMemoryException>([] { AfxThrowMemoryException(); }, [&](CMemoryException* e) { first = e; }));
+    EXPECT_TRUE(Throws<CMemoryException>([] { AfxThrowMemoryException(); }, [&](CMemoryException* e) { second = e; }));
     EXPECT_EQ(first, second);
     EXPECT_TRUE(second->IsKindOf(RUNTIME_CLASS(CMemoryException)));
 }
@@ -153,19 +138,13 @@ TEST(FileExceptionTest, SystemErrorsMapToCauses)
         EXPECT_EQ(CFileException::OsErrorToException(c.error), c.cause) << "error " << c.error;
 
     // ThrowOsError carries the error and the name; no error, no throw.
-    CFileException::ThrowOsError(0, "x");
-    try
-    {
-        CFileException::ThrowOsError(ERROR_SHARING_VIOLATION, "C:\\busy.doc");
-        ADD_FAILURE() << "nothing thrown";
-    }
-    catch (CFileException* e)
-    {
-        EXPECT_EQ(e->m_cause, CFileException::sharingViolation);
-        EXPECT_EQ(e->m_lOsError, ERROR_SHARING_VIOLATION);
-        EXPECT_STREQ(e->m_strFileName, "C:\\busy.doc");
-        e->Delete();
-    }
+    EXPECT_EQ(CauseOf<CFileException>([] { CFileException::ThrowOsError(0, "x"); }), kNothingThrown);
+    EXPECT_TRUE(Throws<CFileException>([] { CFileException::ThrowOsError(ERROR_SHARING_VIOLATION, "C:\\busy.doc"); },
+                                       [](CFileException* e) {
+                                           EXPECT_EQ(e->m_cause, CFileException::sharingViolation);
+                                           EXPECT_EQ(e->m_lOsError, ERROR_SHARING_VIOLATION);
+                                           EXPECT_STREQ(e->m_strFileName, "C:\\busy.doc");
+                                       }));
 }
 
 TEST(ExceptionMessages, NameTheFileAndFitTheBuffer)

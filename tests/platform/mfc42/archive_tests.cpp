@@ -3,25 +3,13 @@
 // graphs in the persistent format.
 #include "tests/support/zt_gtest.h"
 #include "afx.h"
+#include "tests/support/archive_bytes.h"
+#include "tests/platform/mfc42/thrown_exceptions.h"
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-typedef std::vector<BYTE> Bytes;
-
-std::string Hex(const Bytes& b, size_t limit = 64)
-{
-    std::string s;
-    char part[4];
-    for (size_t i = 0; i < b.size() && i < limit; ++i)
-    {
-        snprintf(part, sizeof(part), i ? " %02X" : "%02X", b[i]);
-        s += part;
-    }
-    return s;
-}
 
 Bytes Concat(std::initializer_list<Bytes> parts)
 {
@@ -36,52 +24,20 @@ Bytes Text(const char* s)
     return Bytes(s, s + strlen(s));
 }
 
-// What an archive stores, with a deliberately small buffer so that values
-// straddle refills.
-Bytes Stored(const std::function<void(CArchive&)>& store, int nBufSize = 16)
+// A buffer this small makes values straddle the archive's refills.
+const int kSmallBuffer = 16;
+
+Bytes Stored(const std::function<void(CArchive&)>& store, int bufferSize = kSmallBuffer)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store, nBufSize);
-        store(ar);
-        ar.Close();
-    }
-    Bytes out(file.GetLength());
-    file.SeekToBegin();
-    if (!out.empty())
-        file.Read(out.data(), (UINT)out.size());
-    return out;
+    return StoreToBytes(store, bufferSize);
 }
 
-// Runs load over an archive reading the bytes.
-void Loaded(Bytes bytes, const std::function<void(CArchive&)>& load, int nBufSize = 16)
+void Loaded(const Bytes& bytes, const std::function<void(CArchive&)>& load, int bufferSize = kSmallBuffer)
 {
-    CMemFile file(bytes.data(), (UINT)bytes.size());
-    CArchive ar(&file, CArchive::load, nBufSize);
-    load(ar);
+    LoadFromBytes(bytes, load, bufferSize);
 }
 
-// The cause of the CArchiveException that f throws; -1 when it throws
-// nothing, -2 for another exception. The exception is deleted.
-int ArchiveCause(const std::function<void()>& f)
-{
-    try
-    {
-        f();
-    }
-    catch (CArchiveException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return -2;
-    }
-    return -1;
-}
+const auto ArchiveCause = &CauseOf<CArchiveException>;
 
 // --------------------------------------------------------------- numbers
 
@@ -131,7 +87,7 @@ TEST(ArchiveNumbers, StoreExactLittleEndianBytesAndLoadBack)
     {
         SCOPED_TRACE(c.name);
         Bytes got = Stored(c.store);
-        EXPECT_EQ(Hex(got), Hex(c.bytes));
+        EXPECT_EQ(HexDump(got), HexDump(c.bytes));
         bool same = false;
         Loaded(got, [&](CArchive& ar) {
             same = c.loadsBack(ar);
@@ -204,7 +160,7 @@ TEST(ArchiveStrings, LengthPrefixesAtEveryBoundary)
             text += (char)('a' + i % 26);
         Bytes bytes = Stored([&](CArchive& ar) { ar << text << (BYTE)0x5A; }, 4096);
         ASSERT_EQ(bytes.size(), c.prefix.size() + c.length + 1);
-        EXPECT_EQ(Hex(Bytes(bytes.begin(), bytes.begin() + c.prefix.size())), Hex(c.prefix));
+        EXPECT_EQ(HexDump(Bytes(bytes.begin(), bytes.begin() + c.prefix.size())), HexDump(c.prefix));
         CString back("junk");
         BYTE marker = 0;
         Loaded(bytes, [&](CArchive& ar) { ar >> back >> marker; });
@@ -217,7 +173,7 @@ TEST(ArchiveStrings, EmbeddedZerosAndLiteralsRoundTrip)
 {
     CString withZero("a\0b", 3);
     Bytes bytes = Stored([&](CArchive& ar) { ar << withZero << "lit"; });
-    EXPECT_EQ(Hex(bytes), Hex(Concat({{3, 'a', 0, 'b'}, {3}, Text("lit")})));
+    EXPECT_EQ(HexDump(bytes), HexDump(Concat({{3, 'a', 0, 'b'}, {3}, Text("lit")})));
     CString a, b;
     Loaded(bytes, [&](CArchive& ar) { ar >> a >> b; });
     EXPECT_EQ(std::string((LPCSTR)a, a.GetLength()), std::string("a\0b", 3));
@@ -440,11 +396,10 @@ TEST(ArchiveObjects, SharedObjectsAreWrittenOnceAndComeBackShared)
     // a: new class (index 1), a's data (value, null next), a is index 2;
     // a again: object tag 2; null: 0; b: class ref 0x8001, data with next
     // as a reference to a.
-    EXPECT_EQ(Hex(bytes, 200), Hex(Concat({kNodeClassTag, {10, 0, 0, 0, 0x00, 0x00},
-                                          {0x02, 0x00},
-                                          {0x00, 0x00},
-                                          {0x01, 0x80, 20, 0, 0, 0, 0x02, 0x00}}),
-                                  200));
+    EXPECT_EQ(HexDump(bytes), HexDump(Concat({kNodeClassTag, {10, 0, 0, 0, 0x00, 0x00},
+                                              {0x02, 0x00},
+                                              {0x00, 0x00},
+                                              {0x01, 0x80, 20, 0, 0, 0, 0x02, 0x00}})));
     Loaded(bytes, [](CArchive& ar) {
         CArchNode *a1, *a2, *b1;
         CObject* none = (CObject*)1;
@@ -493,11 +448,10 @@ TEST(ArchiveObjects, BigIndicesUseTheLongForm)
         ar << &a << &a << &b << &mapped[5];
     }, 4096);
     // class 0x8000, a 0x8001; b's class is the big class reference.
-    EXPECT_EQ(Hex(bytes, 200), Hex(Concat({kNodeClassTag, {0, 0, 0, 0, 0, 0},
-                                          {0xFF, 0x7F, 0x01, 0x80, 0x00, 0x00},
-                                          {0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80, 0, 0, 0, 0, 0, 0},
-                                          {0x06, 0x00}}),
-                                  200));
+    EXPECT_EQ(HexDump(bytes), HexDump(Concat({kNodeClassTag, {0, 0, 0, 0, 0, 0},
+                                              {0xFF, 0x7F, 0x01, 0x80, 0x00, 0x00},
+                                              {0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80, 0, 0, 0, 0, 0, 0},
+                                              {0x06, 0x00}})));
     Loaded(bytes, [&](CArchive& ar) {
         for (CArchLeaf& m : mapped)
             ar.MapObject(&m);
@@ -555,7 +509,7 @@ TEST(ArchiveObjects, VersionableClassesReadOlderSchemasAndFailedObjectsAreFreed)
     CArchLeaf leaf;
     Bytes bytes = Stored([&](CArchive& ar) { ar << &leaf; });
     // Stored schema is the WORD part only.
-    EXPECT_EQ(Hex(Bytes(bytes.begin(), bytes.begin() + 4)), "FF FF 03 00");
+    EXPECT_EQ(HexDump(Bytes(bytes.begin(), bytes.begin() + 4)), "FF FF 03 00");
     bytes[2] = 1;   // as if an older program wrote it
     Loaded(bytes, [](CArchive& ar) {
         CArchLeaf* p = nullptr;
@@ -580,7 +534,7 @@ TEST(ArchiveObjects, ClassesAloneAndNonSerialObjects)
         ar.SerializeClass(RUNTIME_CLASS(CArchNode));
         ar.WriteClass(RUNTIME_CLASS(CArchNode));
     });
-    EXPECT_EQ(Hex(bytes), Hex(Concat({kNodeClassTag, {0x01, 0x80}})));
+    EXPECT_EQ(HexDump(bytes), HexDump(Concat({kNodeClassTag, {0x01, 0x80}})));
     Loaded(bytes, [](CArchive& ar) {
         ar.SerializeClass(RUNTIME_CLASS(CArchNode));
         EXPECT_EQ(ar.ReadClass(RUNTIME_CLASS(CObject)), RUNTIME_CLASS(CArchNode));
@@ -590,17 +544,7 @@ TEST(ArchiveObjects, ClassesAloneAndNonSerialObjects)
     CMemFile file;
     CArchive ar(&file, CArchive::store);
     CException plain;
-    bool notSupported = false;
-    try
-    {
-        ar << &plain;
-    }
-    catch (CNotSupportedException* e)
-    {
-        notSupported = true;
-        e->Delete();
-    }
-    EXPECT_TRUE(notSupported);
+    EXPECT_TRUE(Throws<CNotSupportedException>([&] { ar << &plain; }));
 }
 
 }  // namespace

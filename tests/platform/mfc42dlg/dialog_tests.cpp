@@ -10,7 +10,7 @@
 #include "afxdlgs.h"
 #include "afxprint.h"
 #include "zttools.h"
-#include "tests/mfc42dlg/dlg_resource.h"
+#include "tests/platform/mfc42dlg/dlg_resource.h"
 #include <stdlib.h>
 #include <algorithm>
 #include <functional>
