@@ -187,7 +187,7 @@ TEST_F(FlowCopyTest, DamagedWordsAreRefusedOrReadIntoAUsableFlow)
                 ++read;
                 step = "laying out";
                 const long rows = target.m_rows.GetCount();
-                target.ReRowByRow(0, rows - 1, 1, 1);
+                target.ReRowByRow(0, rows - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
                 step = "typing";
                 Type(target, target.m_chars.GetCount() / 2, "x y");
                 step = "deleting";

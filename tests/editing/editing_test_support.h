@@ -48,7 +48,7 @@ protected:
         flow = new GDoc(&doc, 0);
         doc.m_flows.Add(flow);
         // A new flow is laid out once, as editing leaves every flow.
-        flow->ReRowByPos(0, 1, 1);
+        flow->ReRowByPos(0, 1, GDoc::kWholeParagraph);
     }
     void TearDown() override
     {

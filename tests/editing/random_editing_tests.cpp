@@ -123,7 +123,7 @@ protected:
             if (i % 10 == 9)
             {
                 const std::string edited = FlowState(*flow);
-                flow->ReRowByRow(0, flow->m_rows.count - 1, 1, 1);
+                flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
                 ASSERT_EQ(FlowState(*flow), edited) << "laid out otherwise from scratch after: " << edits.back();
             }
             if (FlowState(*flow) != states.back())

@@ -261,7 +261,7 @@ protected:
         shade.end = 6;
         shade.style.percent = 25;
         flow->m_shades.Add(shade);
-        flow->ReRowByPos(0, flow->m_chars.count - 2, 1);
+        flow->ReRowByPos(0, flow->m_chars.count - 2, GDoc::kWholeParagraph);
         while (Stack()->RemoveLast())
             ;
     }

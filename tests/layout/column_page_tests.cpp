@@ -79,14 +79,14 @@ TEST_F(ColumnTest, AParagraphThatGrowsMovesRowsIntoTheNextColumn)
     const long end = flow.m_rows[1].first - 1;
     const std::string more = " " + Words(30);
     Type(flow, end, more);
-    flow.ReRowByPos(end, end + (long)more.size(), 0);
+    flow.ReRowByPos(end, end + (long)more.size(), GDoc::kUntilRowsStay);
     const long rows = flow.m_rows.GetCount() - 1;
     ASSERT_GT(rows, 10);
     EXPECT_EQ((rows + 1) / 2, flow.m_columns[0].startRows[1]);
 
     // And shrinks back.
     flow.DelCharItem(end, end + (long)more.size());
-    flow.ReRowByPos(end, end + 1, 0);
+    flow.ReRowByPos(end, end + 1, GDoc::kUntilRowsStay);
     EXPECT_EQ(10, flow.m_rows.GetCount() - 1);
     EXPECT_EQ(5, flow.m_columns[0].startRows[1]);
 }

@@ -47,11 +47,11 @@ void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs(
     const long paragraphs = (long)texts.size();
     if (!byParagraph)
     {
-        f.ReRowByRow(0, paragraphs, 1, 1);
+        f.ReRowByRow(0, paragraphs, GDoc::kReRowLayout, GDoc::kWholeParagraph);
         return;
     }
     for (long p = 0; p < paragraphs; ++p)
-        f.ReRowByRow(f.GetParaRow(p), f.GetParaRow(p) + 1, 0, 1);
+        f.ReRowByRow(f.GetParaRow(p), f.GetParaRow(p) + 1, GDoc::kReRowEdit, GDoc::kWholeParagraph);
 }
 
 // Everything layout decides: rows (start, place, height, ascent), each

@@ -14,7 +14,7 @@ inline std::vector<long> SetParagraphs(GDoc& f, const std::vector<std::string>& 
 {
     std::vector<long> starts = PutParagraphsUnbroken(f, texts);
     const long n = (long)texts.size();
-    f.ReRowByRow(0, n, 1, 1);
+    f.ReRowByRow(0, n, GDoc::kReRowLayout, GDoc::kWholeParagraph);
     return starts;
 }
 

@@ -58,7 +58,7 @@ TEST_F(ReflowTest, TypingReBreaksOnlyTheRowsOfThatParagraph)
     const long pos = flow.m_rows[row].first + 6;
     flow.m_redraw.Reset(0, 0);
     Type(flow, pos, "xy");
-    flow.ReRowByPos(pos, pos + 2, 0);
+    flow.ReRowByPos(pos, pos + 2, GDoc::kUntilRowsStay);
 
     EXPECT_GE(flow.m_redraw.m_nFirstRow, firstRow);
     EXPECT_LE(flow.m_redraw.m_nEndRow, endRow);
@@ -84,7 +84,7 @@ TEST_F(ReflowTest, AParagraphGrowsAndShrinksByRows)
     const long end = flow.m_rows[1].first - 1;
     const std::string more = " " + Words(40);
     Type(flow, end, more);
-    flow.ReRowByPos(end, end + (long)more.size(), 0);
+    flow.ReRowByPos(end, end + (long)more.size(), GDoc::kUntilRowsStay);
     const long grown = flow.m_paras[1].row;
     ASSERT_GE(grown, 3);
     // The tail moved down by the heights of the new rows, which hold the
@@ -96,7 +96,7 @@ TEST_F(ReflowTest, AParagraphGrowsAndShrinksByRows)
 
     // Deleting the words again leaves one row: the first took the rest.
     flow.DelCharItem(end, end + (long)more.size());
-    flow.ReRowByPos(end, end + 1, 0);
+    flow.ReRowByPos(end, end + 1, GDoc::kUntilRowsStay);
     EXPECT_EQ(3, flow.m_rows.GetCount());
     EXPECT_EQ(1, flow.m_paras[1].row);
     EXPECT_EQ(tailTop, flow.m_rows[1].y);
@@ -111,7 +111,7 @@ TEST_F(ReflowTest, AShortenedWordMovesBackUpToTheRowBefore)
     // word.
     const long cutFrom = 6, cutTo = second - 7;
     flow.DelCharItem(cutFrom, cutTo);
-    flow.ReRowByPos(cutFrom, cutFrom + 1, 0);
+    flow.ReRowByPos(cutFrom, cutFrom + 1, GDoc::kUntilRowsStay);
     EXPECT_EQ(FreshStarts({FlowText(flow)}), RowStarts(flow));
 }
 
@@ -140,7 +140,7 @@ TEST_F(ReflowTest, AParagraphOfMoreThanFiveThousandRowsIsLaidOutWhole)
 
     // A word typed at its start moves every row's end, down to the last.
     Type(flow, 0, "ab ");
-    flow.ReRowByPos(0, 3, 0);
+    flow.ReRowByPos(0, 3, GDoc::kUntilRowsStay);
     EXPECT_EQ(words + 1, flow.m_paras[1].row);
     EXPECT_EQ(flow.m_chars.GetCount() - 6, flow.m_rows[words + 1].first);
     EXPECT_EQ(flow.m_chars.GetCount() - 9, flow.m_rows[words].first);
@@ -155,10 +155,10 @@ TEST_F(ReflowTest, NothingIsReBrokenWhileReflowIsSuspended)
     doc.ReRows(0);
     const std::string more = " " + Words(60);
     Type(owned, 7, more);
-    owned.ReRowByPos(7, 7 + (long)more.size(), 0);
+    owned.ReRowByPos(7, 7 + (long)more.size(), GDoc::kUntilRowsStay);
     EXPECT_EQ(2, owned.m_rows.GetCount());
     doc.ReRows(1);
-    owned.ReRowByPos(7, 7 + (long)more.size(), 0);
+    owned.ReRowByPos(7, 7 + (long)more.size(), GDoc::kUntilRowsStay);
     EXPECT_GT(owned.m_rows.GetCount(), 2);
 }
 
