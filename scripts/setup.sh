@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
   xvfb xauth x11-utils                         # a display for tests that open windows
   fonts-liberation fonts-opensymbol            # faces standing in for Times New Roman, Arial, Courier New, Symbol
+  fonts-wine                                   # Wine's own faces: caption buttons and scroll arrows (Marlett)
 )
 
 missing=()

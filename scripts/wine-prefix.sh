@@ -17,7 +17,9 @@ if [ "${2:-}" = stop ]; then
 fi
 
 stamp="$WINEPREFIX/.ztwrite-ready"
+fresh=0
 if [ ! -f "$stamp" ]; then
+  fresh=1
   mkdir -p "$WINEPREFIX"
   # A server left over from an earlier prefix at the same place (a deleted
   # build tree) would answer for this one: end it first, and try once more
@@ -29,12 +31,21 @@ if [ ! -f "$stamp" ]; then
     "$WINE" wineboot -i >/dev/null 2>&1 || { echo "wine-prefix: could not create $WINEPREFIX" >&2; exit 1; }
   fi
   wineserver -w
-  # Unix paths are reachable through drive Z: of every prefix.
-  reg="Z:${here//\//\\}\\wine-fonts.reg"
-  "$WINE" regedit /S "$reg" >/dev/null 2>&1
-  wineserver -w
   touch "$stamp"
 fi
+# Registry settings, each imported once; a prefix made before a settings
+# file existed gets it on its next start. Unix paths are reachable through
+# drive Z: of every prefix.
+for settings in wine-fonts wine-test-windows; do
+  done_mark="$WINEPREFIX/.ztwrite-$settings"
+  [ -f "$done_mark" ] && continue
+  reg="Z:${here//\//\\}\\$settings.reg"
+  "$WINE" regedit /S "$reg" >/dev/null 2>&1
+  # A new prefix's server is let go before the persistent one starts; a
+  # running persistent server keeps the settings as they are written.
+  [ "$fresh" = 1 ] && wineserver -w
+  touch "$done_mark"
+done
 [ "${2:-start}" = create ] && exit 0
 
 # Persistent server: every test process attaches to it instead of starting
