@@ -234,7 +234,9 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         return TRUE;
     m_bEnableChanged = FALSE;
     BOOL handled = pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
-    if (!handled && bDisableIfNoHndler && !m_bEnableChanged)
+    // An update handler that never enabled the item (it may only have
+    // checked it) leaves the decision to whether a command handler exists.
+    if (bDisableIfNoHndler && !m_bEnableChanged)
     {
         AFX_CMDHANDLERINFO info = { nullptr, nullptr };
         Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));

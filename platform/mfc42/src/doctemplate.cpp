@@ -104,13 +104,14 @@ BOOL CDocTemplate::SaveAllModified()
 
 void CDocTemplate::CloseAllDocuments(BOOL)
 {
-    // Closing removes the document from the list: always take the first.
+    // The next position is taken before each close: closing may remove the
+    // document from the list, or keep it there (a document that is not
+    // deleted on close), and either way the walk goes on past it.
     POSITION pos = GetFirstDocPosition();
     while (pos)
     {
         CDocument* pDoc = GetNextDoc(pos);
         pDoc->OnCloseDocument();
-        pos = GetFirstDocPosition();
     }
 }
 

@@ -248,6 +248,9 @@ void CDocument::OnCloseDocument()
 
 void CDocument::ReportSaveLoadException(LPCSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault)
 {
+    // Whoever threw a user exception has told the user already.
+    if (e && e->IsKindOf(RUNTIME_CLASS(CUserException)))
+        return;
     char text[512] = "";
     if (!e || !e->GetErrorMessage(text, sizeof(text)) || !text[0])
     {

@@ -1,6 +1,7 @@
 // CPrintInfo and the view's print loop. The printer comes from the print
 // dialog or, for direct printing, from the application's printer settings
 // (m_hDevMode, m_hDevNames, the default printer the first time).
+#include "print_pages.h"
 #include "afxwin.h"
 #include "afxdlgs.h"
 #include "afxprint.h"
@@ -130,14 +131,9 @@ void CView::OnFilePrint()
     BOOL failed = dcPrint.StartDoc(&docInfo) == SP_ERROR;
     if (!failed)
     {
-        UINT from = printInfo.GetFromPage(), to = printInfo.GetToPage();
-        if (from > to)
-        {
-            UINT swap = from;
-            from = to;
-            to = swap;
-        }
-        for (printInfo.m_nCurPage = from; printInfo.m_nCurPage <= to; printInfo.m_nCurPage++)
+        const CPrintPageOrder order(printInfo.GetFromPage(), printInfo.GetToPage(), printInfo.GetMinPage(),
+                                    printInfo.GetMaxPage());
+        for (printInfo.m_nCurPage = order.first;; printInfo.m_nCurPage += order.step)
         {
             OnPrepareDC(&dcPrint, &printInfo);
             if (!printInfo.m_bContinuePrinting)
@@ -157,7 +153,7 @@ void CView::OnFilePrint()
                 failed = TRUE;
                 break;
             }
-            if (printInfo.m_nCurPage == 0xFFFF)
+            if (printInfo.m_nCurPage == order.last)
                 break;
         }
     }

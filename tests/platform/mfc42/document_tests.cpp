@@ -109,6 +109,27 @@ TEST(Document, CloseDeletesAnAutoDeleteDocumentAndLeavesTheTemplate)
     delete pTemplate;
 }
 
+// A document that is not deleted on close (a hidden clipboard document)
+// stays in the list; closing all must still end, closing each once.
+TEST(DocTemplate, CloseAllDocumentsEndsWhenADocumentOutlivesItsClose)
+{
+    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(0, RUNTIME_CLASS(ValueDoc), nullptr, nullptr);
+    ValueDoc* kept = (ValueDoc*)pTemplate->CreateNewDocument();
+    ASSERT_NE(kept, nullptr);
+    kept->m_bAutoDelete = FALSE;
+    CDocument* other = pTemplate->CreateNewDocument();
+    ASSERT_NE(other, nullptr);
+    pTemplate->CloseAllDocuments(FALSE);
+    EXPECT_EQ(kept->deleteContentsCalls, 1);   // closed once
+    POSITION pos = pTemplate->GetFirstDocPosition();
+    ASSERT_NE(pos, nullptr);
+    EXPECT_EQ(pTemplate->GetNextDoc(pos), kept);
+    EXPECT_EQ(pos, nullptr);   // the other one deleted itself
+    pTemplate->RemoveDocument(kept);
+    delete kept;
+    delete pTemplate;
+}
+
 TEST(DocTemplate, DocStringsAreTheNewlineSeparatedParts)
 {
     CMultiDocTemplate tmpl(0, RUNTIME_CLASS(ValueDoc), nullptr, nullptr);
@@ -187,6 +208,48 @@ class ScopedApp : public CWinApp
 public:
     ScopedApp() : CWinApp("ZtLayerProfileTest") {}
 };
+
+// An application that counts the message boxes it is asked to show.
+class CountingApp : public CWinApp
+{
+public:
+    CountingApp() : CWinApp("ZtLayerMessageTest") {}
+    int boxes = 0;
+    int DoMessageBox(LPCSTR, UINT, UINT) override
+    {
+        ++boxes;
+        return IDOK;
+    }
+};
+
+// A reader that gives up after telling the user why (a user exception).
+class RefusingDoc : public ValueDoc
+{
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (!ar.IsStoring())
+            AfxThrowUserException();
+        ValueDoc::Serialize(ar);
+    }
+};
+
+TEST(Document, AReaderThatHasToldTheUserIsNotReportedAgain)
+{
+    CString path = TempPath("zt_layer_doc_refused.tst");
+    ValueDoc saved;
+    saved.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(saved.OnSaveDocument(path));
+    CountingApp app;
+    RefusingDoc refusing;
+    refusing.m_bAutoDelete = FALSE;
+    EXPECT_FALSE(refusing.OnOpenDocument(path));
+    EXPECT_EQ(app.boxes, 0);
+    // Any other failure is reported once.
+    ::DeleteFileA(path);
+    EXPECT_FALSE(refusing.OnOpenDocument(path));
+    EXPECT_EQ(app.boxes, 1);
+}
 
 TEST(Application, ParseCommandLineSplitsQuotedArgumentsAndFlags)
 {

@@ -134,7 +134,10 @@ TEST(CmdUI, DoUpdateUsesTheUpdateHandlerOrDisablesCommandsWithoutHandler)
     withHandler.m_nID = kCmdUpdated;
     EXPECT_TRUE(withHandler.DoUpdate(&target, TRUE));
     EXPECT_EQ(withHandler.checked, 1);
-    EXPECT_EQ(withHandler.enabled, -1);   // the derived handler hid the base one
+    // The derived handler hid the base one, and only checked the item:
+    // nothing stands behind the command, so it is disabled.
+    EXPECT_EQ(target.log, (std::vector<std::string>{ "derived:update" }));
+    EXPECT_EQ(withHandler.enabled, FALSE);
 
     RecordingCmdUI noUpdateButCommand;
     noUpdateButCommand.m_nID = kCmdBaseOnly;
