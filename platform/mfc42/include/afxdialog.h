@@ -110,6 +110,9 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Menu commands and their updates that the dialog does not handle go
+    // on to its owner, then to the application.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     // Sends the dialog initialisation data (resource RT_DLGINIT of this
     // name) to the controls: entries of combo and list boxes.

@@ -233,10 +233,8 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
         return TRUE;
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
-    // A frame inside another frame (an MDI child) leaves the application to
-    // the outer frame, which tries itself first.
-    if (GetStyle() & WS_CHILD)
-        return FALSE;
+    // Every frame offers the command to the application last: an MDI child
+    // before its main frame, which then tries itself and the application.
     CWinApp* pApp = AfxGetApp();
     return pApp && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

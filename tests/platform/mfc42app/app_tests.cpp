@@ -389,8 +389,11 @@ void CMainFrame::OnTimer(UINT)
     }
     case 2:
     {
+        // The route: view, document, child frame, application, then main
+        // frame: with a child active, a command both the application and
+        // the main frame handle reaches the application.
         EXPECT_EQ(g_log, (std::vector<std::string>{ "view", "doc", "app", "view:viewdoc", "doc:docchild",
-                                                     "child:childmain", "main:mainapp", "view", "app" }));
+                                                     "child:childmain", "app:mainapp", "view", "app" }));
         // The idle pass set the menu of the active document and the panes.
         HMENU menu = ::GetMenu(m_hWnd);
         ASSERT_NE(menu, nullptr);

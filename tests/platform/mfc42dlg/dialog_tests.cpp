@@ -41,9 +41,29 @@ public:
         return IDOK;
     }
     void WinHelp(DWORD_PTR dwData, UINT) override { helpTopics.push_back(dwData); }
+    // A menu command only the application handles.
+    static const UINT kAppCommand = 0x8123;
+    int appCommands = 0;
+    void OnAppCommand() { ++appCommands; }
+    DECLARE_MESSAGE_MAP()
 };
 
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+    ON_COMMAND(CTestApp::kAppCommand, OnAppCommand)
+END_MESSAGE_MAP()
+
 CTestApp theApp;
+
+TEST(DialogCommands, MenuCommandsTheDialogLacksGoOnToTheApplication)
+{
+    CDialog dlg;
+    theApp.appCommands = 0;
+    EXPECT_TRUE(dlg.OnCmdMsg(CTestApp::kAppCommand, CN_COMMAND, nullptr, nullptr));
+    EXPECT_EQ(theApp.appCommands, 1);
+    // A control's id is the dialog's own business.
+    EXPECT_FALSE(dlg.OnCmdMsg(1000, CN_COMMAND, nullptr, nullptr));
+    EXPECT_EQ(theApp.appCommands, 1);
+}
 
 const UINT_PTR kProbeTimer = 7;
 
