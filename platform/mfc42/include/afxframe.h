@@ -153,6 +153,8 @@ public:
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     LRESULT OnSizeParentDummy(WPARAM, LPARAM) { return 0; }
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // The CAP, NUM, SCRL and KANA panes are lit while their key's toggle is on.
+    void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
     BOOL OnBarCheck(UINT nID);
     void OnAppExit();
 

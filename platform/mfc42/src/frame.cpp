@@ -21,6 +21,10 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_KANA, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() = default;
@@ -554,6 +558,20 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT, LPCRECT)
         mini->DestroyWindow();
     }
     RecalcLayout();
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int key = 0;
+    switch (pCmdUI->m_nID)
+    {
+    case ID_INDICATOR_CAPS: key = VK_CAPITAL; break;
+    case ID_INDICATOR_NUM: key = VK_NUMLOCK; break;
+    case ID_INDICATOR_SCRL: key = VK_SCROLL; break;
+    case ID_INDICATOR_KANA: key = VK_KANA; break;
+    default: pCmdUI->ContinueRouting(); return;
+    }
+    pCmdUI->Enable(::GetKeyState(key) & 1);
 }
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)

@@ -42,7 +42,10 @@ BOOL CSplitterWnd::Create(CWnd* pParentWnd, int nMaxRows, int nMaxCols, SIZE siz
     m_pDynamicViewClass = pContext->m_pNewViewClass;
     for (int r = 0; r < kMaxRows; r++)
         m_rowInfo[r] = { sizeMin.cy, -1, 0 };
-    if (!CreateEx(0, SplitterClass(), nullptr, (dwStyle & ~SPLS_DYNAMIC_SPLIT) | WS_CHILD | WS_CLIPCHILDREN,
+    // Scroll bars asked of the splitter belong to its panes (each view
+    // keeps its own); on the splitter's window they would be a dead pair.
+    const DWORD ownStyle = dwStyle & ~(SPLS_DYNAMIC_SPLIT | WS_HSCROLL | WS_VSCROLL);
+    if (!CreateEx(0, SplitterClass(), nullptr, ownStyle | WS_CHILD | WS_CLIPCHILDREN,
                   CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
     return CreateView(0, 0, m_pDynamicViewClass, CSize(0, 0), pContext);
@@ -57,8 +60,9 @@ BOOL CSplitterWnd::CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dw
     m_nCols = m_nMaxCols = nCols;
     for (int r = 0; r < kMaxRows; r++)
         m_rowInfo[r] = { 0, -1, 0 };
-    return CreateEx(0, SplitterClass(), nullptr, dwStyle | WS_CHILD | WS_CLIPCHILDREN, CRect(0, 0, 0, 0),
-                    pParentWnd, nID);
+    const DWORD ownStyle = dwStyle & ~(WS_HSCROLL | WS_VSCROLL);
+    return CreateEx(0, SplitterClass(), nullptr, ownStyle | WS_CHILD | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pParentWnd,
+                    nID);
 }
 
 BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit,

@@ -97,7 +97,8 @@ public:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override
     {
         if (dynamicSplitter)
-            return splitter.Create(this, 2, 1, CSize(10, 10), pContext);
+            return splitter.Create(this, 2, 1, CSize(10, 10), pContext,
+                                   WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | SPLS_DYNAMIC_SPLIT);
         if (!useSplitter)
             return CFrameWnd::OnCreateClient(lpcs, pContext);
         if (!splitter.CreateStatic(this, 2, 1))
@@ -254,6 +255,9 @@ TEST_F(FrameTest, DynamicSplitterAddsAndRemovesTheSecondRow)
 {
     MakeFrame(false, true);
     CSplitterWnd& splitter = frame->splitter;
+    // Asked for scroll bars, the splitter leaves them to its panes: bars on
+    // its own window would be a second, dead pair.
+    EXPECT_EQ(splitter.GetStyle() & (WS_HSCROLL | WS_VSCROLL), 0u);
     EXPECT_EQ(splitter.GetRowCount(), 1);
     CWnd* first = splitter.GetPane(0, 0);
     ASSERT_NE(first, nullptr);
@@ -275,6 +279,36 @@ TEST_F(FrameTest, DynamicSplitterAddsAndRemovesTheSecondRow)
     POSITION pos = doc->GetFirstViewPosition();
     EXPECT_EQ(doc->GetNextView(pos), first);
     EXPECT_EQ(pos, nullptr);
+}
+
+// A pane shows its text only while enabled (lit).
+static bool PaneLit(CStatusBar& bar, int index)
+{
+    UINT id, style;
+    int width;
+    bar.GetPaneInfo(index, id, style, width);
+    return !(style & SBPS_DISABLED);
+}
+
+TEST_F(FrameTest, KeyIndicatorsFollowTheKeyboardsToggles)
+{
+    MakeFrame();
+    CStatusBar& bar = frame->statusBar;
+    ASSERT_TRUE(bar.Create(frame));
+    static const UINT ids[] = { ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL };
+    bar.SetIndicators(ids, 4);
+    static const int keys[] = { VK_CAPITAL, VK_NUMLOCK, VK_SCROLL };
+    for (int round = 0; round < 2; ++round)
+    {
+        bar.OnUpdateCmdUI(frame, TRUE);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(PaneLit(bar, i + 1), (::GetKeyState(keys[i]) & 1) != 0) << "pane " << i + 1;
+        // Caps lock toggled in this thread's key state: the pane follows.
+        BYTE state[256];
+        ::GetKeyboardState(state);
+        state[VK_CAPITAL] ^= 1;
+        ::SetKeyboardState(state);
+    }
 }
 
 TEST_F(FrameTest, StatusBarSitsAtTheBottomAndPanesAnswerByIdAndIndex)
