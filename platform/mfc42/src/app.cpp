@@ -107,7 +107,16 @@ LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
 
 LRESULT CWinThread::DefaultWndProcException(CException* e, const MSG* pMsg)
 {
-    if (e && !e->IsKindOf(RUNTIME_CLASS(CUserException)))
+    if (!e)
+    {
+        // Something other than our exceptions (a reader's error code):
+        // the user hears that the action failed; nothing is dropped silently.
+        CString text;
+        if (!text.LoadString(AFX_IDP_INTERNAL_FAILURE))
+            text = "An unexpected error stopped the last action. Your documents are still open.";
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+    }
+    else if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
         e->ReportError(MB_ICONEXCLAMATION);
     if (e)
         e->Delete();

@@ -181,7 +181,9 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     catch (...)
     {
         TRACE("mfc42: an exception that is not a CException left the handler of message 0x%04x\n", nMsg);
-        result = CWinThread::DefaultWndProcException(nullptr, &t_lastSentMsg);
+        CWinThread* thread = AfxGetThread();
+        result = thread ? thread->ProcessWndProcException(nullptr, &t_lastSentMsg)
+                        : CWinThread::DefaultWndProcException(nullptr, &t_lastSentMsg);
     }
     if (nMsg == WM_NCDESTROY)
     {

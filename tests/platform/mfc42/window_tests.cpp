@@ -202,6 +202,7 @@ TEST(CmdUI, MenuItemsTakeEnableCheckRadioAndText)
 
 const UINT kPrivateMessage = WM_APP + 7;
 const UINT kThrowMessage = WM_APP + 8;
+const UINT kThrowForeignMessage = WM_APP + 9;
 const UINT kButtonId = 300;
 const UINT kEditId = 301;
 const UINT kCmdDisabled = 310;
@@ -230,6 +231,12 @@ public:
     {
         log.push_back("throwing");
         AfxThrowUserException();
+    }
+    // A reader's own error code, not one of the class library's exceptions.
+    LRESULT OnThrowForeign(WPARAM, LPARAM)
+    {
+        log.push_back("throwing int");
+        throw 2;
     }
     void OnButtonClicked() { log.push_back("clicked"); }
     void OnEditChange() { log.push_back("editchange"); }
@@ -260,6 +267,7 @@ BEGIN_MESSAGE_MAP(TestWnd, CWnd)
     ON_WM_KEYDOWN()
     ON_MESSAGE(kPrivateMessage, OnPrivate)
     ON_MESSAGE(kThrowMessage, OnThrow)
+    ON_MESSAGE(kThrowForeignMessage, OnThrowForeign)
     ON_REGISTERED_MESSAGE(g_registeredMessage, OnRegistered)
     ON_BN_CLICKED(kButtonId, OnButtonClicked)
     ON_EN_CHANGE(kEditId, OnEditChange)
@@ -349,6 +357,34 @@ TEST_F(WindowTest, AnExceptionFromAHandlerStopsAtTheWindowProcedure)
     EXPECT_EQ(wnd.SendMessage(kThrowMessage), 0);
     EXPECT_EQ(wnd.SendMessage(kPrivateMessage, 1, 2), 3);   // still serving messages
     EXPECT_EQ(wnd.log, (std::vector<std::string>{ "throwing" }));
+}
+
+// Counts the message boxes it is asked to show and keeps the last text.
+class BoxCountingApp : public CWinApp
+{
+public:
+    BoxCountingApp() : CWinApp("ZtWindowBoxTest") {}
+    int boxes = 0;
+    std::string lastText;
+    int DoMessageBox(LPCSTR lpszPrompt, UINT, UINT) override
+    {
+        ++boxes;
+        lastText = lpszPrompt;
+        return IDOK;
+    }
+};
+
+TEST_F(WindowTest, AForeignExceptionFromAHandlerIsReportedNotLost)
+{
+    BoxCountingApp app;
+    wnd.log.clear();
+    EXPECT_EQ(wnd.SendMessage(kThrowForeignMessage), 0);
+    EXPECT_EQ(app.boxes, 1);
+    EXPECT_FALSE(app.lastText.empty());
+    EXPECT_EQ(wnd.SendMessage(kPrivateMessage, 1, 2), 3);   // the application goes on
+    // A user exception has been reported by whoever threw it.
+    EXPECT_EQ(wnd.SendMessage(kThrowMessage), 0);
+    EXPECT_EQ(app.boxes, 1);
 }
 
 TEST_F(WindowTest, DestroyRunsOnDestroyThenPostNcDestroyAndUnbinds)
