@@ -22,6 +22,13 @@
 #define MLF_NOKICKIDLE     0x0002
 #define MLF_SHOWONIDLE     0x0004
 
+// Sent to a window running a modal loop while its queue is empty (wParam
+// MSGF_DIALOGBOX, lParam the idle count); an answer of 0 ends the idle
+// work until the next message.
+#ifndef WM_KICKIDLE
+#define WM_KICKIDLE        0x036A
+#endif
+
 // Resource type of dialog initialisation data (combo and list entries).
 #ifndef RT_DLGINIT
 #define RT_DLGINIT MAKEINTRESOURCEA(240)

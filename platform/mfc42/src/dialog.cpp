@@ -53,19 +53,34 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 {
     m_bContinueModal = TRUE;
     BOOL shown = !(dwFlags & MLF_SHOWONIDLE);
+    BOOL idle = TRUE;
+    LONG idleCount = 0;
+    const HWND owner = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
     MSG msg;
     while (ContinueModal())
     {
-        if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        // While the queue is empty: show the dialog, tell the owner once that
+        // the dialog is idle, and kick the dialog's idle work until it says
+        // it has no more.
+        while (idle && ContinueModal() && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
-            // The queue ran empty: the dialog is ready to be seen.
-            if (m_hWnd)
+            if (!shown)
             {
-                ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
-                ::UpdateWindow(m_hWnd);
+                if (m_hWnd)
+                {
+                    ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+                    ::UpdateWindow(m_hWnd);
+                }
+                shown = TRUE;
             }
-            shown = TRUE;
+            if (!(dwFlags & MLF_NOIDLEMSG) && owner && idleCount == 0)
+                ::SendMessageA(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
+            if ((dwFlags & MLF_NOKICKIDLE) || !m_hWnd ||
+                !::SendMessageA(m_hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, idleCount++))
+                idle = FALSE;
         }
+        if (!ContinueModal())
+            break;
         if (!::GetMessageA(&msg, nullptr, 0, 0))
         {
             // The application is ending: let the outer loop see WM_QUIT too.
@@ -81,6 +96,12 @@ int CWnd::RunModalLoop(DWORD dwFlags)
         ::DispatchMessageA(&msg);
         if (!m_hWnd)
             break;   // destroyed under the loop
+        CWinThread* thread = AfxGetThread();
+        if (!thread || thread->IsIdleMessage(&msg))
+        {
+            idle = TRUE;
+            idleCount = 0;
+        }
     }
     m_bContinueModal = FALSE;
     return m_nModalResult;

@@ -714,6 +714,57 @@ TEST_F(DialogTest, ModalDialogsDisableTheirOwnersWhileTheyRun)
     mainWnd.DestroyWindow();
 }
 
+// A dialog with idle work: three kicks, then it ends itself.
+class CIdleDlg : public CValuesDlg
+{
+public:
+    std::vector<LPARAM> kicks;
+    LRESULT OnKickIdle(WPARAM, LPARAM count)
+    {
+        kicks.push_back(count);
+        if (kicks.size() < 3)
+            return TRUE;   // more to do
+        EndDialog(IDOK);
+        return FALSE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleDlg, CValuesDlg)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+END_MESSAGE_MAP()
+
+// An owner that counts the idle notices of its modal dialogs.
+class CIdleOwner : public CWnd
+{
+public:
+    int enterIdle = 0;
+    LRESULT OnEnterIdle(WPARAM reason, LPARAM)
+    {
+        if (reason == MSGF_DIALOGBOX)
+            ++enterIdle;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleOwner, CWnd)
+    ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
+END_MESSAGE_MAP()
+
+TEST_F(DialogTest, AnIdleModalLoopKicksTheDialogAndTellsItsOwner)
+{
+    CIdleOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr));
+    CIdleDlg dlg;
+    dlg.m_pParentWnd = &owner;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    ASSERT_EQ(dlg.kicks.size(), 3u);
+    EXPECT_EQ(dlg.kicks.front(), 0);   // counted from the last message
+    EXPECT_GE(owner.enterIdle, 1);
+    owner.DestroyWindow();
+}
+
 // ---------------------------------------------------------------------------
 // Common controls and the file dialog's list of names
 
