@@ -665,7 +665,7 @@ TEST_F(DialogTest, HelpDialogShowsItsTemplateTopicAndEndsWithOk)
 TEST_F(DialogTest, ModelessDialogOnlyHidesOnEndDialog)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPED, 0, 0, 100, 60, nullptr, nullptr));
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED, 0, 0, 100, 60, nullptr, nullptr));
     CDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_HELPDLG, &owner));
     EXPECT_EQ(::GetWindow(dlg.m_hWnd, GW_OWNER), owner.m_hWnd);
@@ -755,7 +755,7 @@ END_MESSAGE_MAP()
 TEST_F(DialogTest, AnIdleModalLoopKicksTheDialogAndTellsItsOwner)
 {
     CIdleOwner owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr));
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr));
     CIdleDlg dlg;
     dlg.m_pParentWnd = &owner;
     EXPECT_EQ(dlg.DoModal(), IDOK);
