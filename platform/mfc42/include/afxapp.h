@@ -61,7 +61,9 @@ public:
     LPCSTR m_pszHelpFilePath = nullptr;
     LPCSTR m_pszProfileName = nullptr;
     LPCSTR m_pszRegistryKey = nullptr;
-    DWORD m_dwPromptContext = 0;
+    DWORD m_dwPromptContext = 0;   // help topic of the message box on screen, 0 none
+    // Help topics of message boxes are their prompt ids from here on.
+    static const DWORD kHelpPromptBase = 0x30000;
     HGLOBAL m_hDevMode = nullptr;
     HGLOBAL m_hDevNames = nullptr;
 
@@ -134,6 +136,9 @@ public:
     HCURSOR m_hcurWaitCursorRestore = nullptr;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CWinApp* m_pOuterApp = nullptr;   // the application object in force before this one
 };
 
 CWinApp* AFXAPI AfxGetApp();

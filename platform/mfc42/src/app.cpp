@@ -174,6 +174,7 @@ int CWinThread::Run()
 CWinApp::CWinApp(LPCSTR lpszAppName)
 {
     m_pszAppName = lpszAppName;
+    m_pOuterApp = g_app;
     g_app = this;
 }
 
@@ -185,8 +186,10 @@ CWinApp::~CWinApp()
     m_pRecentFileList = nullptr;
     free((void*)m_pszRegistryKey);
     m_pszRegistryKey = nullptr;
+    // An application object made for a while inside another (a test's)
+    // hands the place back to the one it stood in for.
     if (g_app == this)
-        g_app = nullptr;
+        g_app = m_pOuterApp;
 }
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
@@ -238,13 +241,19 @@ void CWinApp::DoWaitCursor(int nCode)
     }
 }
 
-int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
+int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
     // Owned by the main window's active popup, so the box stays in front.
     HWND owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
     if (owner)
         owner = ::GetLastActivePopup(owner);
-    return ::MessageBoxA(owner, lpszPrompt, m_pszAppName, nType);
+    // While the box is up, help (F1) asks for the prompt's own topic.
+    const DWORD savedContext = m_dwPromptContext;
+    if (nIDPrompt && nIDPrompt != (UINT)-1)
+        m_dwPromptContext = kHelpPromptBase + nIDPrompt;
+    const int answer = ::MessageBoxA(owner, lpszPrompt, m_pszAppName, nType);
+    m_dwPromptContext = savedContext;
+    return answer;
 }
 
 CWinApp* AFXAPI AfxGetApp()

@@ -103,6 +103,17 @@ void CWinApp::OnAppExit()
 
 void CWinApp::OnHelp()
 {
+    // A message box on screen knows its topic.
+    if (m_dwPromptContext != 0)
+    {
+        WinHelp(m_dwPromptContext, HELP_CONTEXT);
+        return;
+    }
+    // Else the window with the focus, or one of its parents, may know the
+    // context it is in: each is asked until one gives help.
+    for (HWND hWnd = ::GetFocus(); hWnd; hWnd = ::GetParent(hWnd))
+        if (::SendMessageA(hWnd, WM_COMMANDHELP, 0, 0))
+            return;
     WinHelp(0, HELP_CONTENTS);
 }
 
@@ -162,9 +173,19 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
         return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
-        // Printing from the command line opens the document and ends.
-        OpenDocumentFile(rCmdInfo.m_strFileName);
+    {
+        // Printing from the command line opens the document, prints it
+        // through the main window's direct-print command and ends.
+        if (!OpenDocumentFile(rCmdInfo.m_strFileName))
+            return FALSE;
+        AFX_CMDHANDLERINFO info = { nullptr, nullptr };
+        if (m_pMainWnd && m_pMainWnd->OnCmdMsg(ID_FILE_PRINT_DIRECT, CN_COMMAND, nullptr, &info))
+            m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        else
+            AfxMessageBox("This document cannot be printed from the command line yet; it was opened instead.",
+                          MB_ICONINFORMATION);
         return FALSE;
+    }
     case CCommandLineInfo::AppUnregister:
         if (m_pDocManager)
             m_pDocManager->UnregisterShellFileTypes();

@@ -54,6 +54,38 @@ END_MESSAGE_MAP()
 
 CTestApp theApp;
 
+TEST(ApplicationHelp, AMessageBoxOnScreenGivesItsTopicElseTheContents)
+{
+    theApp.helpTopics.clear();
+    theApp.m_dwPromptContext = CWinApp::kHelpPromptBase + 0x42;
+    theApp.OnHelp();
+    theApp.m_dwPromptContext = 0;
+    theApp.OnHelp();   // no window has the focus here
+    EXPECT_EQ(theApp.helpTopics, (std::vector<DWORD_PTR>{ CWinApp::kHelpPromptBase + 0x42, 0 }));
+}
+
+// An application whose documents open without files.
+class CPrintingApp : public CTestApp
+{
+public:
+    CDocument document;
+    CDocument* OpenDocumentFile(LPCSTR) override { return &document; }
+};
+
+TEST(ApplicationCommandLine, PrintingWithNothingToPrintSaysSo)
+{
+    CPrintingApp app;
+    app.document.m_bAutoDelete = FALSE;
+    CWnd mainWnd;   // no window: nothing handles direct printing
+    app.m_pMainWnd = &mainWnd;
+    CCommandLineInfo info;
+    info.m_nShellCommand = CCommandLineInfo::FilePrint;
+    info.m_strFileName = "C:\\letter.zvw";
+    EXPECT_FALSE(app.ProcessShellCommand(info));   // printing ends the program
+    ASSERT_EQ(app.prompts.size(), 1u);
+    app.m_pMainWnd = nullptr;
+}
+
 TEST(DialogCommands, MenuCommandsTheDialogLacksGoOnToTheApplication)
 {
     CDialog dlg;
