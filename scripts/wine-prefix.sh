@@ -46,6 +46,13 @@ for settings in wine-fonts wine-test-windows; do
   [ "$fresh" = 1 ] && wineserver -w
   touch "$done_mark"
 done
+# Wine's own faces (Marlett draws caption buttons and scroll arrows) are
+# read from the prefix's font folder; Debian's fonts-wine puts them in
+# Wine's data folder, which this Wine does not search.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
+fi
 [ "${2:-start}" = create ] && exit 0
 
 # Persistent server: every test process attaches to it instead of starting
