@@ -106,12 +106,38 @@ void GDoc::SerializeRows(CArchive& ar)
     });
 }
 
+// Kinds with a field class: their record goes on after the kind byte.
+// Any other kind byte stands alone, and the reader makes nothing of it.
+static bool HasFieldRecord(BYTE kind)
+{
+    switch (kind)
+    {
+    case kFieldOle:
+    case kFieldDateTime:
+    case kFieldPageNum:
+    case kFieldList:
+    case kFieldDocTitle:
+    case kFieldImage:
+    case kFieldFootNote:
+    case kFieldCaption:
+    case kFieldCell:
+        return true;
+    }
+    return false;
+}
+
 // Still missing: the fields' own stored form. Until the field classes
 // write their data, a field is stored as its kind byte and position and
-// read back as a plain field of that kind at that position.
+// read back as a plain field of that kind at that position. A text effect
+// stands in the body as a picture (its own record goes with the newer
+// fields); writer and reader agree on every kind, so a body never goes out
+// of step.
 static void SaveField(CArchive& ar, const GField& field)
 {
-    ar << field.m_nKind << field.m_nPos;
+    const BYTE kind = field.m_nKind == kFieldLumifex ? kFieldImage : field.m_nKind;
+    ar << kind;
+    if (HasFieldRecord(kind))
+        ar << field.m_nPos;
 }
 
 int GDoc::ReadFields(CArchive& ar)
@@ -124,28 +150,13 @@ int GDoc::ReadFields(CArchive& ar)
         {
             BYTE kind;
             ar >> kind;
-            switch (kind)
-            {
-            case kFieldOle:
-            case kFieldDateTime:
-            case kFieldPageNum:
-            case kFieldList:
-            case kFieldDocTitle:
-            case kFieldImage:
-            case kFieldFootNote:
-            case kFieldCaption:
-            case kFieldCell:
-            {
-                LONG pos;
-                ar >> pos;
-                GField* field = new GField(this, pos);
-                field->m_nKind = kind;
-                m_fields.Add(field);
-                break;
-            }
-            default:
-                break;   // kinds without a class carry nothing more
-            }
+            if (!HasFieldRecord(kind))
+                continue;   // kinds without a class carry nothing more
+            LONG pos;
+            ar >> pos;
+            GField* field = new GField(this, pos);
+            field->m_nKind = kind;
+            m_fields.Add(field);
         }
     });
     return 1;

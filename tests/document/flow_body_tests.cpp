@@ -71,6 +71,44 @@ TEST_F(FlowCopyTest, ACopyEqualsItsSourceRecordForRecord)
     delete copy;
 }
 
+// Every field kind is written as the reader reads it: a copy never goes out
+// of step. A text effect comes back as the picture that stands for it in
+// the body; a kind without a class is its kind byte alone and comes back as
+// nothing.
+TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
+{
+    struct Case { BYTE kind; BYTE copied; bool kept; } cases[] = {
+        { kFieldOle, kFieldOle, true },       { kFieldDateTime, kFieldDateTime, true },
+        { 4, 0, false },                      { 5, 0, false },
+        { kFieldList, kFieldList, true },     { 7, 0, false },
+        { kFieldDocTitle, kFieldDocTitle, true }, { kFieldImage, kFieldImage, true },
+        { kFieldFootNote, kFieldFootNote, true }, { kFieldCaption, kFieldCaption, true },
+        { kFieldCell, kFieldCell, true },     { kFieldLumifex, kFieldImage, true },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE((int)c.kind);
+        // A field of the kind at 5, after the page-number field at 2: what
+        // it writes must leave the body in step for everything after it.
+        flow.m_chars[5] = kFieldMark;
+        GField* field = new GField(&flow, 5);
+        field->m_nKind = c.kind;
+        flow.m_fields.Add(field);
+        GDoc* copy = flow.CreateCopy();
+        ASSERT_TRUE(copy != NULL);
+        ASSERT_EQ(copy->m_fields.GetCount(), c.kept ? 2 : 1);
+        EXPECT_EQ(copy->m_fields[0]->m_nKind, kFieldPageNum);
+        EXPECT_EQ(copy->m_fields[0]->m_nPos, 2);
+        if (c.kept)
+        {
+            EXPECT_EQ(copy->m_fields[1]->m_nKind, c.copied);
+            EXPECT_EQ(copy->m_fields[1]->m_nPos, 5);
+        }
+        delete copy;
+        flow.m_fields.Destroy(1, 1);
+    }
+}
+
 TEST_F(FlowCopyTest, ARowIsStoredInTwentyEightBytesAndAHoleInTwelve)
 {
     std::vector<BYTE> before = FlowBodyBytes(flow);
