@@ -28,12 +28,25 @@ bool ReflowSuspended(CWDocument* doc)
 // The rows from row - 1 on are stacked below each other. With stopWhenSame
 // the walk ends at the first row after row whose place did not change
 // (nothing below it changed either); with lastRow >= 0 it ends there.
+namespace
+{
+// A page's first row under a frame carries the push below the frame twice:
+// in its ascent (its text) and in its gap after (the rows after it). The
+// gap is only ever that push, so taking it back leaves the row as it was
+// broken, and placing the rows again pushes once, not once more each time.
+void TakeBackFramePush(GRow& row)
+{
+    row.ascent -= row.gapAfter;
+    row.gapAfter = 0;
+}
+} // namespace
+
 void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
 {
     if (row < 0 || row >= m_rows.count)
         return;
     if (row > 0)
-        m_rows[row - 1].gapAfter = 0;
+        TakeBackFramePush(m_rows[row - 1]);
     const long start = row > 0 ? row - 1 : 0;
     long para = GetRowPara(start);
     const long lastPara = m_paras.count - 1;
@@ -61,6 +74,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
             if (para > 0)
                 top += ParaStyleOf(*this, para - 1).m_After.value;
         }
+        TakeBackFramePush(m_rows[r]);   // also when the frame has gone
         if (anyFrames)
         {
             // Frames that text does not flow around push the row below them.

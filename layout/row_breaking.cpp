@@ -446,7 +446,9 @@ long GDoc::CalcRow(CDC* dc, long row)
     long height = (long)ceil(textHeight * spacing) + style.m_Extra.value;
     if (style.m_Extra.value < 0)
         maxAscent += style.m_Extra.value;
-    m_rows[row].ascent = (LONG)max(0L, maxAscent);
+    // A push below a frame (the row's gap after) stays in the ascent until
+    // the rows are placed again.
+    m_rows[row].ascent = (LONG)(max(0L, maxAscent) + m_rows[row].gapAfter);
     m_rows[row].height = (LONG)max(0L, height);
     return next;
 }

@@ -171,6 +171,36 @@ TEST_F(PageTest, RowsThatOverflowAPageGoOnNewPagesWithTheirOwnFrames)
         EXPECT_EQ(body->m_pFirstFrame->GetFrameByCol(p)->GetPage(), p);
 }
 
+// A frame at the top of a page that text does not flow around pushes the
+// page's first row below it; placing the rows again must not push again.
+TEST_F(PageTest, PlacingRowsTwiceUnderAFrameGivesWhatPlacingThemOnceGives)
+{
+    SetParagraphs(*body, Lines(200));
+    ASSERT_GE(body->m_pages.GetCount() - 1, 2);
+    const long r = body->GetPageRow(1);
+    CFrame* frame = new CFrame(&doc, body, NULL, 0, 0, 500, 300, 0, 0, kHFromPage, kVPageTop, kSizeFixedHeight,
+                               kSizeFixedWidth, 0, 0, 0);
+    frame->vAnchor = 1;   // on the second page
+    body->m_frames.Add(frame);
+    frame->y = (LONG)(body->m_rows[r].y - frame->GetVPos());   // its top on the row's top
+    ASSERT_EQ(frame->GetVPos(), body->m_rows[r].y);
+
+    body->PlaceRows(r, body->m_rows[r].y, 0, -1);
+    const GRow once = body->m_rows[r];
+    const long nextY = body->m_rows[r + 1].y;
+    EXPECT_GT(once.gapAfter, 0);   // pushed below the frame
+    EXPECT_GE(nextY, frame->GetVPos() + 300);
+    body->PlaceRows(r, body->m_rows[r].y, 0, -1);
+    EXPECT_EQ(body->m_rows[r].ascent, once.ascent);
+    EXPECT_EQ(body->m_rows[r].gapAfter, once.gapAfter);
+    EXPECT_EQ(body->m_rows[r + 1].y, nextY);
+
+    // Re-breaking the row starts from its text again and is pushed once.
+    body->ReRowByRow(r, r + 1, GDoc::kReRowEdit, GDoc::kUntilRowsStay);
+    EXPECT_EQ(body->m_rows[r].ascent, once.ascent);
+    EXPECT_EQ(body->m_rows[r + 1].y, nextY);
+}
+
 TEST_F(PageTest, PageAreasAndBorderAllowances)
 {
     SetParagraphs(*body, Lines(3));
