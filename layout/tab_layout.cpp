@@ -152,8 +152,11 @@ void GDoc::CalcTabsRightText(CDC* dc, long tabPos, long to, long row, long para)
                 rightLimit = (*holes)[k].x;
                 break;
             }
+    // Blanks that end the stretch take no room at a right edge; measured
+    // without them, the tab stands where it stands whether or not the break
+    // search has reached past the blank yet.
     int a = 0;
-    long start = rightLimit - CalcTextSizeSimple(tabPos + 1, to, 1, a, dc, 0, -1).cx;
+    long start = rightLimit - CalcTextSizeSimple(tabPos + 1, to, 0, a, dc, 0, -1).cx;
     long stop = start - kDefaultTabWidth;
     for (int i = GTabArr::kCount - 1; i >= 0; --i)
     {

@@ -136,6 +136,22 @@ TEST_F(RowBreakTest, RightAlignedRowPutsTheTextAfterItsLastTabAtTheRightMargin)
     EXPECT_EQ(flow.CalcTextSizeForView(0, 8, 1, ascent).cx, flow.GetRowWidth(0));
 }
 
+// Where the break search stands, with or without the blank after the last
+// word, must not move the tab: an edited row then lays out as a fresh one.
+TEST_F(RowBreakTest, RightAlignedTabsDoNotDependOnATrailingBlankOfTheSearch)
+{
+    style.m_Align = GParaStyle::kAlignRight;
+    SetStops(style, {GTab(GTab::kLeft, 200)});
+    SetColumnWidth(flow, 1500);
+    SetText(flow, "ab\tcd ef");
+    CDC* dc = GetCalcDC();
+    flow.CalcTabsRightText(dc, 2, 5, 0, 0);   // "cd"
+    const GTabulator before = flow.m_tabs[0];
+    flow.CalcTabsRightText(dc, 2, 6, 0, 0);   // "cd "
+    EXPECT_EQ(flow.m_tabs[0].x, before.x);
+    EXPECT_EQ(flow.m_tabs[0].width, before.width);
+}
+
 TEST_F(RowBreakTest, RowHeightFollowsLineSpacingAndExtraHeight)
 {
     SetText(flow, "Line");
