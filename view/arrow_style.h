@@ -2,10 +2,9 @@
 // and store; drawn by the view's arrow drawing.
 #pragma once
 #include "afx.h"
+#include "model/colors.h"
 
-// Still missing: the view's arrow drawing and, when reading, turning an old
-// palette index 1 to 14 in the colour word into its colour; the colour is
-// read as stored for now.
+// Still missing: the view's arrow drawing.
 struct tagArrowStyle
 {
     LONG lineStyle = 0;          // index into the line-style table
@@ -17,5 +16,14 @@ struct tagArrowStyle
 
     static const int kStoredSize = 24;
     void Save(CArchive& ar) const { ar << lineStyle << startHead << endHead << headSize << middleOfSide << colour; }
-    void Load(CArchive& ar) { ar >> lineStyle >> startHead >> endHead >> headSize >> middleOfSide >> colour; }
+    // Older files kept a colour number of the named-colour table (1 to 14)
+    // in the colour word; it is read as that colour.
+    void Load(CArchive& ar)
+    {
+        ar >> lineStyle >> startHead >> endHead >> headSize >> middleOfSide >> colour;
+        if (colour >= kFirstOldColourNumber && colour <= kLastOldColourNumber)
+            colour = (LONG)GetColor((unsigned char)colour);
+    }
+    static const LONG kFirstOldColourNumber = 1;
+    static const LONG kLastOldColourNumber = 14;
 };
