@@ -395,6 +395,60 @@ void PutWord(std::vector<BYTE>& bytes, size_t at, DWORD value)
 const size_t kFrameWords = 41;
 const size_t kFrameBytes = kFrameWords * 4;
 
+// Every word of a stored frame in its place: each field set to a value of
+// its own, so that two fields written or read in each other's place fail.
+TEST_F(FrameTest, AStoredFrameHoldsEachValueInItsOwnWord)
+{
+    CFrame* f = AddBox(0, 0, 10, 10, boxText);
+    f->area = CRect(101, 102, 103, 104);
+    f->reserved = 108;
+    f->userFrame = 109;
+    f->hKind = kHFromPage;
+    f->vKind = kVPageTop;
+    f->hAnchor = 112;
+    f->vAnchor = 113;
+    f->hTextDistance = 114;
+    f->vTextDistance = 115;
+    f->x = 116;
+    f->y = 117;
+    f->width = 118;
+    f->height = 119;
+    f->widthMode = 120;
+    f->heightMode = 121;
+    f->maxHeight = 122;
+    f->columnPara = 123;
+    f->columnCount = 124;
+    f->columnIndex = 125;
+    f->hasArrow = 126;
+    f->arrowPara = 127;
+    f->arrowTipY = 128;
+    f->arrowTipX = 129;
+    f->arrowFrom = CPoint(130, 131);
+    f->arrowTo = CPoint(132, 133);
+    f->arrowStyle.lineStyle = 134;
+    f->arrowStyle.startHead = 135;
+    f->arrowStyle.endHead = 136;
+    f->arrowStyle.headSize = 137;
+    f->arrowStyle.middleOfSide = 138;
+    f->arrowStyle.colour = 0x00BBCCDD;
+    f->tag = 141;
+    const std::vector<BYTE> bytes = Store(body->m_frames);
+    ASSERT_EQ(bytes.size(), 4 + kFrameBytes);
+    auto word = [&](int n) {   // words counted from 1 after the list's count
+        LONG v;
+        memcpy(&v, &bytes[4 + (n - 1) * 4], 4);
+        return v;
+    };
+    const LONG boxIndex = (LONG)doc.FlowIndex(boxText);
+    const LONG expected[kFrameWords] = {
+        101, 102, 103, 104, 0, boxIndex, (LONG)0x80000000, 108, 109, kHFromPage, kVPageTop, 112, 113, 114,
+        115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131, 132, 133,
+        134, 135, 136, 137, 138, 0x00BBCCDD, 0, 141,
+    };
+    for (int n = 1; n <= (int)kFrameWords; ++n)
+        EXPECT_EQ(word(n), expected[n - 1]) << "word " << n;
+}
+
 TEST_F(FrameTest, AFrameListRoundTripsWithSharedColumnData)
 {
     CFrame* a = AddBox(info.textLeft, info.textTop, 500, 300, boxText, 26, 0);
