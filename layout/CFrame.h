@@ -213,3 +213,8 @@ const int kFrameReadFault = 2;
 // list is kept per list, so two lists never share one.
 void SaveFrameList(CArchive& ar, const GArrayI<CFrame*>& list);
 void LoadFrameList(CArchive& ar, GArrayI<CFrame*>& list, CWDocument* owner, int withContent);
+
+// Takes frame out of the list that holds it, which releases it: the frame
+// list of its content flow, or the document's page frames for a frame that
+// shows no flow. A frame in neither list is left as it is.
+void DestroyFrame(CFrame* frame, CWDocument* doc);

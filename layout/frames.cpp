@@ -932,3 +932,18 @@ CRect CFrame::CorrectArea()
         result.bottom -= r.bottom - m.bottom;
     return result;
 }
+
+void DestroyFrame(CFrame* frame, CWDocument* doc)
+{
+    if (!frame)
+        return;
+    GArrayI<CFrame*>* list = frame->content ? &frame->content->m_frames : doc ? &doc->m_frames : NULL;
+    if (!list)
+        return;
+    for (long i = 0; i < list->GetCount(); ++i)
+        if ((*list)[i] == frame)
+        {
+            list->Destroy(i, 1);
+            return;
+        }
+}

@@ -76,6 +76,24 @@ protected:
     }
 };
 
+TEST_F(FrameTest, DestroyFrameTakesAFrameOutOfTheListThatHoldsIt)
+{
+    // A frame that shows no flow is one of the document's page frames.
+    const long before = doc.m_frames.GetCount();
+    CFrame* loose = new CFrame(&doc, NULL, NULL, 0, 0, 100, 100, 0, 0, kHFromPage, kVPageTop, kSizeFixedHeight,
+                               kSizeFixedWidth, 0, 0, 0);
+    doc.m_frames.Add(loose);
+    DestroyFrame(loose, &doc);
+    EXPECT_EQ(doc.m_frames.GetCount(), before);
+
+    // A frame in neither list is left alone.
+    CFrame* stray = new CFrame(&doc, NULL, NULL, 0, 0, 100, 100, 0, 0, kHFromPage, kVPageTop, kSizeFixedHeight,
+                               kSizeFixedWidth, 0, 0, 0);
+    DestroyFrame(stray, &doc);
+    EXPECT_EQ(doc.m_frames.GetCount(), before);
+    stray->Destroy();
+}
+
 TEST_F(FrameTest, VisibilityFollowsKindAndPage)
 {
     struct Case
