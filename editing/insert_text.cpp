@@ -3,6 +3,8 @@
 // removing one character without undo.
 #include "editing/document_editing.h"
 #include "editing/CWOpText.h"
+#include "editing/CWOpBigUndo.h"
+#include "resources/resource.h"
 #include "editing/editing_support.h"
 #include "model/GFontStyle.h"
 #include <string.h>
@@ -211,16 +213,36 @@ void GDoc::InsertText(long pos, char* text, int redraw)
     MarkModified(this);
 }
 
-// Overtyping never writes over a character that stands for a record (tab,
-// break, paragraph end, field) nor writes one in: such a character is
-// inserted in front instead, so the records always match the text.
+// Overtyping a field removes the field and writes the character in its
+// place, as one "Replace text" step. It never writes over another
+// character that stands for a record (tab, break, paragraph end) nor writes
+// one in: such a character is inserted in front instead, so the records
+// always match the text.
 void GDoc::ReplaceChar(long pos, char ch)
 {
     if (pos < 0 || pos > LastCaretPos(this) || ch == kLineFeed)
         return;
     const BYTE old = m_chars[pos];
     const bool recordChar = ch == (char)kParagraphEnd || ch == (char)kBreak || ch == kTab || ch == (char)kFieldMark;
-    if (recordChar || old == kParagraphEnd || old == kTab || old == kBreak || old == kFieldMark)
+    if (old == kFieldMark && !recordChar)
+    {
+        CWOpBigUndo* group = NULL;
+        if (UndoEnabled(this))
+        {
+            group = new CWOpBigUndo(m_pOwner, IDS_OP_REPLACE_TEXT);
+            if (RecordOperation(this, group))
+                group->Start();
+            else
+                group = NULL;
+        }
+        DeleteText(pos, pos + 1, 1);
+        char one[2] = {ch, 0};
+        InsertText(pos, one, 1);
+        if (group)
+            group->End();
+        return;
+    }
+    if (recordChar || old == kParagraphEnd || old == kTab || old == kBreak)
     {
         if (UndoEnabled(this))
         {

@@ -66,6 +66,19 @@ TEST_F(FieldOperations, InsertingAFieldReplays)
     EXPECT_EQ(flow->m_fields[0]->m_pDoc, flow);
 }
 
+TEST_F(FieldOperations, OvertypingAFieldReplacesItInOneStep)
+{
+    Type(0, "one two|three");
+    flow->InsertField(PlainField(flow, 4, kFieldDateTime));
+    ClearStack();
+    CheckDoUndoRedo([&] { flow->ReplaceChar(4, 'x'); });
+    ASSERT_TRUE(DocMakeRedo(&doc));
+    EXPECT_EQ(flow->m_fields.count, 0);
+    EXPECT_EQ(flow->m_chars[4], (BYTE)'x');
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Replace text"));
+    EXPECT_EQ(Stack()->GetUndoLen(), 1);
+}
+
 TEST_F(FieldOperations, AFieldPastTheEndStandsBeforeTheLastParagraphEnd)
 {
     Type(0, "abc");
