@@ -26,12 +26,6 @@ void ReRowPage(GDoc* flow, long page)
     flow->ReRowByRow(from, std::max(to, from + 1), GDoc::kReRowEdit, GDoc::kUntilRowsStay);
 }
 
-// Re-breaks every paragraph of the flow; the frame's page is not kept.
-void ReRowWholeFlow(GDoc* flow)
-{
-    flow->ReRowByRow(0, std::max((long)flow->m_rows.count - 1, 1L), GDoc::kReRowLayout, GDoc::kUntilRowsStay);
-}
-
 // Removes the one entry p of an owning array without releasing it.
 template <class Array, class P>
 void TakeOut(Array& list, P p)
@@ -52,8 +46,8 @@ CWOpFrame::CWOpFrame(GDoc* flow, CFrame* frame, int inserted)
 }
 
 // Still missing: switching the document's view to the frame's text
-// (CWView::SetDocPart); no views exist yet. The frame's page is not kept,
-// so the whole flow is re-broken.
+// (CWView::SetDocPart); no views exist yet. Only the frame's page is
+// re-broken: the frame changes no other page's rows.
 void CWOpFrame::Insert()
 {
     CWDocument* doc = m_pDoc->m_pOwner;
@@ -64,13 +58,14 @@ void CWOpFrame::Insert()
         doc->m_flows.Add(m_pFrame->content);
     }
     CChangeBracket bracket(doc);
-    ReRowWholeFlow(m_pDoc);
+    ReRowPage(m_pDoc, m_pFrame->GetPage());
 }
 
 void CWOpFrame::Delete()
 {
     CWDocument* doc = m_pDoc->m_pOwner;
     CChangeBracket bracket(doc);
+    const long page = m_pFrame->GetPage();
     // Both objects survive their removal, for a later insert.
     TakeOut(m_pDoc->m_frames, m_pFrame);
     if (doc && m_pFrame->content)
@@ -80,7 +75,7 @@ void CWOpFrame::Delete()
             if (doc->m_flows[i])
                 doc->m_flows[i]->m_nIndex = i;
     }
-    ReRowWholeFlow(m_pDoc);
+    ReRowPage(m_pDoc, page);
 }
 
 BOOL CWOpFrame::ActionUndo()
