@@ -9,6 +9,8 @@ CWOptions Options;
 namespace {
 const LONG kOneInch = 254;   // 0.1 mm
 const LONG kDefaultFontSize = 42;   // about 12 pt
+// Grey level of each display colour's default.
+const BYTE kDefaultGrey[CWOptions::kColorCount] = { 255, 128, 192, 192, 192, 192, 255, 192, 192 };
 }
 
 CWOptions::CWOptions() : m_bMetric(TRUE), m_MarginBottom(kOneInch), m_MarginLeft(kOneInch),
@@ -19,6 +21,9 @@ CWOptions::CWOptions() : m_bMetric(TRUE), m_MarginBottom(kOneInch), m_MarginLeft
     m_DefaultFormat.colour = RGB(0, 0, 0);
     m_DefaultFormat.attributes = 0;
     strcpy(m_DefaultFormat.face, "Times New Roman");
+    for (int i = 0; i < kColorCount; i++)
+        Colors[i] = RGB(kDefaultGrey[i], kDefaultGrey[i], kDefaultGrey[i]);
+    EnableFieldColor = FALSE;
 }
 
 void CWOptions::SetMeasure(char* text, long value, unsigned char decimals, int withUnit) const

@@ -34,6 +34,14 @@ public:
     LONG m_MarginLeft;
     LONG m_MarginRight;
     LONG m_MarginTop;
+
+    // Display colours, indexed as kColor*: the paper, the area around the
+    // pages, field backgrounds by kind, column guides.
+    enum { kColorPage, kColorWorkspace, kColorDateTime, kColorPageNum, kColorFormula,
+           kColorMailMerge, kColorBullNumber, kColorHeaderFooter, kColorColumns, kColorCount };
+    COLORREF Colors[kColorCount];
+    // Fields keep their screen background when printed.
+    BOOL EnableFieldColor;
 };
 
 extern CWOptions Options;
