@@ -112,6 +112,12 @@ CString CWOpInsertField::GetName()
 CWOpDeleteField::CWOpDeleteField(GDoc* flow, long pos, GField* field)
     : CWOpFieldCopy(flow, pos, GField::CopyField(field))
 {
+    if (!m_pCopy)
+        return;
+    if (m_pCopy->m_nKind == kFieldOle || m_pCopy->m_nKind == kFieldCell)
+        m_pCopy->NullOwner();
+    if (m_pCopy->m_nKind == kFieldCell)
+        m_cellName = field->GetCellName();
 }
 
 BOOL CWOpDeleteField::ActionUndo()
@@ -120,6 +126,8 @@ BOOL CWOpDeleteField::ActionUndo()
         return TRUE;
     GField* field = GField::CopyField(m_pCopy);
     field->m_nPos = m_nPos;
+    if (field->m_nKind == kFieldCell)
+        field->SetCellName(m_cellName);
     m_pDoc->InsertField(field);
     m_pDoc->SetPos(m_nPos + 1);
     field->Update();

@@ -31,11 +31,15 @@ private:
     CString m_name;
 };
 
-// A field about to be removed; it is copied from the start.
+// A field about to be removed; it is copied from the start. A cell
+// field's copy may lose its cell's name, so the name is kept beside it.
 class CWOpDeleteField : public CWOpFieldCopy
 {
     DECLARE_OPERATION(CWOpDeleteField)
     CWOpDeleteField(GDoc* flow, long pos, GField* field);
+
+private:
+    CString m_cellName;
 };
 
 // A picture or embedded object given a new size; undo and redo swap the

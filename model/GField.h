@@ -53,6 +53,14 @@ public:
     // an object answer 0 x 0 and ignore a new size.
     virtual CSize GetObjectSize() const { return CSize(0, 0); }
     virtual void SetObjectSize(const CSize&) {}
+    // Object and cell fields point their item's object back at this
+    // field, so that a copy kept by an undo record does not own it. Other
+    // kinds hold no item.
+    virtual void NullOwner() {}
+    // The name of a cell field's cell; other kinds have none and ignore a
+    // new one.
+    virtual CString GetCellName() const { return CString(); }
+    virtual void SetCellName(const CString&) {}
 
     // An independent heap copy of field (undo records and pastes keep
     // these): the kind's own copy, or a base copy for kinds with no state

@@ -20,6 +20,29 @@ public:
     CSize m_size;
 };
 
+// A field holding an item: a copy made in the same document does not
+// carry the cell's name, and NullOwner tells the item its owner again.
+class ItemField : public GField
+{
+public:
+    ItemField(GDoc* owner, long pos, BYTE kind, int* nullOwnerCalls)
+        : GField(owner, pos), m_pNullOwnerCalls(nullOwnerCalls)
+    {
+        m_nKind = kind;
+    }
+    GField* CreateCopy() override
+    {
+        ItemField* copy = new ItemField(*this);
+        copy->m_name.Empty();
+        return copy;
+    }
+    void NullOwner() override { ++*m_pNullOwnerCalls; }
+    CString GetCellName() const override { return m_name; }
+    void SetCellName(const CString& name) override { m_name = name; }
+    CString m_name;
+    int* m_pNullOwnerCalls;
+};
+
 GField* PlainField(GDoc* owner, long pos, BYTE kind)
 {
     GField* f = new GField(owner, pos);
@@ -134,6 +157,37 @@ TEST_F(FieldOperations, DeletingAFieldReplays)
     GField* field = flow->m_fields[0];
     CWOpDeleteField op(flow, 6, field);
     EXPECT_EQ(op.GetName(), CString("Delete Caption - 'Figure 1'"));
+}
+
+TEST_F(FieldOperations, ADeletedCellFieldComesBackWithItsCellName)
+{
+    Type(0, "before after");
+    int nullOwnerCalls = 0;
+    ItemField* cell = new ItemField(flow, 6, kFieldCell, &nullOwnerCalls);
+    cell->m_name = "B7";
+    flow->InsertField(cell);
+    ClearStack();
+    flow->DeleteText(6, 7, 1);
+    EXPECT_EQ(nullOwnerCalls, 1);   // the kept copy no longer owns the item
+    ASSERT_TRUE(DocMakeUndo(&doc));
+    ASSERT_EQ(flow->m_fields.count, 1);
+    EXPECT_EQ(flow->m_fields[0]->GetCellName(), CString("B7"));
+}
+
+TEST_F(FieldOperations, OnlyObjectAndCellCopiesAreToldTheirOwner)
+{
+    const struct
+    {
+        BYTE kind;
+        int calls;
+    } cases[] = {{kFieldOle, 1}, {kFieldCell, 1}, {kFieldImage, 0}, {kFieldDateTime, 0}};
+    for (const auto& c : cases)
+    {
+        int calls = 0;
+        ItemField field(flow, 0, c.kind, &calls);
+        CWOpDeleteField op(flow, 0, &field);
+        EXPECT_EQ(calls, c.calls) << (int)c.kind;
+    }
 }
 
 TEST_F(FieldOperations, UndoingADeletedRangeBringsItsFieldsBack)
