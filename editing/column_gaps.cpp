@@ -17,21 +17,18 @@ long WidestSide(const GDoc& flow, long run)
     return std::max(flow.GetBorderWidth((int)run, kBorderLeft), flow.GetBorderWidth((int)run, kBorderRight));
 }
 
-// Brings the side borders of the block's runs down to m. Runs without a
-// left or right side, or already within m, keep their distance: changing
-// theirs would only move their top and bottom lines. A distance never
-// goes below 0.
-void ShrinkSides(GDoc& flow, long first, long next, long m)
+// Gives the side borders of every run of the block the width m, the
+// narrower ones too, so that all sides in the block line up. Runs without
+// a left or right side keep their distance: changing theirs would only
+// move their top and bottom lines. A distance never goes below 0.
+void FitSides(GDoc& flow, long first, long next, long m)
 {
     for (LONG i = 0; i < flow.m_borders.count; ++i)
     {
         GBorder& run = flow.m_borders[i];
-        if (!SharesCharacters(run, first, next))
+        if (!SharesCharacters(run, first, next) || !(run.sides & (kBorderLeft | kBorderRight)))
             continue;
-        const long widest = WidestSide(flow, i);
-        if (widest <= m)
-            continue;
-        run.distance = (LONG)std::max(0L, (long)run.distance + m - widest);
+        run.distance = (LONG)std::max(0L, (long)run.distance + m - WidestSide(flow, i));
     }
 }
 } // namespace
@@ -64,7 +61,7 @@ void FitColumnGaps(GDoc& flow, long first, long next, int count, tagColumnData* 
         if (g + w < 2 * m)
         {
             m = std::max(0L, (g + w) / 2);
-            ShrinkSides(flow, first, next, m);
+            FitSides(flow, first, next, m);
         }
         const long d = std::max(2 * m - (long)data[0].gap, 0L);
         data[0].gap += (LONG)d;
@@ -84,7 +81,7 @@ void FitColumnGaps(GDoc& flow, long first, long next, int count, tagColumnData* 
     if (total < kLeastColumnWidth * count + 2 * m * (count - 1))
     {
         m = std::max(0L, (total - kLeastColumnWidth * count) / (2 * (count - 1)));
-        ShrinkSides(flow, first, next, m);
+        FitSides(flow, first, next, m);
     }
     const long gap = std::max(2 * m, (long)data[0].gap);
     const long width = (total - gap * (count - 1)) / count;

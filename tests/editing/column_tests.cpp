@@ -182,6 +182,32 @@ TEST_F(Columns, GapsMakeRoomForSideBorders)
     }
 }
 
+// Columns too narrow for the widest side border bring every run of the
+// block to one side width, the narrower runs too: side 30 (distance 28)
+// and side 7 (distance 5) both become 15.
+TEST_F(Columns, NarrowColumnsGiveEveryRunOfTheBlockOneSideWidth)
+{
+    ThreeParagraphs();
+    GBorder wide;
+    wide.first = 4;
+    wide.end = 8;
+    wide.sides = 3;
+    wide.distance = 28;
+    flow->InsBorderItem(wide, 0);
+    GBorder narrow = wide;
+    narrow.first = 8;
+    narrow.end = 13;
+    narrow.distance = 5;
+    flow->InsBorderItem(narrow, 1);
+    Set(4, 9, {{60, 10}, {60, 0}});
+    ASSERT_EQ(flow->m_borders.count, 2);
+    for (LONG i = 0; i < 2; ++i)
+    {
+        EXPECT_EQ(flow->GetBorderWidth((int)i, kBorderLeft), 15) << "run " << i;
+        EXPECT_EQ(flow->m_borders[i].distance, 13) << "run " << i;
+    }
+}
+
 // The column break as the view's command makes it, in a flow set in two
 // columns: paragraph ends typed in front of and for the break, then the
 // operation replays the rest. Undo takes the paragraph ends out again and
