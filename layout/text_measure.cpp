@@ -248,11 +248,7 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
         p = runEnd;
     }
 
-    // Only blanks or ends: as high as a blank.
-    if (height == 0)
-    {
-        height = BlankHeight(MeasureStyle(*this, from), dc, maxAscent);
-    }
+    // Nothing left to measure (dropped blanks) has no height either.
     ascent = maxAscent;
     return CSize(width, height);
 }

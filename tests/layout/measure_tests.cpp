@@ -47,6 +47,20 @@ TEST_F(MeasureTest, TrailingBlanksCountOnlyWhenKept)
     EXPECT_EQ(kept, Width(flow, 0, 5));
 }
 
+// Dropped blanks leave nothing to measure: no width and no height. Kept,
+// they are text as high as a blank.
+TEST_F(MeasureTest, BlanksOnlyMeasureNothingWhenDropped)
+{
+    SetText(flow, "   ");
+    int ascent = -1;
+    CSize dropped = flow.CalcTextSizeSimple(0, 3, 0, ascent);
+    EXPECT_EQ(dropped, CSize(0, 0));
+    EXPECT_EQ(ascent, 0);
+    CSize kept = flow.CalcTextSizeSimple(0, 3, 1, ascent);
+    EXPECT_GT(kept.cx, 0);
+    EXPECT_GT(kept.cy, 0);
+}
+
 TEST_F(MeasureTest, PartOfARowWithTabsIsTheDifferenceOfTwoMeasurements)
 {
     SetText(flow, "ab\tcd\tef gh");
