@@ -33,6 +33,38 @@ void GDoc::PropagateDown(long fieldIndex, int all)
     }
 }
 
+GList* GDoc::GetListField(long pos) const
+{
+    if (m_fields.count == 0 || pos < 0 || pos >= m_chars.count || m_chars[pos] != kFieldMark)
+        return NULL;
+    long index = GetCharField(pos);
+    if (index < 0 || m_fields[index]->m_nKind != kFieldList)
+        return NULL;
+    return (GList*)m_fields[index];
+}
+
+void GDoc::FindListStyle(long start, long end, long& style, int& fromPrev) const
+{
+    const long firstPara = GetCharPara(start);
+    const long lastPara = GetCharPara(end > 0 ? end - 1 : 0);
+    for (long p = firstPara; p <= lastPara; ++p)
+        if (GList* list = GetListField(GetParaChar(p)))
+        {
+            style = list->m_nStyle;
+            fromPrev = list->m_bContinues;
+            return;
+        }
+    for (long p = firstPara - 1; p >= 0; --p)
+        if (GList* list = GetListField(GetParaChar(p)))
+        {
+            style = list->m_nStyle;
+            fromPrev = p == firstPara - 1;
+            return;
+        }
+    style = -1;
+    fromPrev = 0;
+}
+
 // Still missing: the whole list application; it changes nothing yet and
 // answers 0.
 int GDoc::ApplyListStyle(long, int, int*, int, int)

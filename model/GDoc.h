@@ -7,6 +7,8 @@
 #include "model/GRedraw.h"
 #include "model/forward.h"
 
+class GList;
+
 // Grow steps of the flow's arrays.
 const long kCharGrow = 256;
 const long kRowGrow = 128;
@@ -113,6 +115,15 @@ public:
     // List and paragraph-style members the primitives call (editing/lists.cpp
     // until the editing interface takes them over).
     void PropagateDown(long fieldIndex, int all);
+    // The list field at pos, or null when no list field stands there.
+    GList* GetListField(long pos) const;
+    // The list style a range uses or continues: the first of its
+    // paragraphs that begins with a list field gives its style and its
+    // continues flag; else the nearest list paragraph before the range
+    // gives its style, with fromPrev 1 only when it stands right before
+    // the range. Without either, style -1 and fromPrev 0. An empty range
+    // at a paragraph's start holds no paragraph.
+    void FindListStyle(long start, long end, long& style, int& fromPrev) const;
     int ApplyListStyle(long style, int level, int* starts, int fromPrev, int change);
     void SetParaStyle(long from, long to, Mint style);
 

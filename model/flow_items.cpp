@@ -498,24 +498,22 @@ void GDoc::InsParaItem(const GPara& para, long index)
         return;
     m_bInsertingPara = 1;
 
-    // The paragraph before continues into the new one when it is a list
-    // item: its list field gives the list, level and numbers.
+    // The paragraph before continues into the new one when it carries a
+    // list and has its list field: that gives the list, level and numbers.
     GList* list = NULL;
+    long style = -1;
     if (index > 0)
     {
         long first = GetParaChar(index - 1);
-        if (m_chars[first] == kFieldMark)
-        {
-            long fi = GetCharField(first);
-            if (fi >= 0 && m_fields[fi]->m_nKind == kFieldList)
-                list = (GList*)m_fields[fi];
-        }
+        int fromPrev = 0;
+        FindListStyle(first, first + 1, style, fromPrev);
+        if (style >= 0)
+            list = GetListField(first);
     }
-    LONG style = 0, level = 1;
+    LONG level = 1;
     int counters[kListLevels] = {};
     if (list)
     {
-        style = list->m_nStyle;
         level = list->m_nLevel;
         for (int k = 0; k < kListLevels; ++k)
             counters[k] = list->m_nNumbers[k];

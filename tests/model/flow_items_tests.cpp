@@ -805,6 +805,40 @@ TEST_F(FlowFieldTest, DeletingAListItemRenumbersTheListFromThere)
     EXPECT_GT(f.m_redraw.m_nEndRow, f.GetCharRow(8));
 }
 
+// Paragraphs start at 0, 3 and 9; list fields stand on some of them.
+TEST_F(FlowFieldTest, TheListStyleOfARangeComesFromItsItemsElseTheItemsBefore)
+{
+    struct Case
+    {
+        const char* what;
+        std::vector<std::pair<LONG, LONG>> items;   // paragraph start, style
+        long start, end;
+        long style;
+        int fromPrev;
+    };
+    const Case cases[] = {
+        {"an item right before the range", {{0, 2}}, 3, 4, 2, 1},
+        {"a plain paragraph between", {{0, 2}}, 9, 10, 2, 0},
+        {"no item at all", {}, 3, 10, -1, 0},
+        {"the range's own first item, with its own flag", {{3, 4}, {9, 5}}, 0, 12, 4, 1},
+        {"an empty range at a paragraph start holds no paragraph", {{3, 4}}, 3, 3, -1, 0},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        f.m_fields.Flush();
+        SetParas(f, {{0, kM0}, {1, kP7}, {2, kP7}, {3, kNone}});
+        for (auto& item : c.items)
+            Place(new GList(&f, item.first, item.second, item.first == 3, 1));
+        long style = 99;
+        int fromPrev = 99;
+        f.FindListStyle(c.start, c.end, style, fromPrev);
+        EXPECT_EQ(style, c.style);
+        EXPECT_EQ(fromPrev, c.fromPrev);
+    }
+}
+
 TEST_F(FlowFieldTest, ANewParagraphAfterAListItemContinuesTheListOnlyForEnter)
 {
     GList* item = Place(new GList(&f, 0, 2, 0, 3));
