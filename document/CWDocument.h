@@ -40,6 +40,10 @@ public:
     // Set on the hidden document that holds the clipboard's flows; its
     // flows tell no views.
     BOOL m_bClipboard;
+    // The flow the views edit (its place in m_flows): 0 the body, 1-6 the
+    // headers and footers, 7 on frame texts. Still missing: its place in
+    // the page set-up record and the views that switch it.
+    LONG m_nCurPart = 0;
 
     // The page set-up comes from the default printer and the margin
     // settings; the style tables get the default styles.

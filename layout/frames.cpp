@@ -224,13 +224,12 @@ void CFrame::Destroy()
     if (alive != 1)
         return;
     DestroyTracker();
-    // Still missing: handing the frame's page area to the flow's pending
-    // repaint box (the flow keeps none yet), moving the current view's
-    // editing to the anchor flow and lowering the page set-up's edited-flow
-    // index when the frame's text flow goes (neither exists yet).
 
     if (content)
     {
+        // The place the frame leaves must be repainted.
+        content->m_rcFrameRepaint = pageArea;
+        content->m_pRepaintFrame = this;
         CFrame* first = content->m_pFirstFrame;
         if (first != this)
         {
@@ -250,6 +249,11 @@ void CFrame::Destroy()
             content->m_pFirstFrame = NULL;
             if (content->m_nIndex >= kFirstContentFlow)
             {
+                // Still missing: when the current view shows this document
+                // and the frame has an anchor, the view's editing moves to
+                // the anchor flow (CWView::SetDocPart) and MakeArea(0) of
+                // the shrunk frame lets the anchor's text close up; no
+                // view exists yet (FindView answers null).
                 long index = owner ? owner->FlowIndex(content) : -1;
                 if (index >= 0)
                 {
@@ -273,6 +277,8 @@ void CFrame::Destroy()
                             flow->m_redraw.m_nIndex = (LONG)i;
                         }
                     }
+                    if (owner->m_nCurPart > owner->m_flows.GetCount() - 1)
+                        owner->m_nCurPart = owner->m_flows.GetCount() - 1;
                 }
             }
         }
@@ -862,26 +868,38 @@ long CFrame::GetFrameIndex()
 }
 
 // The frame of the chain that shows the page of a row; its text starts at
-// the flow y of that page's first row.
+// the flow y of that page's first row. Callers ask for rows in order, so
+// the walk goes on from the cached frame when the row is not before its
+// page. Pages are broken one to a frame (the body's last frame takes every
+// later page), so the walk steps one frame per page; comparing the frame's
+// height with the page's rows instead would give a page of one row, or
+// any frame taller than its text, to the frame before.
 CFrame* CFrame::GetFrameByRow(long row, long* yOffset, SLastFrameParams* cache)
 {
     CFrame* frame = content ? content->m_pFirstFrame : this;
     long offset = 0;
     if (content && frame)
     {
-        long page = content->GetRowPage(row);
-        if (cache && cache->frame && cache->frame->content == content
-            && content->GetRowPage(cache->row) == page)
+        long page = 0;
+        if (cache && cache->frame && cache->frame->content == content)
         {
-            frame = cache->frame;
-            offset = cache->yOffset;
+            const long cachedPage = content->GetRowPage(cache->row);
+            if (row >= PageFirstRow(content, cachedPage))
+            {
+                frame = cache->frame;
+                offset = cache->yOffset;
+                page = cachedPage;
+            }
         }
-        else
+        const long rowPage = content->GetRowPage(row);
+        while (page < rowPage && frame->next)
         {
-            for (long i = 0; i < page && frame->next; ++i)
-                frame = frame->next;
+            frame = frame->next;
+            ++page;
             offset = RowY(content, PageFirstRow(content, page));
         }
+        if (page < rowPage)
+            offset = RowY(content, PageFirstRow(content, rowPage));
     }
     if (yOffset)
         *yOffset = offset;

@@ -57,6 +57,12 @@ public:
     LONG m_nSavedSelFirst;
     LONG m_nSavedSelEnd;
     CFrame* m_pFirstFrame;           // first frame of the chain that shows the flow
+    // Where the flow's frames must be repainted (page-relative; empty when
+    // nothing is pending) and the frame it belongs to. The frame is only
+    // compared, never followed: a destroyed frame leaves its box here.
+    // The views repaint and clear it; never stored.
+    CRect m_rcFrameRepaint{0, 0, 0, 0};
+    CFrame* m_pRepaintFrame = NULL;
     // Lists that nothing fills; kept with the flow.
     CStringArray m_strings1;
     CStringArray m_strings2;

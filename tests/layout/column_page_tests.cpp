@@ -171,6 +171,31 @@ TEST_F(PageTest, RowsThatOverflowAPageGoOnNewPagesWithTheirOwnFrames)
         EXPECT_EQ(body->m_pFirstFrame->GetFrameByCol(p)->GetPage(), p);
 }
 
+// Rows asked for in order, with the cache drawing passes along, and in
+// reverse, which starts again from the chain's first frame: each row gets
+// its page's frame and that page's first row as the text's start.
+TEST_F(PageTest, EachRowFindsTheFrameOfItsPageWithOrWithoutTheCache)
+{
+    SetParagraphs(*body, Lines(200));
+    const long rows = body->m_rows.GetCount() - 1;
+    ASSERT_GE(body->m_pages.GetCount() - 1, 3);
+    auto check = [&](long row, SLastFrameParams* cache) {
+        const long page = body->GetRowPage(row);
+        long offset = -1;
+        CFrame* frame = body->m_pFirstFrame->GetFrameByRow(row, &offset, cache);
+        EXPECT_EQ(frame, body->m_pFirstFrame->GetFrameByCol(page)) << row;
+        EXPECT_EQ(offset, body->m_rows[body->GetPageRow(page)].y) << row;
+    };
+    SLastFrameParams forward;
+    for (long row = 0; row < rows; ++row)
+        check(row, &forward);
+    SLastFrameParams backward;
+    for (long row = rows - 1; row >= 0; --row)
+        check(row, &backward);
+    for (long row = 0; row < rows; row += 7)
+        check(row, NULL);
+}
+
 // A frame at the top of a page that text does not flow around pushes the
 // page's first row below it; placing the rows again must not push again.
 TEST_F(PageTest, PlacingRowsTwiceUnderAFrameGivesWhatPlacingThemOnceGives)

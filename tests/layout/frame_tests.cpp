@@ -340,10 +340,14 @@ TEST_F(FrameTest, ChainsGrowAndShrinkFrameByFrame)
     EXPECT_EQ(first->GetCols(), 2);
     DisableNextFrame = 0;
 
-    // Releasing a frame unlinks it from its chain.
+    // Releasing a frame unlinks it from its chain; the place it leaves
+    // waits to be repainted.
+    second->pageArea = CRect(10, 20, 30, 40);
     body->m_frames.Destroy(body->m_frames.GetCount() - 1, 1);
     EXPECT_EQ(first->next, nullptr);
     EXPECT_EQ(first->GetCols(), 1);
+    EXPECT_EQ(boxText->m_rcFrameRepaint, CRect(10, 20, 30, 40));
+    EXPECT_EQ(boxText->m_pRepaintFrame, second);
 }
 
 TEST_F(FrameTest, TheLastFrameOfATextFlowTakesTheFlowWithIt)
@@ -353,7 +357,9 @@ TEST_F(FrameTest, TheLastFrameOfATextFlowTakesTheFlowWithIt)
     const long flows = doc.m_flows.GetCount();
     CFrame* f = AddBox(info.textLeft, info.textTop, 500, 300, boxText);
     boxText->m_pFirstFrame = f;
+    doc.m_nCurPart = flows - 1;   // the last frame text was being edited
     body->m_frames.Destroy(body->m_frames.GetCount() - 1, 1);
+    EXPECT_EQ(doc.m_nCurPart, flows - 2);
     EXPECT_EQ(doc.m_flows.GetCount(), flows - 1);
     EXPECT_EQ(doc.m_flows[kFirstContentFlow], other);
     EXPECT_EQ(other->m_nIndex, kFirstContentFlow);
