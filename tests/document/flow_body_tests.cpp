@@ -109,6 +109,37 @@ TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
     }
 }
 
+// The field records end the body: the count, then per field its kind byte
+// and, for kinds with a class, its 4-byte position. A text effect is
+// stored as a picture; kinds without a class are their kind byte alone.
+TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
+{
+    struct Case { BYTE kind; std::vector<BYTE> record; } cases[] = {
+        { kFieldOle, {1, 5, 0, 0, 0} },       { kFieldDateTime, {2, 5, 0, 0, 0} },
+        { kFieldPageNum, {3, 5, 0, 0, 0} },   { 4, {4} },
+        { 5, {5} },                           { kFieldList, {6, 5, 0, 0, 0} },
+        { 7, {7} },                           { kFieldDocTitle, {8, 5, 0, 0, 0} },
+        { kFieldImage, {9, 5, 0, 0, 0} },     { kFieldFootNote, {10, 5, 0, 0, 0} },
+        { kFieldCaption, {11, 5, 0, 0, 0} },  { kFieldCell, {12, 5, 0, 0, 0} },
+        { kFieldLumifex, {9, 5, 0, 0, 0} },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE((int)c.kind);
+        flow.m_chars[5] = kFieldMark;
+        GField* field = new GField(&flow, 5);
+        field->m_nKind = c.kind;
+        flow.m_fields.Add(field);
+        // Two fields, the page number at 2 first.
+        std::vector<BYTE> expected = {2, 0, 0, 0, kFieldPageNum, 2, 0, 0, 0};
+        expected.insert(expected.end(), c.record.begin(), c.record.end());
+        const std::vector<BYTE> bytes = FlowBodyBytes(flow);
+        ASSERT_GE(bytes.size(), expected.size());
+        EXPECT_EQ(std::vector<BYTE>(bytes.end() - expected.size(), bytes.end()), expected);
+        flow.m_fields.Destroy(1, 1);
+    }
+}
+
 TEST_F(FlowCopyTest, ARowIsStoredInTwentyEightBytesAndAHoleInTwelve)
 {
     std::vector<BYTE> before = FlowBodyBytes(flow);
