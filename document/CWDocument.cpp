@@ -30,41 +30,6 @@ CWDocument::~CWDocument()
     m_flows.Flush();
 }
 
-void CWDocument::CreateFrames()
-{
-    while (m_flows.GetCount() < kFirstContentFlow)
-        m_flows.Add(new GDoc(this, m_flows.GetCount()));
-    GDoc* body = m_flows[kBodyFlow];
-    if (body->m_pFirstFrame)
-        return;
-    const GPageInfo* info = GetCurPageInfo();
-    GPageInfo fallback;
-    if (!info)
-        info = &fallback;
-    // Headers (flows 1-3) and footers (4-6): first page, odd, even. The
-    // body's later page frames stand below the header of their page. They
-    // keep height 0 until the document follows header and footer heights
-    // (CheckFramesHeight).
-    static const int kPartKinds[6] = {kVHeaderFirst, kVHeaderOdd, kVHeaderEven,
-                                      kVFooterFirst, kVFooterOdd, kVFooterEven};
-    for (long i = 1; i <= 6; ++i)
-    {
-        GDoc* part = m_flows[i];
-        if (part->m_pFirstFrame)
-            continue;
-        CFrame* frame = new CFrame(this, NULL, part, 0, 0, info->GetTextWidth(), 0, 0, 0, kHFromMargin,
-                                   kPartKinds[i - 1], kSizeFixedHeight, kSizeFixedWidth, 0, 0, 0);
-        m_frames.Add(frame);
-        part->m_pFirstFrame = frame;
-    }
-    CFrame* frame = new CFrame(this, NULL, body, 0, 0, info->GetTextWidth(), 0, 0, 0, kHFromMargin, kVPageMargin,
-                               kSizeAuto, kSizeFixedWidth, 0, 0, 0);
-    frame->maxHeight = info->GetTextHeight();
-    m_frames.Add(frame);
-    body->m_pFirstFrame = frame;
-    frame->MakeArea(0);
-}
-
 GDoc* CWDocument::GetPageHeader(long page)
 {
     return GetFlow(PageHeaderIndex(page));
@@ -140,8 +105,6 @@ void CWDocument::ReRows(int resume)
     else if (m_nReRows > 0)
         --m_nReRows;
 }
-
-void CWDocument::CheckFramesHeight(int) {}
 
 void CWDocument::InvalidateAllViews() {}
 

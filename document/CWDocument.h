@@ -62,8 +62,10 @@ public:
     void CreateDefaultListStyles();
     void CreateDefaultMasterStyles();
 
-    // Makes the seven standard flows that are still missing (body,
-    // headers, footers) and the body's first page frame.
+    // Makes the seven standard flows that are still missing and, for a
+    // document without page frames, the frames of the body, the headers
+    // and the footers, in flow order in the page frame list; then fits
+    // them (CheckFramesHeight).
     void CreateFrames();
     // The flows that hold a page's header and footer (pages from 0).
     GDoc* GetPageHeader(long page);
@@ -89,9 +91,15 @@ public:
     // Change brackets: 0 suspends, 1 resumes (never below 0).
     void ViewNotify(int resume);
     void ReRows(int resume);
-    // Page frames follow the heights of headers and footers. Still missing:
-    // the header and footer heights; does nothing yet.
-    void CheckFramesHeight(int);
+    // Headers share one height and footers another (part 0 or below: the
+    // tallest; 1-6: that part's height and place); the text area of page
+    // set-up 0 moves so the body keeps its gap below the header and room
+    // above the footer, and the body's page frames take the text height
+    // less their page's footnotes. A change re-columns the body.
+    void CheckFramesHeight(int part);
+    // The height the footnotes of a body page take on it.
+    long GetFootnotesHeight(long page);
+    bool HasFootnotes() const;
     // Still missing: no views exist yet; does nothing.
     void InvalidateAllViews();
     // 1 when flow is the note flow of a footnote of the body.
