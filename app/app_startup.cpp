@@ -1,5 +1,6 @@
 // Start-up and shut-down of the application object.
 #include "app/CWApp.h"
+#include "layout/shading.h"
 
 CWApp App;
 
@@ -16,5 +17,7 @@ BOOL CWApp::InitInstance()
 
 int CWApp::ExitInstance()
 {
+    // The main frame's creation loads the shading patterns.
+    DeleteBrushes();
     return CWinApp::ExitInstance();
 }

@@ -5,21 +5,19 @@
 #include "document/CWDocument.h"
 #include "layout/CFrame.h"
 #include "layout/page_areas.h"
+#include "layout/paragraph_borders.h"
+#include "controls/LineStyles.h"
 
-long BorderLineWidth(const CBorderStyle&)
+long BorderLineWidth(const CBorderStyle& side)
 {
-    return 0;
+    return LineStyleRow(side.lineStyle).width;
 }
 
 long BorderAllowance(const GBorder& run, long side)
 {
     if (!(run.sides & side))
         return 0;
-    const CBorderStyle& s = side == kBorderTop ? run.top
-                          : side == kBorderBottom ? run.bottom
-                          : side == kBorderLeft ? run.left
-                                                : run.right;
-    return run.distance + BorderLineWidth(s);
+    return run.distance + BorderLineWidth(BorderSideStyle(run, side));
 }
 
 int GDoc::IsVisible(long page, long col)

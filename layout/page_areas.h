@@ -3,9 +3,8 @@
 #pragma once
 #include "model/flow_records.h"
 
-// Width of a border side's line. Still missing: the table of line styles;
-// until the format controls bring it, every line counts as 0 wide, so a
-// side takes only its distance from the text.
+// Width of a border side's line on the page (0.1 mm): word 2 of its row of
+// the line-style table; a number outside the table is the line of no width.
 long BorderLineWidth(const CBorderStyle& side);
 // The distance plus the line width of one side (a kBorder* bit) when the
 // run has that side, else 0.

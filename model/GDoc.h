@@ -307,6 +307,10 @@ public:
     // Paragraph border widths (layout/paragraph_borders.cpp): for a side
     // bit the run has, its distance plus line width plus 2; else -4.
     long GetBorderWidth(int run, int side) const;
+    // Widens a row's shading rectangle by the sides of the border run that
+    // holds the row: each side it has by its line width and distance, the
+    // top on the run's first row only, the bottom on its last row only.
+    void AddJustShade(int row, CRect& rect);
 
     // Selections, words and sentences (layout/words.cpp).
     void GetSelectionC(long& s, long& e);

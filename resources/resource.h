@@ -173,3 +173,19 @@
 #define IDS_WEEKDAY_NAMES                    57740
 #define IDS_MONTH_NAMES                      57741
 #define IDS_OP_DELETE_LUMIFEX                57767
+
+// Shading: the names of the 19 shading styles in table order, and the
+// eight-by-eight pattern bitmaps of the percent shadings (made by
+// make_shading_bitmaps.py).
+#define IDS_SHADING_NAMES 57792
+#define IDB_SHADE_5       5105
+#define IDB_SHADE_80      5106
+#define IDB_SHADE_90      5107
+#define IDB_SHADE_10      5108
+#define IDB_SHADE_20      5109
+#define IDB_SHADE_25      5110
+#define IDB_SHADE_30      5111
+#define IDB_SHADE_40      5112
+#define IDB_SHADE_50      5113
+#define IDB_SHADE_60      5114
+#define IDB_SHADE_70      5115

@@ -21,6 +21,8 @@ shared=(
   resources/resource.h    # the resource ids
   view/papers.h           # the paper table page set-ups read
   view/arrow_style.h      # the callout arrow record frames store
+  controls/LineStyles.h   # the line-style table border layout and drawing read
+  view/CWView.h           # the view that drawing rows calls
 )
 
 rank_of() {

@@ -132,8 +132,8 @@ TEST_F(Columns, AJoinedParagraphKeepsTheLayoutOfTheFirst)
 }
 
 // Gaps against a border run over the middle paragraph: sides 3 are left and
-// right, 4 the top only; with a distance of 28 a side takes 30 (distance,
-// line, 2).
+// right, 4 the top only; with a distance of 28 a side of line style 0 takes
+// 32 (distance, line 2 wide, 2), one of line style 1 takes 35 (line 5 wide).
 TEST_F(Columns, GapsMakeRoomForSideBorders)
 {
     struct Case
@@ -144,17 +144,20 @@ TEST_F(Columns, GapsMakeRoomForSideBorders)
         LONG sides;
         std::vector<Pair> out;
         LONG distance;
+        LONG lineStyle = 0;
     };
     const Case cases[] = {
-        {"the gap widens to twice the side, both columns pay half", {{800, 20}, {800, 0}}, 0, 3, {{780, 60}, {780, 0}}, 28},
+        {"the gap widens to twice the side, both columns pay half", {{800, 20}, {800, 0}}, 0, 3, {{778, 64}, {778, 0}}, 28},
         {"a gap already wide enough stays", {{800, 70}, {800, 0}}, 0, 3, {{800, 70}, {800, 0}}, 28},
-        {"narrow columns shrink the border instead", {{60, 10}, {60, 0}}, 0, 3, {{50, 30}, {50, 0}}, 13},
+        {"narrow columns shrink the border instead", {{60, 10}, {60, 0}}, 0, 3, {{50, 30}, {50, 0}}, 11},
         {"inner gaps rise to the border, the column before pays",
-         {{500, 60}, {500, 20}, {500, 0}}, 0, 3, {{500, 60}, {460, 60}, {500, 0}}, 28},
-        {"equal columns share the widened gap", {{800, 20}, {800, 0}}, 1, 3, {{780, 60}, {780, 0}}, 28},
+         {{500, 60}, {500, 20}, {500, 0}}, 0, 3, {{498, 64}, {456, 64}, {498, 0}}, 28},
+        {"equal columns share the widened gap", {{800, 20}, {800, 0}}, 1, 3, {{778, 64}, {778, 0}}, 28},
         {"equal columns too narrow for the border shrink it",
-         {{100, 10}, {100, 10}, {100, 0}}, 1, 3, {{100, 10}, {100, 10}, {100, 0}}, 3},
+         {{100, 10}, {100, 10}, {100, 0}}, 1, 3, {{100, 10}, {100, 10}, {100, 0}}, 1},
         {"a run with no side keeps its distance", {{800, 20}, {800, 0}}, 0, 4, {{800, 20}, {800, 0}}, 28},
+        {"a style-1 side (5 wide) widens the gap to its real width",
+         {{800, 20}, {800, 0}}, 0, 3, {{775, 70}, {775, 0}}, 28, 1},
     };
     for (const Case& c : cases)
     {
@@ -167,6 +170,7 @@ TEST_F(Columns, GapsMakeRoomForSideBorders)
         run.end = 8;
         run.sides = c.sides;
         run.distance = 28;
+        run.left.lineStyle = run.right.lineStyle = run.top.lineStyle = c.lineStyle;
         flow->InsBorderItem(run, 0);
         Set(4, 5, c.in, c.equal);
         const GColumn& block = flow->m_columns[1];

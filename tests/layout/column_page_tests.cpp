@@ -244,7 +244,8 @@ TEST_F(PageTest, PageAreasAndBorderAllowances)
     EXPECT_TRUE(rect == CRect(100, 100, 200, 200));
     EXPECT_EQ(0, body->GetPageTextOffset(0));
 
-    // A boxed first paragraph: its distance on every side that it has.
+    // A boxed first paragraph: its distance and line (style 0, 2 wide) on
+    // every side that it has.
     GBorder run;
     run.first = 0;
     run.end = body->m_rows[1].first;
@@ -252,8 +253,8 @@ TEST_F(PageTest, PageAreasAndBorderAllowances)
     run.sides = kBorderTop | kBorderLeft;
     body->m_borders.Add(run);
     body->GetMaxBorderRect(rect);
-    EXPECT_TRUE(rect == CRect(60, 60, 200, 200));
-    EXPECT_EQ(40, body->GetPageTextOffset(0));
+    EXPECT_TRUE(rect == CRect(58, 58, 200, 200));
+    EXPECT_EQ(42, body->GetPageTextOffset(0));
 }
 
 } // namespace
