@@ -21,6 +21,7 @@ shared=(
   resources/resource.h    # the resource ids
   view/papers.h           # the paper table page set-ups read
   view/arrow_style.h      # the callout arrow record frames store
+  controls/COffsetMsrEdit.h  # the border distance borders take
 )
 
 rank_of() {
