@@ -2,6 +2,7 @@
 #include "editing/format_runs.h"
 #include "model/GStyleTbl.h"
 #include "editing/document_editing.h"
+#include <algorithm>
 
 void RestyleRuns(GDoc& flow, long from, long to, bool cutAtEnd, const std::function<Mint(Mint)>& restyle)
 {
@@ -24,7 +25,8 @@ void RestyleRuns(GDoc& flow, long from, long to, bool cutAtEnd, const std::funct
     flow.InsFormatItem(at, f1 + 1);
     for (long i = f1 + 1; i <= f2 + 1; ++i)
         flow.m_formats[i].style = restyle(flow.m_formats[i].style);
-    flow.ReFormat(f1, f2 + 2);
+    // The run before the range may now equal the first one inside.
+    flow.ReFormat(std::max(f1 - 1, 0L), f2 + 2);
 }
 
 Mint FontRefFor(GDoc& flow, Mint kept, const GFontStyle& style)

@@ -127,7 +127,12 @@ void GDoc::SetParaStyle(long from, long to, Mint style)
         return;
     const ParaRange r = Paragraphs(*this, from, to);
     const bool unchanged = ComparePStyle(*target, Combined(*this, r));
-    if (!unchanged && UndoEnabled(this))
+    // A new reference that looks the same is still a change undo must take
+    // back (the paragraphs name the style from now on).
+    bool newReference = false;
+    for (long p = r.first; p <= r.last; ++p)
+        newReference = newReference || m_paras[p].style != style;
+    if ((!unchanged || newReference) && UndoEnabled(this))
     {
         CWOpSetParaStyle* op = new CWOpSetParaStyle(this, r.from, r.to, target);
         op->SetNewReference(style);
