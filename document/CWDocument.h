@@ -9,6 +9,7 @@
 
 class CView;
 struct CWDocEditing;
+class CZTOleRectItem;
 
 // Not 0 while the document reader reads a document of the older native
 // layout; the style tables then read the older records.
@@ -108,6 +109,37 @@ public:
     // The page information in force. An index, not a pointer, is kept:
     // records move whenever the array grows.
     GPageInfo* GetCurPageInfo();
+
+    // ---- Style management (model/style_management.cpp): the only way
+    // styles enter, change and leave the tables. AddNew answers the index
+    // the style stands under; Remove answers 1, or 0 when it refuses (a
+    // standard or used list style); GarbageCollection drops unused unnamed
+    // entries and renumbers every reference.
+    int AddNewFStyle(GStyleItem<GFontStyle>& item);
+    int AddNewPStyle(GStyleItem<GParaStyle>& item);
+    int AddNewMStyle(GStyleItem<GMasterStyle>& item);
+    int AddNewLStyle(GStyleItem<GListStyle>& item);
+    void ModifyFStyle(int index, const GStyleItem<GFontStyle>& item);
+    void ModifyPStyle(int index, const GStyleItem<GParaStyle>& item);
+    void ModifyMStyle(int index, const GStyleItem<GMasterStyle>& item);
+    void ModifyLStyle(int index, const GStyleItem<GListStyle>& item);
+    int RemoveFStyle(int index);
+    int RemovePStyle(int index);
+    int RemoveMStyle(int index);
+    int RemoveLStyle(int index);
+    // A master entry whose name has a lower-case m second sets characters
+    // only.
+    BOOL IsCharMStyle(int index);
+    void GarbageCollection();
+
+    // ---- The object selected in a view: an embedded object and the field
+    // that holds it, a picture or a text-effect field (not owned; null when
+    // none). Borders and shading then apply to that field's place.
+    CZTOleRectItem* m_pSelItem = nullptr;
+    GField* m_pSelOle = nullptr;      // a kFieldOle field
+    GField* m_pSelImage = nullptr;    // a kFieldImage field
+    GField* m_pSelLumifex = nullptr;  // a kFieldLumifex field
+    BOOL IsOLEObjectSelected() const { return m_pSelItem != nullptr; }
 
     // Comes from the framework document base later; until then it only
     // keeps the flag.

@@ -40,6 +40,16 @@ void FinishRowEdit(GDoc* flow, long row)
     MarkModified(flow);
 }
 
+bool ApplyPendingStyle(GDoc* flow, long from, long to)
+{
+    if (!flow->m_pOwner || !flow->m_pOwner->m_pEditing || !flow->m_pOwner->m_pEditing->bPendingStyle)
+        return false;
+    GFontStyle style = flow->m_pOwner->m_pEditing->pendingStyle;
+    flow->SetFontStyle(from, to, style, 1);
+    GetDocEditing(flow->m_pOwner).bPendingStyle = FALSE;
+    return true;
+}
+
 void MarkModified(GDoc* flow)
 {
     if (flow->m_pOwner)

@@ -14,6 +14,9 @@ BOOL UndoEnabled(const GDoc* flow);
 // Footnote numbers follow the text: each footnote field is updated.
 void UpdateFootNotes(GDoc* flow, bool lastFirst);
 void MarkModified(GDoc* flow);
+// Inserted text from..to takes the document's armed pending character
+// style (which disarms it); answers whether one was armed.
+bool ApplyPendingStyle(GDoc* flow, long from, long to);
 // After an edit inside one row: the row is redrawn and re-broken, footnote
 // numbers follow, the views are told and the document is modified.
 void FinishRowEdit(GDoc* flow, long row);

@@ -141,8 +141,7 @@ void GDoc::InsertChar(long pos, char ch, int redraw)
     }
     if (!redraw)
         return;
-    // Still missing: applying the armed pending character style
-    // (SetFontStyle comes with character formatting).
+    ApplyPendingStyle(this, pos, pos + 1);
     UpdateFootNotes(this, true);
     Notify(1);
     MarkModified(this);
@@ -205,8 +204,7 @@ void GDoc::InsertText(long pos, char* text, int redraw)
     // With the break moved, the paragraph after it is broken again too.
     const long reflowTo = breakMoved ? std::min(end + 2, LastCaretPos(this) + 1) : end + 1;
     m_redraw.InvalByPos(reflowFrom, reflowTo);
-    // Still missing: applying the armed pending character style
-    // (SetFontStyle comes with character formatting).
+    ApplyPendingStyle(this, pos, end);
     ReRowByPos(reflowFrom, reflowTo, kUntilRowsStay);
     UpdateFootNotes(this, true);
     Notify(1);
@@ -261,8 +259,8 @@ void GDoc::ReplaceChar(long pos, char ch)
         RecordOperation(this, new CWOpReplaceText(this, pos, &added, &replaced));
     }
     m_chars[pos] = GChar((BYTE)ch);
-    // Still missing: an armed pending style is applied here once
-    // SetFontStyle exists; until then the row is re-broken either way.
+    // The new character's width counts, restyled or not.
+    ApplyPendingStyle(this, pos, pos + 1);
     long row = GetCharRow(pos);
     ReRowByRow(row, row + 1, kReRowEdit, kUntilRowsStay);
     m_redraw.InvalByPos(pos, pos + 1);

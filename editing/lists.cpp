@@ -1,5 +1,5 @@
 // List members of the flow that the item primitives need: renumbering the
-// list fields after a change, applying a list and a paragraph style.
+// list fields after a change and applying a list.
 #include "model/GDoc.h"
 #include "model/GField.h"
 #include "model/GListField.h"
@@ -70,13 +70,4 @@ void GDoc::FindListStyle(long start, long end, long& style, int& fromPrev) const
 int GDoc::ApplyListStyle(long, int, int*, int, int)
 {
     return 0;
-}
-
-// Sets the style of the paragraphs of from up to to. Still missing:
-// recording the undo step, re-breaking the rows and telling the views.
-void GDoc::SetParaStyle(long from, long to, Mint style)
-{
-    long last = to > from ? GetCharPara(to - 1) : GetCharPara(from);
-    for (long p = GetCharPara(from); p <= last && p < m_paras.count - 1; ++p)
-        m_paras[p].style = style;
 }

@@ -66,8 +66,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
         while (para + 1 < m_paras.count && m_paras[para + 1].row <= r)
             ++para;
         const GRow& before = m_rows[r - 1];
-        long top = before.y + before.height + before.gapAfter;
-        // Paragraph borders add their space here once they exist.
+        long top = before.y + before.height + before.gapAfter + GetBorderForRow((int)r);
         if (m_paras[para].row == r && para < lastPara)
         {
             top += ParaStyleOf(*this, para).m_Before.value;

@@ -356,6 +356,61 @@ public:
     // comes back fitted to the paragraphs' side borders. Records no undo.
     void SetColumns(long from, long to, int count, tagColumnData* data, int equal);
 
+    // ---- Formatting (editing/character_formatting.cpp,
+    // editing/paragraph_formatting.cpp, editing/master_list_styles.cpp,
+    // editing/set_border.cpp, editing/shading.cpp; the border and shading
+    // queries in layout/border_queries.cpp).
+
+    // Character formatting of from..to. An empty range arms the document's
+    // pending style instead; the Mint and GFontStyle forms record undo.
+    // The GFontStyle form brings style's size into range in place.
+    void SetFontStyle(long from, long to, const char* name);
+    void SetFontStyle(long from, long to, Mint style);
+    void SetFontStyle(long from, long to, GFontStyle& style, int);
+    void SetFontName(long from, long to, char* face);
+    void SetFontSize(long from, long to, int size);
+    void SetFontColor(long from, long to, unsigned long colour);
+    void SetFontAttr(long from, long to, short value, short mask);
+    void IncludeAttr(long from, long to, short bits);
+    void ExcludeAttr(long from, long to, short bits);
+
+    // Paragraph formatting of the paragraphs of from..to. The GParaStyle
+    // form makes style valid in place.
+    void SetParaStyle(long from, long to, const char* name);
+    void SetParaStyle(long from, long to, GParaStyle& style);
+    void SetParaLM(long from, long to, int left);
+    void SetParaRM(long from, long to, int right);
+    void SetParaIM(long from, long to, int first);
+    void SetParaSpacing(long from, long to, float spacing, int extra);
+    void SetParaAlign(long from, long to, unsigned char align);
+    void SetParaTab(long from, long to, unsigned char index, struct GTab& tab, unsigned char flag);
+    // A master style (character and paragraph part) as one undo step; -1
+    // changes nothing.
+    void SetMasterStyle(long from, long to, int index);
+    void SetMasterStyle(long from, long to, const char* name);
+    void SetMasterStyle(long from, long to, const class GMasterStyle& style);
+    // The list style of the list numbers in from..to.
+    void SetListStyle(long from, long to, int index);
+    void SetListStyle(long from, long to, const char* name);
+    void SetListStyle(long from, long to, const class GListStyle& style);
+
+    // Paragraph borders over the paragraphs of from..to (-1: the
+    // selection's end). styles: left, right, top, bottom. A mask below 32
+    // toggles its sides, mask - 32 above 31 sets them exactly.
+    void SetBorder(long mask, CBorderStyle* styles, int distance, long from, long to);
+    void SetBorder(long mask, CBorderStyle style, long from, long to);
+    // Shading over the paragraphs of from..to (below 0: the selection's
+    // end); cells: table cells in the range take the matching pattern.
+    void AddShade(CShadeStyle style, long from, long to, int cells);
+    // Extra space before a row for the border lines that begin or end on
+    // it, 0.1 mm.
+    long GetBorderForRow(int row) const;
+    // The border or shade run under the selection, -1 when none; whether
+    // that border run has every side of mask.
+    long GetBorderSel();
+    long GetShadeSel();
+    int GetBorderPos(int mask);
+
 private:
     GDoc(const GDoc&) = delete;
     GDoc& operator=(const GDoc&) = delete;

@@ -345,6 +345,16 @@ void GDoc::DelFieldItem(long index)
         return;
     GField* field = m_fields[index];
 
+    // A selected object that goes is no longer selected.
+    if (m_pOwner)
+    {
+        if (field == m_pOwner->m_pSelOle)
+            m_pOwner->m_pSelItem = NULL;
+        for (GField** selected : {&m_pOwner->m_pSelOle, &m_pOwner->m_pSelImage, &m_pOwner->m_pSelLumifex})
+            if (*selected == field)
+                *selected = NULL;
+    }
+
     // The list item after a starting item starts the list itself.
     if (field->m_nKind == kFieldList && !((GList*)field)->m_bContinues && index + 1 < m_fields.count)
     {

@@ -26,6 +26,11 @@
 #define IDS_COLOR_WHITE     46035
 #define IDS_COLOR_AUTOMATIC 46036
 
+// Messages of the style management.
+#define IDS_STANDARD_LIST_STYLES_KEPT   46232
+#define IDS_USED_LIST_STYLES_KEPT       46233
+#define IDS_FONT_SIZE_RECALCULATED      46237
+
 // Pieces of the number formats: ordinal endings by last digit, the cardinal
 // and ordinal words (0-19, then the tens), and the scale words.
 #define IDS_NUM_ORDINAL_ENDINGS 57738

@@ -23,6 +23,7 @@ shared=(
   view/arrow_style.h      # the callout arrow record frames store
   controls/LineStyles.h   # the line-style table border layout and drawing read
   view/CWView.h           # the view that drawing rows calls
+  controls/COffsetMsrEdit.h  # the border distance borders take
 )
 
 rank_of() {

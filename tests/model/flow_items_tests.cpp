@@ -223,6 +223,8 @@ protected:
         AddTab(f, 5);
         f.m_borders.Add(Border(0, 9));
         f.m_shades.Add(Shade(9, 12));
+        // The rows stand where placing puts them, with the border's space.
+        f.PlaceRows(0, 0, 0, -1);
     }
 
     void Insert(long pos, const char* text)
@@ -373,9 +375,15 @@ TEST_F(FlowItemTest, DeletingCharactersRemovesAndPullsBackEveryRun)
         EXPECT_EQ(Shades(f), shades);
         EXPECT_EQ(Columns(f), c.columns);
         EXPECT_EQ(Pages(f), (Longs{0, 1}));
-        // Rows are stacked again from the top.
+        // Rows are stacked again from the top, with the space the border
+        // lines take before a row.
+        long y = 0;
         for (LONG r = 0; r < f.m_rows.count; ++r)
-            EXPECT_EQ(f.m_rows[r].y, r * kRowHeight) << "row " << r;
+        {
+            if (r > 0)
+                y += kRowHeight + f.GetBorderForRow((int)r);
+            EXPECT_EQ(f.m_rows[r].y, y) << "row " << r;
+        }
     }
 }
 

@@ -1,0 +1,141 @@
+// Applying paragraph shading: the range's whole paragraphs take the new
+// shading, the runs around keep theirs, and touching runs of one shading
+// become one.
+#include "model/GDoc.h"
+#include "document/CWDocument.h"
+#include "model/GField.h"
+#include "editing/format_runs.h"
+#include "editing/shading_cells.h"
+#include "editing/CWOpFormats.h"
+#include "editing/editing_support.h"
+#include <algorithm>
+
+namespace
+{
+// The cell pattern of each of the 19 shading styles, by style index:
+// clear, the twelve percentages (dotted), then each hatch its own.
+const int kCellPatternClear = 0;
+const int kCellPatternDotted = 1;
+const int kCellPatternOfStyle13 = 2;
+const int kCellPatternOfStyle14 = 7;
+const int kCellPatternOfStyle15 = 4;
+const int kCellPatternOfStyle16 = 3;
+const int kCellPatternOfStyle17 = 5;
+const int kCellPatternOfStyle18 = 6;
+const int kCellPatterns[kShadingStyleCount] = {
+    kCellPatternClear,     kCellPatternDotted,    kCellPatternDotted,    kCellPatternDotted,    kCellPatternDotted,
+    kCellPatternDotted,    kCellPatternDotted,    kCellPatternDotted,    kCellPatternDotted,    kCellPatternDotted,
+    kCellPatternDotted,    kCellPatternDotted,    kCellPatternDotted,    kCellPatternOfStyle13, kCellPatternOfStyle14,
+    kCellPatternOfStyle15, kCellPatternOfStyle16, kCellPatternOfStyle17, kCellPatternOfStyle18,
+};
+
+// A run that holds pos (first <= pos < end), else -1.
+long RunHolding(const GArray<GShade>& runs, long pos)
+{
+    for (LONG i = 0; i < runs.count; ++i)
+        if (runs[i].first <= pos && pos < runs[i].end)
+            return i;
+    return -1;
+}
+
+// Sorted, without empty runs, touching runs of one shading joined.
+void Tidy(GArray<GShade>& runs)
+{
+    SortRuns(runs);
+    for (LONG i = runs.count - 1; i >= 0; --i)
+        if (runs[i].end <= runs[i].first)
+            runs.Destroy(i, 1);
+    for (LONG i = runs.count - 2; i >= 0; --i)
+        if (runs[i].end == runs[i + 1].first && runs[i].style == runs[i + 1].style)
+        {
+            runs[i].end = runs[i + 1].end;
+            runs.Destroy(i + 1, 1);
+        }
+}
+} // namespace
+
+int CellPatternOfShadingStyle(int styleIndex)
+{
+    if (styleIndex < 0 || styleIndex >= kShadingStyleCount)
+        return kNoCellPattern;
+    return kCellPatterns[styleIndex];
+}
+
+void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
+{
+    // With an embedded object selected the caret stands for the range.
+    long s = m_nCaret, e = m_nCaret;
+    if (!m_pOwner || !m_pOwner->IsOLEObjectSelected())
+        GetSelectionC(s, e);
+    if (from >= 0)
+        s = from;
+    if (to >= 0)
+        e = to;
+    from = std::max(0L, std::min(s, LastCaretPos(this)));
+    to = std::max(0L, std::min(e, LastCaretPos(this) + 1));
+    if (to < from)
+        std::swap(from, to);
+    if (from < to && m_chars[to - 1] == kParagraphEnd)
+        --to;
+
+    if (UndoEnabled(this))
+        RecordOperation(this, new CWOpSetShade(this, from, to, style));
+    // Still missing: giving the cells of the range their pattern
+    // (CellPatternOfShadingStyle of the first shading style with this
+    // percent and pattern), once cell fields exist.
+    (void)cells;
+
+    if (from == to)
+    {
+        if (m_nIndex < kFirstContentFlow || m_shades.count > 0)
+        {
+            const long holder = RunHolding(m_shades, from);
+            if (holder >= 0)
+            {
+                if (m_shades[holder].style == style)
+                    return;
+                m_shades[holder].style = style;
+                m_redraw.InvalByPos(m_shades[holder].first, m_shades[holder].end);
+            }
+            else
+            {
+                const long p = GetCharPara(from);
+                GShade run;
+                run.first = (LONG)GetParaChar(p);
+                run.end = (LONG)GetParaChar(p + 1);
+                run.style = style;
+                m_shades.Add(run);
+                m_redraw.InvalByPos(run.first, run.end);
+            }
+        }
+        else
+        {
+            // A frame's text is shaded whole.
+            GShade run;
+            run.first = 0;
+            run.end = m_chars.count - 1;
+            run.style = style;
+            m_shades.Add(run);
+            m_redraw.InvalByPos(run.first, run.end);
+        }
+    }
+    else
+    {
+        const long f1 = GetParaChar(GetCharPara(from));
+        const long f2 = GetParaChar(std::min(GetCharPara(to) + 1, (long)m_paras.count - 1));
+        // Shading that already covers the range with this style stays.
+        const long holder = RunHolding(m_shades, f1);
+        if (holder >= 0 && m_shades[holder].end >= f2 && m_shades[holder].style == style)
+            return;
+        CutOutRuns(m_shades, f1, f2);
+        GShade run;
+        run.first = (LONG)f1;
+        run.end = (LONG)f2;
+        run.style = style;
+        m_shades.Add(run);
+        m_redraw.InvalByPos(f1, f2);
+    }
+    Tidy(m_shades);
+    Notify(1);
+    MarkModified(this);
+}

@@ -1,0 +1,223 @@
+// Character and paragraph formatting: run surgery, widening over the
+// paragraph mark, size clamps, the pending style, indent limits and master
+// styles; each change undone and redone on the whole stored flow.
+#include "tests/editing/editing_test_support.h"
+#include "tests/editing/formatting_test_support.h"
+#include "editing/CWOpFormats.h"
+#include "model/GStyleTbl.h"
+
+namespace {
+
+class CharacterFormatting : public FormattingFixture
+{
+};
+
+TEST_F(CharacterFormatting, BoldInTheMiddleSplitsTheRunInThreeAndMergesWithABoldNeighbour)
+{
+    // Both recording forms: a style laid over the runs, and a table entry.
+    const std::function<void(GDoc*, long, long)> forms[] = {
+        [](GDoc* f, long a, long b) { GFontStyle s = Bold(); f->SetFontStyle(a, b, s, 1); },
+        [this](GDoc* f, long a, long b) { f->SetFontStyle(a, b, BoldEntry(a)); },
+    };
+    for (const auto& apply : forms)
+    {
+        NewFlow("abcdefg");
+        EXPECT_EQ(Replays([&] { apply(flow, 2, 5); }), 1);
+        EXPECT_EQ(RunStarts(), (std::vector<long>{0, 2, 5}));
+        EXPECT_FALSE(IsBold(1));
+        EXPECT_TRUE(IsBold(2));
+        EXPECT_TRUE(IsBold(4));
+        EXPECT_FALSE(IsBold(5));
+        // A bold neighbour joins the run.
+        EXPECT_EQ(Replays([&] { apply(flow, 5, 6); }), 1);
+        EXPECT_EQ(RunStarts(), (std::vector<long>{0, 2, 6}));
+        EXPECT_EQ(Stack()->GetUndoName(0), CString("Set font style"));
+    }
+}
+
+TEST_F(CharacterFormatting, ColouringAParagraphsTextColoursItsMark)
+{
+    NewFlow("abc\rdef");
+    flow->SetFontColor(0, 3, RGB(255, 0, 0));
+    EXPECT_EQ(flow->GetCharFStylePtr(2)->GetColour(), RGB(255, 0, 0));
+    EXPECT_EQ(flow->GetCharFStylePtr(3)->GetColour(), RGB(255, 0, 0));   // the mark
+    EXPECT_NE(flow->GetCharFStylePtr(4)->GetColour(), RGB(255, 0, 0));
+}
+
+TEST_F(CharacterFormatting, SizesAreKeptBetweenFourAndOneHundredTwentySevenPoints)
+{
+    const struct
+    {
+        int given, kept;
+    } cases[] = {{10, 14}, {1, 1}, {5000, 448}, {100, 100}};
+    for (const auto& c : cases)
+    {
+        NewFlow("abc");
+        flow->SetFontSize(0, 2, c.given);
+        EXPECT_EQ(flow->GetCharFStylePtr(0)->GetSize(), c.kept) << c.given;
+    }
+    // The recording form brings the caller's style into range too.
+    NewFlow("abc");
+    GFontStyle huge;
+    huge.SetSize(5000);
+    flow->SetFontStyle(0, 2, huge, 1);
+    EXPECT_EQ(huge.GetSize(), 448);
+    EXPECT_EQ(flow->GetCharFStylePtr(0)->GetSize(), 448);
+}
+
+TEST_F(CharacterFormatting, AMixedCharacterSetKeepsEachRunsScript)
+{
+    NewFlow("abcdef");
+    GFontStyle cyrillic;
+    cyrillic.SetCharSet(RUSSIAN_CHARSET);
+    flow->SetFontStyle(0, 3, cyrillic, 1);
+    const unsigned char other = flow->GetCharFStylePtr(4)->GetCharSet();
+    ASSERT_NE(other, RUSSIAN_CHARSET);
+    GFontStyle mixed = Bold();
+    mixed.SetCharSet(GFontStyle::kMixedCharSet);
+    flow->SetFontStyle(0, 6, mixed, 1);
+    EXPECT_TRUE(IsBold(1));
+    EXPECT_TRUE(IsBold(5));
+    EXPECT_EQ(flow->GetCharFStylePtr(1)->GetCharSet(), RUSSIAN_CHARSET);
+    EXPECT_EQ(flow->GetCharFStylePtr(5)->GetCharSet(), other);
+}
+
+TEST_F(CharacterFormatting, NoChangeChangesNothingAndRecordsNothing)
+{
+    NewFlow("abcdef");
+    flow->IncludeAttr(0, 6, GFontStyle::kBold);
+    const std::string bold = FlowState(*flow);
+    const long steps = Stack()->GetUndoLen();
+    flow->SetFontStyle(0, 3, "No such style");
+    flow->IncludeAttr(0, 6, GFontStyle::kBold);   // already bold throughout
+    GFontStyle s = Bold();
+    flow->SetFontStyle(1, 4, s, 1);
+    EXPECT_EQ(FlowState(*flow), bold);
+    EXPECT_EQ(Stack()->GetUndoLen(), steps);
+}
+
+TEST_F(CharacterFormatting, BoldOnAnEmptyRangeWaitsForTheNextTypedText)
+{
+    NewFlow("abcdef");
+    flow->SetPos(3);
+    const std::string before = FlowState(*flow);
+    flow->IncludeAttr(3, 3, GFontStyle::kBold);
+    EXPECT_EQ(FlowState(*flow), before);
+    Type(3, "X");
+    EXPECT_TRUE(IsBold(3));
+    EXPECT_FALSE(IsBold(2));
+    EXPECT_FALSE(IsBold(4));
+
+    // Moving the caret first drops it.
+    NewFlow("abcdef");
+    flow->SetPos(3);
+    flow->IncludeAttr(3, 3, GFontStyle::kBold);
+    flow->SetPos(5);
+    Type(5, "Y");
+    EXPECT_FALSE(IsBold(5));
+}
+
+class ParagraphFormatting : public FormattingFixture
+{
+};
+
+TEST_F(ParagraphFormatting, ALeftIndentLeavesTenMillimetresOfText)
+{
+    // A 100 mm column with a 20 mm right indent takes at most 70 mm.
+    NewFlow("abc\rdef");
+    flow->m_columns[0].cols[0].width = 1000;
+    flow->SetParaRM(0, 1, 200);
+    flow->SetParaLM(0, 1, 900);
+    EXPECT_EQ(flow->GetParaStylePtr(0)->m_Left.value, 700);
+    EXPECT_EQ(flow->GetParaStylePtr(1)->m_Left.value, 0);
+}
+
+TEST_F(ParagraphFormatting, IndentsRecordOnlyWhenSomethingChanges)
+{
+    NewFlow("abc\rdef\rghi");
+    flow->SetParaLM(0, 9, 100);
+    const long steps = Stack()->GetUndoLen();
+    flow->SetParaLM(0, 9, 100);
+    EXPECT_EQ(Stack()->GetUndoLen(), steps);
+    flow->SetParaLM(0, 1, 300);
+    EXPECT_EQ(Replays([&] { flow->SetParaLM(0, 9, 200); }), 1);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Set paragraph left margin"));
+    EXPECT_EQ(Replays([&] { flow->SetParaRM(4, 5, 150); }), 1);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Set paragraph right margin"));
+    EXPECT_EQ(Replays([&] { flow->SetParaIM(4, 9, 50); }), 1);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Set paragraph indent"));
+}
+
+TEST_F(ParagraphFormatting, SpacingAndExtraHeightAreClamped)
+{
+    NewFlow("abc\rdef");
+    GParaStyle wide;
+    wide.m_Spacing = Gfloat(12.0f);
+    wide.m_Extra = Gint(800);
+    EXPECT_EQ(Replays([&] { flow->SetParaStyle(0, 1, wide); }), 1);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Set paragraph style"));
+    EXPECT_EQ(flow->GetParaStylePtr(0)->m_Spacing.value, 10.0f);
+    EXPECT_EQ(flow->GetParaStylePtr(0)->m_Extra.value, 500);
+    flow->SetParaSpacing(4, 5, 0.5f, 800);
+    EXPECT_EQ(flow->GetParaStylePtr(1)->m_Spacing.value, 1.0f);
+    EXPECT_EQ(flow->GetParaStylePtr(1)->m_Extra.value, 500);
+}
+
+TEST_F(ParagraphFormatting, AlignmentRepaintsWithoutBreakingAgain)
+{
+    NewFlow("abc\rdef");
+    flow->SetParaAlign(0, 1, GParaStyle::kAlignLeft);
+    const std::string before = FlowState(*flow);
+    flow->SetParaAlign(0, 1, GParaStyle::kAlignLeft);
+    EXPECT_EQ(FlowState(*flow), before);
+    flow->m_redraw.Reset(0, 0);
+    flow->SetParaAlign(0, 1, GParaStyle::kAlignCentre);
+    EXPECT_EQ(flow->GetParaStylePtr(0)->m_Align, GParaStyle::kAlignCentre);
+    EXPECT_EQ(flow->GetParaStylePtr(1)->m_Align, GParaStyle::kAlignLeft);
+}
+
+TEST_F(ParagraphFormatting, AMasterStyleIsOneStepAndFormatsWholeParagraphsUnlessCharacterOnly)
+{
+    NewFlow("abcdef\rghi");
+    // A master with a paragraph part: the whole paragraph's characters.
+    GStyleItem<GMasterStyle> heading("Heading X", GMasterStyle(BoldIndex(), 0));
+    const int master = doc.AddNewMStyle(heading);
+    EXPECT_EQ(Replays([&] { flow->SetMasterStyle(2, 4, master); }), 1);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Set Master Style"));
+    EXPECT_TRUE(IsBold(0));
+    EXPECT_TRUE(IsBold(5));
+    EXPECT_FALSE(IsBold(7));
+    EXPECT_EQ(flow->m_paras[0].style, Mint((short)master, 1));
+
+    // A character-only master ("?m" names): only the selection.
+    NewFlow("abcdef\rghi");
+    GStyleItem<GMasterStyle> emphasis("Em bold", GMasterStyle(BoldIndex(), 0));
+    const int charOnly = doc.AddNewMStyle(emphasis);
+    ASSERT_TRUE(doc.IsCharMStyle(charOnly));
+    flow->SetMasterStyle(2, 4, charOnly);
+    EXPECT_FALSE(IsBold(1));
+    EXPECT_TRUE(IsBold(2));
+    EXPECT_FALSE(IsBold(4));
+
+    // An unknown name changes nothing and leaves recording as it was.
+    const std::string before = FlowState(*flow);
+    const long steps = Stack()->GetUndoLen();
+    flow->SetMasterStyle(0, 3, "No such master");
+    EXPECT_EQ(FlowState(*flow), before);
+    EXPECT_EQ(Stack()->GetUndoLen(), steps);
+    EXPECT_EQ(GetDocUndoStack(&doc), Stack());
+}
+
+TEST_F(ParagraphFormatting, AParagraphStyleByReferenceReplays)
+{
+    NewFlow("abc\rdef\rghi");
+    GParaStyle indented;
+    indented.m_Left = Gint(300);
+    const short entry = (short)doc.m_paraStyles.FindStyle(indented);
+    EXPECT_EQ(Replays([&] { flow->SetParaStyle(2, 6, Mint(entry, 0)); }), 1);
+    EXPECT_EQ(flow->m_paras[0].style, Mint(entry, 0));
+    EXPECT_EQ(flow->m_paras[1].style, Mint(entry, 0));
+    EXPECT_NE(flow->m_paras[2].style, Mint(entry, 0));
+}
+
+} // namespace
