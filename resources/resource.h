@@ -173,3 +173,6 @@
 #define IDS_WEEKDAY_NAMES                    57740
 #define IDS_MONTH_NAMES                      57741
 #define IDS_OP_DELETE_LUMIFEX                57767
+
+// The settings' registry key under the current user.
+#define IDS_REGISTRY_KEY                     46091
