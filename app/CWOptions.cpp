@@ -37,14 +37,15 @@ CWOptions::CWOptions()
 
 CWOptions::~CWOptions() = default;
 
+// Texts compare up to their terminators: what follows is no setting.
 bool CWOptions::operator==(const CWOptions& o) const
 {
     return FontSize == o.FontSize && FontColor == o.FontColor && FontAttributes == o.FontAttributes &&
-           memcmp(FontName, o.FontName, sizeof(FontName)) == 0 && EnableFieldColor == o.EnableFieldColor &&
+           strncmp(FontName, o.FontName, sizeof(FontName)) == 0 && EnableFieldColor == o.EnableFieldColor &&
            Units == o.Units && UndoSteps == o.UndoSteps && MakeBackup == o.MakeBackup &&
            AlwaysSuggest == o.AlwaysSuggest && IsUseUserDictionary == o.IsUseUserDictionary &&
-           memcmp(UserDictionary, o.UserDictionary, sizeof(UserDictionary)) == 0 &&
-           memcmp(TemplatePath, o.TemplatePath, sizeof(TemplatePath)) == 0 && Language == o.Language &&
+           strncmp(UserDictionary, o.UserDictionary, sizeof(UserDictionary)) == 0 &&
+           strncmp(TemplatePath, o.TemplatePath, sizeof(TemplatePath)) == 0 && Language == o.Language &&
            BottomPageMargins == o.BottomPageMargins && LeftPageMargins == o.LeftPageMargins &&
            RightPageMargins == o.RightPageMargins && TopPageMargins == o.TopPageMargins &&
            memcmp(Colors, o.Colors, sizeof(Colors)) == 0 && ZoomMode == o.ZoomMode &&
