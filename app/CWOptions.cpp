@@ -1,37 +1,54 @@
-// The built-in values of the settings record and the measurement texts.
+// The settings record itself: construction, comparison and the colour labels.
 #include "afxwin.h"
 #include "app/CWOptions.h"
-#include "model/utilities.h"
-#include <cstdio>
 
 CWOptions Options;
 
+const char* const ColorNames1[CWOptions::kColorCount] = {
+    "Page ", "Workspace ", "Date & Time ", "PageNum ", "Formula ",
+    "MailMerge ", "BullNumber ", "HeaderFooter ", "Columns ",
+};
+
 namespace {
-const LONG kOneInch = 254;   // 0.1 mm
-const LONG kDefaultFontSize = 42;   // about 12 pt
-// Grey level of each display colour's default.
-const BYTE kDefaultGrey[CWOptions::kColorCount] = { 255, 128, 192, 192, 192, 192, 255, 192, 192 };
+const int kColorNameSize = 20;
+// Static, so that a record copied or made for a while (as tests do) cannot
+// free the buffers the global record names its values with.
+char ColorNameBuffers[CWOptions::kColorCount][kColorNameSize];
 }
 
-CWOptions::CWOptions() : m_bMetric(TRUE), m_MarginBottom(kOneInch), m_MarginLeft(kOneInch),
-    m_MarginRight(kOneInch), m_MarginTop(kOneInch)
+char* ColorNames[CWOptions::kColorCount];
+
+CWOptions::CWOptions()
+    : FontSize(0), FontColor(0), FontAttributes(0), EnableFieldColor(0), Units(0), UndoSteps(0),
+      MakeBackup(0), AlwaysSuggest(0), IsUseUserDictionary(0), Language(0), BottomPageMargins(0),
+      LeftPageMargins(0), RightPageMargins(0), TopPageMargins(0), ZoomMode(0), Percent(0),
+      ZoomScale(0), SmartCutPaste(0), CloseBlanks(0)
 {
-    memset(&m_DefaultFormat, 0, sizeof(m_DefaultFormat));
-    m_DefaultFormat.size = kDefaultFontSize;
-    m_DefaultFormat.colour = RGB(0, 0, 0);
-    m_DefaultFormat.attributes = 0;
-    strcpy(m_DefaultFormat.face, "Times New Roman");
+    memset(FontName, 0, sizeof(FontName));
+    memset(UserDictionary, 0, sizeof(UserDictionary));
+    memset(TemplatePath, 0, sizeof(TemplatePath));
+    memset(Colors, 0, sizeof(Colors));
     for (int i = 0; i < kColorCount; i++)
-        Colors[i] = RGB(kDefaultGrey[i], kDefaultGrey[i], kDefaultGrey[i]);
-    EnableFieldColor = FALSE;
+    {
+        lstrcpynA(ColorNameBuffers[i], ColorNames1[i], kColorNameSize);
+        ColorNames[i] = ColorNameBuffers[i];
+    }
 }
 
-void CWOptions::SetMeasure(char* text, long value, unsigned char decimals, int withUnit) const
+CWOptions::~CWOptions() = default;
+
+// Texts compare up to their terminators: what follows is no setting.
+bool CWOptions::operator==(const CWOptions& o) const
 {
-    double shown = m_bMetric ? value / 100.0 : value / 100.0 / 2.54;
-    // Plain C formatting: wsprintf knows no floating point.
-    sprintf(text, "%.*f", (int)decimals, shown);
-    DelZeros(text);
-    if (withUnit)
-        strcat(text, m_bMetric ? " cm" : "\"");
+    return FontSize == o.FontSize && FontColor == o.FontColor && FontAttributes == o.FontAttributes &&
+           strncmp(FontName, o.FontName, sizeof(FontName)) == 0 && EnableFieldColor == o.EnableFieldColor &&
+           Units == o.Units && UndoSteps == o.UndoSteps && MakeBackup == o.MakeBackup &&
+           AlwaysSuggest == o.AlwaysSuggest && IsUseUserDictionary == o.IsUseUserDictionary &&
+           strncmp(UserDictionary, o.UserDictionary, sizeof(UserDictionary)) == 0 &&
+           strncmp(TemplatePath, o.TemplatePath, sizeof(TemplatePath)) == 0 && Language == o.Language &&
+           BottomPageMargins == o.BottomPageMargins && LeftPageMargins == o.LeftPageMargins &&
+           RightPageMargins == o.RightPageMargins && TopPageMargins == o.TopPageMargins &&
+           memcmp(Colors, o.Colors, sizeof(Colors)) == 0 && ZoomMode == o.ZoomMode &&
+           Percent == o.Percent && memcmp(&ZoomScale, &o.ZoomScale, sizeof(ZoomScale)) == 0 &&
+           SmartCutPaste == o.SmartCutPaste && CloseBlanks == o.CloseBlanks;
 }

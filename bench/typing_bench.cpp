@@ -7,6 +7,7 @@
 #include "bench/support/seeded_document.h"
 #include "editing/document_editing.h"
 #include "editing/CWUndoRedoStack.h"
+#include "app/CWOptions.h"
 #include <stdio.h>
 
 namespace
@@ -33,9 +34,9 @@ bench::SeededDocument& Document()
 // Undo holds every keystroke of a round.
 struct UndoStepsScope
 {
-    LONG saved = UndoStepsSetting;
-    explicit UndoStepsScope(LONG steps) { UndoStepsSetting = steps; }
-    ~UndoStepsScope() { UndoStepsSetting = saved; }
+    LONG saved = Options.UndoSteps;
+    explicit UndoStepsScope(LONG steps) { Options.UndoSteps = steps; }
+    ~UndoStepsScope() { Options.UndoSteps = saved; }
 };
 
 // Where a place of the body starts: 0 start, 1 the middle paragraph, 2

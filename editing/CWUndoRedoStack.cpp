@@ -1,14 +1,14 @@
 // The undo ring of documents and grouped steps.
 #include "editing/CWUndoRedoStack.h"
 #include "model/utilities.h"
+#include "app/CWOptions.h"
 
 CString UndoText;
 CString RedoText;
-LONG UndoStepsSetting = kDefaultUndoSteps;
 
 LONG GetUndoSteps()
 {
-    return std::min(std::max(UndoStepsSetting, (LONG)0), kMostUndoSteps);
+    return std::min(std::max(Options.UndoSteps, (LONG)0), kMostUndoSteps);
 }
 
 CWUndoRedoStack::CWUndoRedoStack(BOOL growing)

@@ -8,12 +8,8 @@
 extern CString UndoText;
 extern CString RedoText;
 
-// The "UndoSteps" setting (0 to 1000). Still missing: it belongs to the
-// application options, which do not hold it yet.
-extern LONG UndoStepsSetting;
 const LONG kMostUndoSteps = 1000;
-const LONG kDefaultUndoSteps = 100;
-// The setting, kept within 0..1000.
+// The "UndoSteps" setting of Options, kept within 0..1000.
 LONG GetUndoSteps();
 
 class CWUndoRedoStack : public CObject

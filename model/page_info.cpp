@@ -131,16 +131,16 @@ void GPageInfo::InitFromPrinter(const SPrinterPaper& printer)
     fontStyle = GFontStyle();
 
     // Margins that leave no room on this paper are replaced for good.
-    if (Options.m_MarginTop + Options.m_MarginBottom > paperHeight ||
-        Options.m_MarginLeft + Options.m_MarginRight > paperWidth)
+    if (Options.TopPageMargins + Options.BottomPageMargins > paperHeight ||
+        Options.LeftPageMargins + Options.RightPageMargins > paperWidth)
     {
-        Options.m_MarginTop = Options.m_MarginBottom = kMarginFallback;
-        Options.m_MarginLeft = Options.m_MarginRight = kMarginFallback;
+        Options.TopPageMargins = Options.BottomPageMargins = kMarginFallback;
+        Options.LeftPageMargins = Options.RightPageMargins = kMarginFallback;
     }
-    textLeft = Options.m_MarginLeft;
-    textTop = Options.m_MarginTop;
-    textRight = paperWidth - Options.m_MarginRight;
-    textBottom = paperHeight - Options.m_MarginBottom;
+    textLeft = Options.LeftPageMargins;
+    textTop = Options.TopPageMargins;
+    textRight = paperWidth - Options.RightPageMargins;
+    textBottom = paperHeight - Options.BottomPageMargins;
 }
 
 void GPageInfo::FindPaperType()

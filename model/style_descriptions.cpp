@@ -139,7 +139,7 @@ void AppendToStr(CString& text, const Gint& value, int stringId)
     if (!value.IsDefined() || value.value < 0)
         return;
     char measure[64];
-    Options.SetMeasure(measure, value.value, 3, 1);
+    Options.SetMeasure(measure, (long)value.value, 3, 1);
     text += ", " + GetResourceString(stringId) + "=" + measure;
 }
 

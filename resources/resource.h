@@ -194,3 +194,5 @@
 #define IDB_SHADE_50      5113
 #define IDB_SHADE_60      5114
 #define IDB_SHADE_70      5115
+// The settings' registry key under the current user.
+#define IDS_REGISTRY_KEY                     46091

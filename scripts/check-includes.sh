@@ -18,6 +18,7 @@ shared=(
   document/CWDocument.h   # the document
   layout/CFrame.h         # the frame
   app/CWOptions.h         # the options record
+  app/CWApp.h             # the application object: font list, screen and printer contexts
   resources/resource.h    # the resource ids
   view/papers.h           # the paper table page set-ups read
   view/arrow_style.h      # the callout arrow record frames store

@@ -9,6 +9,7 @@
 #include "editing/document_editing.h"
 #include "editing/CWUndoRedoStack.h"
 #include "tests/support/flow_inspection.h"
+#include "app/CWOptions.h"
 #include <string>
 #include <vector>
 
@@ -43,8 +44,8 @@ class EditingFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        saved = UndoStepsSetting;
-        UndoStepsSetting = 100;
+        saved = Options.UndoSteps;
+        Options.UndoSteps = 100;
         flow = new GDoc(&doc, 0);
         doc.m_flows.Add(flow);
         // A new flow is laid out once, as editing leaves every flow.
@@ -53,7 +54,7 @@ protected:
     void TearDown() override
     {
         ReleaseDocEditing(&doc);
-        UndoStepsSetting = saved;
+        Options.UndoSteps = saved;
     }
     void Type(long pos, const char* text)
     {

@@ -5,6 +5,7 @@
 #include "tests/editing/editing_test_support.h"
 #include "editing/CWOpBigUndo.h"
 #include "editing/CWOpBreaks.h"
+#include "app/CWOptions.h"
 #include <random>
 
 namespace {
@@ -111,7 +112,7 @@ protected:
     // nothing: what editing leaves is what a fresh layout gives.
     void Retrace(int count)
     {
-        UndoStepsSetting = 10000;
+        Options.UndoSteps = 10000;
         while (Stack()->RemoveLast())
             ;
         std::vector<std::string> states{FlowState(*flow)};

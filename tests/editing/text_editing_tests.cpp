@@ -4,6 +4,7 @@
 // record.
 #include "tests/editing/editing_test_support.h"
 #include "editing/CWOpText.h"
+#include "app/CWOptions.h"
 
 namespace {
 typedef std::vector<std::string> Names;
@@ -209,14 +210,14 @@ TEST_F(Typing, DeletingARunOfItsOwnArmsItsStyle)
 
 TEST_F(Typing, NoUndoStepsRecordsNothing)
 {
-    UndoStepsSetting = 0;
+    Options.UndoSteps = 0;
     Type(0, "ab\rcd");
     flow->DeleteText(1, 3, 1);
     flow->Select(0, 2);
     EXPECT_EQ(MarkedFlowText(*flow), "acd");
     EXPECT_FALSE(DocCanUndo(&doc));
     doc.m_bUndoEnabled = FALSE;
-    UndoStepsSetting = 10;
+    Options.UndoSteps = 10;
     Type(0, "x");
     EXPECT_FALSE(DocCanUndo(&doc));
 }

@@ -7,6 +7,7 @@
 #include "editing/CWOpBigUndo.h"
 #include "document/CWDocument.h"
 #include "editing/document_editing.h"
+#include "app/CWOptions.h"
 #include <string>
 #include <vector>
 
@@ -60,8 +61,8 @@ private:
 class UndoStack : public ::testing::Test
 {
 protected:
-    void SetUp() override { saved = UndoStepsSetting; }
-    void TearDown() override { UndoStepsSetting = saved; }
+    void SetUp() override { saved = Options.UndoSteps; }
+    void TearDown() override { Options.UndoSteps = saved; }
     // Names from the next undo back to the oldest.
     std::vector<std::string> UndoNames(CWUndoRedoStack& s)
     {
@@ -78,7 +79,7 @@ typedef std::vector<std::string> Names;
 
 TEST_F(UndoStack, CapacityZeroRecordsNothing)
 {
-    UndoStepsSetting = 0;
+    Options.UndoSteps = 0;
     CWUndoRedoStack s;
     TestOp* op = new TestOp(log, "a");
     EXPECT_FALSE(s.AddOperator(op));
@@ -90,7 +91,7 @@ TEST_F(UndoStack, CapacityZeroRecordsNothing)
 
 TEST_F(UndoStack, FullRingDropsAndFreesTheOldest)
 {
-    UndoStepsSetting = 3;
+    Options.UndoSteps = 3;
     {
         CWUndoRedoStack s;
         for (const char* n : {"a", "b", "c", "d"})
@@ -106,7 +107,7 @@ TEST_F(UndoStack, FullRingDropsAndFreesTheOldest)
 
 TEST_F(UndoStack, UndoRedoAndANewRecordingDropsTheRedos)
 {
-    UndoStepsSetting = 5;
+    Options.UndoSteps = 5;
     CWUndoRedoStack s;
     for (const char* n : {"a", "b", "c"})
         s.AddOperator(new TestOp(log, n));
@@ -131,7 +132,7 @@ TEST_F(UndoStack, UndoRedoAndANewRecordingDropsTheRedos)
 
 TEST_F(UndoStack, RecordingsWhileReplayingAreRefused)
 {
-    UndoStepsSetting = 4;
+    Options.UndoSteps = 4;
     CWUndoRedoStack s;
     TestOp* op = new TestOp(log, "a", &s);
     s.AddOperator(op);
@@ -145,7 +146,7 @@ TEST_F(UndoStack, RecordingsWhileReplayingAreRefused)
 
 TEST_F(UndoStack, AThrowingOperationLeavesTheStackUsable)
 {
-    UndoStepsSetting = 4;
+    Options.UndoSteps = 4;
     CWUndoRedoStack s;
     TestOp* op = new TestOp(log, "a");
     s.AddOperator(op);
@@ -181,12 +182,12 @@ TEST_F(UndoStack, ResizingFollowsTheSetting)
     for (const Case& c : cases)
     {
         Log local;
-        UndoStepsSetting = c.from;
+        Options.UndoSteps = c.from;
         CWUndoRedoStack s;
         const char* names[] = {"a", "b", "c", "d", "e", "f"};
         for (int i = 0; i < c.recorded; ++i)
             s.AddOperator(new TestOp(local, names[i]));
-        UndoStepsSetting = c.to;
+        Options.UndoSteps = c.to;
         s.CorrectSize();
         EXPECT_EQ(s.GetCapacity(), c.to);
         EXPECT_EQ(UndoNames(s), c.names) << c.from << "->" << c.to;
@@ -195,11 +196,11 @@ TEST_F(UndoStack, ResizingFollowsTheSetting)
     // After growing, new entries go after the newest and the ring fills up
     // before the oldest is dropped.
     Log local;
-    UndoStepsSetting = 3;
+    Options.UndoSteps = 3;
     CWUndoRedoStack s;
     for (const char* n : {"a", "b", "c", "d"})
         s.AddOperator(new TestOp(local, n));
-    UndoStepsSetting = 5;
+    Options.UndoSteps = 5;
     s.AddOperator(new TestOp(local, "e"));
     s.AddOperator(new TestOp(local, "f"));
     EXPECT_EQ(UndoNames(s), (Names{"f", "e", "d", "c", "b"}));
@@ -208,12 +209,12 @@ TEST_F(UndoStack, ResizingFollowsTheSetting)
 
 TEST_F(UndoStack, AResizeDropsThePendingRedo)
 {
-    UndoStepsSetting = 5;
+    Options.UndoSteps = 5;
     CWUndoRedoStack s;
     for (const char* n : {"a", "b"})
         s.AddOperator(new TestOp(log, n));
     s.Undo();
-    UndoStepsSetting = 6;
+    Options.UndoSteps = 6;
     EXPECT_EQ(s.GetRedoLen(), 0);
     EXPECT_EQ(UndoNames(s), (Names{"a"}));
 }
@@ -226,7 +227,7 @@ protected:
     void SetUp() override
     {
         UndoStack::SetUp();
-        UndoStepsSetting = 10;
+        Options.UndoSteps = 10;
     }
     void TearDown() override
     {
@@ -298,7 +299,7 @@ TEST_F(Groups, NestedGroupsAreOneStep)
 
 TEST_F(Groups, AGroupKeepsEveryStepWhateverTheRingSize)
 {
-    UndoStepsSetting = 3;
+    Options.UndoSteps = 3;
     CWOpBigUndo* g = Open("");
     for (int i = 0; i < 25; ++i)
         Record(std::to_string(i).c_str());
@@ -312,7 +313,7 @@ TEST_F(Groups, AGroupKeepsEveryStepWhateverTheRingSize)
 
 TEST_F(Groups, ARefusedGroupRecordsNothing)
 {
-    UndoStepsSetting = 0;
+    Options.UndoSteps = 0;
     EXPECT_EQ(Open("x"), nullptr);
     Record("a");
     EXPECT_FALSE(DocCanUndo(&doc));

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 #include "document/CWDocument.h"
 #include "app/CWOptions.h"
+#include "app/CWApp.h"
 #include "model/default_styles.h"
 
 namespace {
@@ -43,10 +44,10 @@ bool HasStop(const GTabArr& tabs, int kind, int pos)
 
 TEST_F(DefaultStyles, FontStylesInOrderWithNamesShortcutsAndValues)
 {
-    Options.m_DefaultFormat.size = 40;
-    Options.m_DefaultFormat.colour = RGB(1, 2, 3);
-    Options.m_DefaultFormat.attributes = GFontStyle::kItalic;
-    lstrcpyA(Options.m_DefaultFormat.face, kDosStyleFace);   // an installed face
+    Options.FontSize = 40;
+    Options.FontColor = RGB(1, 2, 3);
+    Options.FontAttributes = GFontStyle::kItalic;
+    lstrcpyA(Options.FontName, kDosStyleFace);   // an installed face
     CWDocument doc;
 
     const struct
@@ -79,17 +80,17 @@ TEST_F(DefaultStyles, FontStylesInOrderWithNamesShortcutsAndValues)
     }
 }
 
-TEST_F(DefaultStyles, UnknownDefaultFaceFallsBackToFirstInstalledFont)
+TEST_F(DefaultStyles, UnknownDefaultFaceFallsBackToFirstFaceOfFontList)
 {
-    const CString first = FirstInstalledFontFace();
-    ASSERT_FALSE(first.IsEmpty());
-    lstrcpyA(Options.m_DefaultFormat.face, "No Such Face Here");
+    ASSERT_GT(App.GetNumberFontNames(), 0);
+    const CString first = App.GetFontName(0);
+    lstrcpyA(Options.FontName, "No Such Face Here");
     CWDocument doc;
     for (int i = 0; i < 4; i++)
         EXPECT_STREQ((const char*)first, doc.m_fontStyles[i].style.GetFace()) << i;
     EXPECT_STREQ("Courier New", doc.m_fontStyles[4].style.GetFace());
     // The settings themselves keep the face they had.
-    EXPECT_STREQ("No Such Face Here", Options.m_DefaultFormat.face);
+    EXPECT_STREQ("No Such Face Here", Options.FontName);
 }
 
 TEST_F(DefaultStyles, ParagraphStylesInOrderWithValues)
@@ -134,8 +135,8 @@ TEST_F(DefaultStyles, ParagraphStylesInOrderWithValues)
 
 TEST_F(DefaultStyles, TabStopsReachTheTextWidth)
 {
-    Options.m_MarginLeft = 300;
-    Options.m_MarginRight = 200;
+    Options.LeftPageMargins = 300;
+    Options.RightPageMargins = 200;
     CWDocument doc;
     const GPageInfo& page = doc.m_pageInfos[0];
     const int width = page.textRight - page.textLeft;

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 #include "model/GDoc.h"
 #include "document/CWDocument.h"
+#include "app/CWOptions.h"
 #include <string>
 #include <vector>
 
@@ -163,7 +164,13 @@ TEST_F(FlowTest, ColumnBlocksSpanTheTextWidthAndClose)
 
 TEST_F(FlowTest, MeasuringDropsClosingCodesAndTrailingBlanksUnlessKept)
 {
-    GDoc f(&doc, 0);
+    // The characters go in without runs, so the blank past the first run
+    // measures in the fallback face of measuring: the default face here.
+    const CWOptions saved = Options;
+    lstrcpyA(Options.FontName, "Times New Roman");
+    CWDocument timesDoc;
+    Options = saved;
+    GDoc f(&timesDoc, 0);
     const char typed[] = "Ab  ";
     f.m_chars.InsertAt(0, (const GChar*)typed, 4);   // "Ab  " 13 12 0
     int ascent = 0;

@@ -19,7 +19,7 @@ protected:
     {
         saved = Options;
         savedFind = IsPageInfoFindPrinter;
-        Options.m_MarginTop = Options.m_MarginBottom = Options.m_MarginLeft = Options.m_MarginRight = 254;
+        Options.TopPageMargins = Options.BottomPageMargins = Options.LeftPageMargins = Options.RightPageMargins = 254;
     }
     void TearDown() override
     {
@@ -162,16 +162,16 @@ TEST_F(PageInfo, MarginsThatDoNotFitAreAllReplaced)
     };
     for (const auto& c : cases)
     {
-        Options.m_MarginTop = c.top;
-        Options.m_MarginBottom = c.bottom;
-        Options.m_MarginLeft = c.left;
-        Options.m_MarginRight = c.right;
+        Options.TopPageMargins = c.top;
+        Options.BottomPageMargins = c.bottom;
+        Options.LeftPageMargins = c.left;
+        Options.RightPageMargins = c.right;
         GPageInfo info;
         info.InitFromPrinter(SPrinterPaper());
         LONG top = c.replaced ? 254 : c.top, bottom = c.replaced ? 254 : c.bottom;
         LONG left = c.replaced ? 254 : c.left, right = c.replaced ? 254 : c.right;
-        EXPECT_EQ(top, Options.m_MarginTop);
-        EXPECT_EQ(right, Options.m_MarginRight);
+        EXPECT_EQ(top, Options.TopPageMargins);
+        EXPECT_EQ(right, Options.RightPageMargins);
         EXPECT_EQ(left, info.textLeft);
         EXPECT_EQ(top, info.textTop);
         EXPECT_EQ(2100 - right, info.textRight);

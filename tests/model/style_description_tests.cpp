@@ -26,7 +26,7 @@ GFontStyle Undefined()
 class StyleDescription : public ::testing::Test
 {
 protected:
-    void SetUp() override { saved = Options; Options.m_bMetric = TRUE; }
+    void SetUp() override { saved = Options; Options.Units = CWOptions::kUnitCentimetre; }
     void TearDown() override { Options = saved; }
     CWOptions saved;
 };
@@ -108,7 +108,7 @@ TEST_F(StyleDescription, ParagraphStyle)
                      S(IDS_DESC_AFTER) + "=0.5 cm",
                  GetParaStyleDescription(some));
 
-    Options.m_bMetric = FALSE;
+    Options.Units = CWOptions::kUnitInch;
     CString inches;
     AppendToStr(inches, Gint(254), IDS_DESC_LEFT);
     EXPECT_STREQ(", " + S(IDS_DESC_LEFT) + "=1\"", inches);

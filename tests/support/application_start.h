@@ -1,0 +1,7 @@
+// What the application's start-up prepares before any document exists: the
+// settings and the font list. Test and benchmark programs run it once.
+#pragma once
+
+// Loads the settings as a first start finds them (from a key that holds
+// none, whatever the user of this prefix stored) and builds the font list.
+void StartLikeTheApplication();
