@@ -244,80 +244,64 @@ long GDoc::CalcRow(CDC* dc, long row)
         long lo = pos, hi = end;
         long wLo = 0, wHi = 0;
         long oneFontHeight = -1, oneFontAscent = 0;
+        bool restFits = false;   // all the text to the end fits, in one font
+        bool searched = false;   // lo fits and hi = lo + 1 overflows
         // Measuring the whole rest of a long paragraph for every row costs
         // more than its rows. Where the stretch holds plain text only, its
         // width grows with every character, so a prefix known to overflow
         // bounds the search just as well and the break found is the same.
         if (bLayoutBoundedSearch && HasOnlyPlainText(text, pos, end))
         {
-            // Text in one font from the row's start: GDI tells how many
-            // characters fit at once.
+            // Text in one font from the row's start: one GDI call gives the
+            // width of every prefix of a little more than a row, and so
+            // how many characters fit. On the layout context each of those
+            // widths is the width of the prefix measured alone (the device
+            // advances summed, then scaled once), which a test holds GDI
+            // to; so the break is found with no other measure.
             if (pos == first && freeOfFrames && _justPosAfter < 0 && NextDifferentChar(pos) >= end)
             {
                 UseFontAt(fonts, *this, pos);
                 const long rest = min(end - pos, kMostFitChars);
-                int n = (int)min(rest, max(kLeastFitAsk, s_lastFit + s_lastFit / 4 + 8));
+                int n = (int)min(rest, max(kLeastFitAsk, s_lastFit + s_lastFit / 8 + 8));
                 INT fit = 0;
+                INT prefix[kMostFitChars];
                 SIZE extent;
                 HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
                 BOOL measured =
-                    ::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit, NULL, &extent);
-                if (measured && fit >= n && n < rest)
+                    ::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit, prefix, &extent);
+                while (measured && fit >= n && n < rest)
                 {
-                    n = (int)rest;
+                    n = (int)min(rest, 2L * n);
                     measured = ::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit,
-                                                       NULL, &extent);
+                                                       prefix, &extent);
                 }
-                if (measured && fit > 0 && fit < n)
+                if (measured && fit > 0 && (fit < n || n == end - pos))
                 {
-                    s_lastFit = fit;
-                    // Only a guess: GDI may round the widths otherwise
-                    // than measuring the text up to a place does. The text
-                    // up to one past it is measured; whether the guess
-                    // itself fits follows from that less the last
-                    // character, the widths being sums of whole device
-                    // advances each rounded once, except within a unit of
-                    // the edge, where it is measured too.
-                    const long guess = pos + fit;
-                    const CSize atNext = CalcTextSizeSimple(pos, guess + 1, 1, a, dc, 0, -1);
-                    const long wNext = atNext.cx;
                     // Text in one font is as high as any part of it.
-                    oneFontHeight = atNext.cy;
-                    oneFontAscent = a;
-                    if (wNext <= space.width)
+                    int runAscent = 0;
+                    oneFontHeight = PlainRunHeight(*this, pos, dc, runAscent);
+                    oneFontAscent = runAscent;
+                    if (fit < n)
                     {
-                        lo = guess + 1 < end ? guess + 1 : guess;
-                        wLo = wNext;
+                        s_lastFit = fit;
+                        lo = pos + fit;
+                        wLo = prefix[fit - 1];
+                        hi = lo + 1;   // overflows
+                        searched = true;
                     }
                     else
-                    {
-                        hi = guess + 1;
-                        wHi = wNext;
-                        const long last = dc->GetTextExtent((LPCSTR)(text + guess), 1).cx;
-                        if (wNext - last + 1 <= space.width)
-                        {
-                            lo = guess;
-                            wLo = wNext - last;
-                        }
-                        else
-                        {
-                            const long wGuess = CalcTextSizeSimple(pos, guess, 1, a, dc, 0, -1).cx;
-                            if (wGuess > space.width)
-                            {
-                                hi = guess;
-                                wHi = wGuess;
-                            }
-                            else
-                            {
-                                lo = guess;
-                                wLo = wGuess;
-                            }
-                        }
-                    }
+                        restFits = true;
                 }
             }
+            if (restFits)
+            {
+                textHeight = max(textHeight, oneFontHeight);
+                maxAscent = max(maxAscent, oneFontAscent);
+                pos = end;
+                break;
+            }
             long reach = kFirstReach;
-            while (hi == end && lo + reach < end)
+            while (!searched && hi == end && lo + reach < end)
             {
                 const long cand = lo + reach;
                 const long w = CalcTextSizeSimple(pos, cand, 1, a, dc, 0, -1).cx;
@@ -332,7 +316,7 @@ long GDoc::CalcRow(CDC* dc, long row)
                 reach *= 2;
             }
         }
-        if (hi == end)
+        if (hi == end && !searched)
         {
             CSize whole = CalcTextSizeSimple(pos, end, 1, a, dc, 0, -1);
             if (whole.cx <= space.width)

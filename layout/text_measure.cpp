@@ -127,6 +127,15 @@ static int RunAscent(const GFontStyle& style)
     return style.GetAscent() - style.GetBaselineOffset();
 }
 
+// A run of text joins the height of a stretch: the tallest ascent over the
+// deepest descent, or the run's own height where that is more.
+static void AddRunHeight(int runAscent, int descent, int& maxAscent, int& maxDescent, int& height)
+{
+    maxAscent = max(maxAscent, runAscent);
+    maxDescent = max(maxDescent, descent);
+    height = max(maxAscent + maxDescent, max(height, runAscent + descent));
+}
+
 static int BlankHeight(const GFontStyle& style, CDC* dc, int& ascent)
 {
     CSize blank;
@@ -238,19 +247,25 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
                     width += JustifiedBlankExtra(*this, q);
         }
 
-        int descent = abs(style.GetDescent());
         if (split == -1 || p >= split)
-        {
-            maxAscent = max(maxAscent, runAscent);
-            maxDescent = max(maxDescent, descent);
-            height = max(maxAscent + maxDescent, max(height, runAscent + descent));
-        }
+            AddRunHeight(runAscent, abs(style.GetDescent()), maxAscent, maxDescent, height);
         p = runEnd;
     }
 
     // Nothing left to measure (dropped blanks) has no height either.
     ascent = maxAscent;
     return CSize(width, height);
+}
+
+int PlainRunHeight(const GDoc& flow, long pos, CDC* dc, int& ascent)
+{
+    const GFontStyle& style = MeasureStyle(flow, pos);
+    int maxAscent = 0, maxDescent = 0, height = 0;
+    AddRunHeight(RunAscent(style), abs(style.GetDescent()), maxAscent, maxDescent, height);
+    if (height == 0)
+        height = BlankHeight(style, dc ? dc : GetCalcDC(), maxAscent);
+    ascent = maxAscent;
+    return height;
 }
 
 long JustifiedBlankExtra(const GDoc& flow, long pos)

@@ -58,3 +58,8 @@ private:
 
 // Holds the font of the character at pos on dc for the scope's life.
 void UseFontAt(CMeasureFontScope& scope, const GDoc& flow, long pos);
+
+// The height (and ascent) that GDoc::CalcTextSizeSimple gives any stretch
+// of plain text (no tab, field or end) that lies in the one run at pos:
+// the run's font alone decides it, so row breaking needs no measure.
+int PlainRunHeight(const GDoc& flow, long pos, CDC* dc, int& ascent);

@@ -3,6 +3,7 @@
 #include "tests/support/zt_gtest.h"
 #include "tests/layout/layout_fixture.h"
 #include "model/GFontStyle.h"
+#include <vector>
 
 using namespace layout_test;
 
@@ -142,4 +143,49 @@ TEST(LayoutContext, TextWidthsAddUpWithinAUnit)
             }
             dc->SelectObject(old);
         }
+}
+
+// Row breaking takes the width of every prefix of a row's text, and how
+// many characters fit, from one GetTextExtentExPoint call: each partial
+// extent must be the width of that prefix measured alone, and the fit the
+// number of prefixes within the extent asked for.
+TEST(LayoutContext, PartialExtentsAreThePrefixWidths)
+{
+    CDC* dc = GetCalcDC();
+    const HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
+    const char* const faces[] = {"Times New Roman", "Arial", "Courier New"};
+    const int heights[] = {-28, -35, -42, -56, -85, -127};
+    const std::string text = "The quick brown fox, jumping over 13 lazy dogs; WAVY Ttype ffi 0123456789 (x) ... "
+                             "Wo Ve AT fi fl ij -- \"quoted\" 'single' ~!@#$%^&*_+=|<>? end";
+    const int n = (int)text.size();
+    for (const char* face : faces)
+        for (int height : heights)
+            for (int weight : {FW_NORMAL, FW_BOLD})
+            {
+                CFont font;
+                ASSERT_TRUE(font.CreateFont(height, 0, 0, 0, weight, weight == FW_BOLD, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                            0, 0, face));
+                CFont* old = dc->SelectObject(&font);
+                std::vector<INT> prefix(n);
+                const int widest = dc->GetTextExtent(text.c_str(), n).cx;
+                for (int limit : {widest / 7, widest / 3, widest / 2 + 1, widest - 1})
+                {
+                    INT fit = -1;
+                    SIZE extent;
+                    ASSERT_TRUE(::GetTextExtentExPointA(attrib, text.c_str(), n, limit, &fit, prefix.data(), &extent));
+                    int within = 0;
+                    for (int k = 1; k <= n; ++k)
+                    {
+                        const long alone = dc->GetTextExtent(text.c_str(), k).cx;
+                        if (alone <= limit)
+                            within = k;
+                        if (k <= fit)
+                        {
+                            EXPECT_EQ(prefix[k - 1], alone) << face << " " << height << " " << weight << " at " << k;
+                        }
+                    }
+                    EXPECT_EQ(fit, within) << face << " " << height << " " << weight << " within " << limit;
+                }
+                dc->SelectObject(old);
+            }
 }
