@@ -173,3 +173,18 @@
 #define IDS_WEEKDAY_NAMES                    57740
 #define IDS_MONTH_NAMES                      57741
 #define IDS_OP_DELETE_LUMIFEX                57767
+
+// HTML reader: the report and the messages of its error codes (code 6 and
+// code 11 share one message).
+#define IDS_HTML_ERR_TAG_FORMAT      61447
+#define IDS_HTML_ERR_REPORT          61448
+#define IDS_HTML_ERR_END_OF_FILE     61449
+#define IDS_HTML_ERR_COMMENT_END     61450
+#define IDS_HTML_ERR_UNKNOWN_CHAR    61451
+#define IDS_HTML_ERR_UNKNOWN_TAG     61452
+#define IDS_HTML_ERR_CHAR_FORMAT     61453
+#define IDS_HTML_ERR_NONE            61454
+#define IDS_HTML_ERR_SPACES_AROUND   61455
+#define IDS_HTML_ERR_UNKNOWN_PARAM   61456
+#define IDS_HTML_ERR_PARAM_RANGE     61457
+#define IDS_HTML_ERR_FATAL           61458
