@@ -196,3 +196,17 @@
 #define IDB_SHADE_70      5115
 // The settings' registry key under the current user.
 #define IDS_REGISTRY_KEY                     46091
+// HTML reader: the report and the messages of its error codes (code 6 and
+// code 11 share one message).
+#define IDS_HTML_ERR_TAG_FORMAT      61447
+#define IDS_HTML_ERR_REPORT          61448
+#define IDS_HTML_ERR_END_OF_FILE     61449
+#define IDS_HTML_ERR_COMMENT_END     61450
+#define IDS_HTML_ERR_UNKNOWN_CHAR    61451
+#define IDS_HTML_ERR_UNKNOWN_TAG     61452
+#define IDS_HTML_ERR_CHAR_FORMAT     61453
+#define IDS_HTML_ERR_NONE            61454
+#define IDS_HTML_ERR_SPACES_AROUND   61455
+#define IDS_HTML_ERR_UNKNOWN_PARAM   61456
+#define IDS_HTML_ERR_PARAM_RANGE     61457
+#define IDS_HTML_ERR_FATAL           61458

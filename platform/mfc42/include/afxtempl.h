@@ -30,20 +30,27 @@ inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pEleme
     return *pElement1 == *pElement2;
 }
 
-// Hash of a CMap key. Integers and enums hash to their value and pointers to
-// their address without the alignment bits; string keys have their own
-// specialisations below. Other key types need a specialisation, e.g.
+// Hash of a CMap key. As the class library documents it, the key shifted
+// right by four positions: an integer or enum as its 32-bit value (so a
+// map's buckets, and the order GetNextAssoc visits them in, are the class
+// library's), a pointer as its address; wider integers fold their high
+// half in first. String keys have their own specialisations below. Other
+// key types need a specialisation, e.g.
 // template<> UINT AFXAPI HashKey<const CMyKey&>(const CMyKey& key).
 template<class ARG_KEY>
 inline UINT AFXAPI HashKey(ARG_KEY key)
 {
     typedef typename std::remove_cv<typename std::remove_reference<ARG_KEY>::type>::type K;
     unsigned long long v;
-    if constexpr (std::is_pointer<K>::value)
+    if constexpr (std::is_pointer<K>::value) {
         v = (unsigned long long)(UINT_PTR)key >> 4;
-    else
+        return (UINT)(v ^ (v >> 32));
+    } else if constexpr (sizeof(K) > sizeof(DWORD)) {
         v = (unsigned long long)key;
-    return (UINT)(v ^ (v >> 32));
+        return (UINT)(v ^ (v >> 32)) >> 4;
+    } else {
+        return (UINT)(DWORD)key >> 4;
+    }
 }
 
 inline UINT AfxHashString(LPCSTR key)

@@ -403,6 +403,29 @@ TEST(CMap, LookupOverwriteRemoveAndIterate)
     EXPECT_EQ(map.GetCount(), 1);
 }
 
+// The class library hashes an integer key by shifting it right by four, so
+// GetNextAssoc walks the buckets of those hashes, newest entry first within
+// a bucket; callers that visit a small map rely on that order.
+TEST(CMap, IntegerKeysHashAsTheClassLibraryDocumentsIt)
+{
+    EXPECT_EQ(HashKey<int>(0x123), 0x12u);
+    EXPECT_EQ(HashKey<int>(-400), (UINT)-400 >> 4);
+    EXPECT_EQ(HashKey<WORD>(0xFFFF), 0xFFFu);
+
+    CMap<int, int, int, int> map;   // 17 buckets
+    for (int key : {16, 17 * 16, 32, 0})
+        map[key] = key;
+    std::vector<int> order;
+    for (POSITION pos = map.GetStartPosition(); pos;) {
+        int key, value;
+        map.GetNextAssoc(pos, key, value);
+        order.push_back(key);
+    }
+    // Bucket 0 holds 272 (272 >> 4 = 17, 17 mod 17 = 0) and 0, newest first;
+    // bucket 1 holds 16, bucket 2 holds 32.
+    EXPECT_EQ(order, (std::vector<int>{0, 17 * 16, 16, 32}));
+}
+
 TEST(CMap, StringKeyedMaps)
 {
     int a = 1, b = 2;
