@@ -6,6 +6,7 @@
 #include "model/GDoc.h"
 #include "model/GFootNote.h"
 #include "model/GPageInfo.h"
+#include <algorithm>
 
 namespace {
 
@@ -21,13 +22,24 @@ protected:
         doc.CreateFrames();
     }
     CFrame* FrameOf(long flow) { return doc.m_flows[flow]->m_pFirstFrame; }
+    // A header or footer is at least 50 high and grows to hold its empty
+    // paragraph in the default font.
+    long PartHeight()
+    {
+        CFrame* header = FrameOf(2);
+        const int mode = header->heightMode;
+        header->heightMode = kSizeAuto;
+        const long text = header->GetHeight();
+        header->heightMode = mode;
+        return std::max(50L, text);
+    }
 };
 
 TEST_F(PagePartFrames, ANewDocumentsFramesCarryTheirKindsSizesAndLimits)
 {
     const long partY = info.textTop - 127;
     const long third = info.GetTextHeight() / 3;
-    const long gap = info.textTop - partY - 50;   // header bottom to text top
+    const long gap = info.textTop - partY - PartHeight();   // header bottom to text top
     struct Row
     {
         const char* what;
@@ -63,7 +75,7 @@ TEST_F(PagePartFrames, ANewDocumentsFramesCarryTheirKindsSizesAndLimits)
         EXPECT_EQ(f->anchor, nullptr);
         EXPECT_EQ(f->content, doc.m_flows[flow]);
         if (flow > 0)
-            EXPECT_EQ(f->height, 50);
+            EXPECT_EQ(f->height, PartHeight());
     }
     CFrame* body = FrameOf(kBodyFlow);
     EXPECT_EQ(body->vAnchor, (LONG_PTR)FrameOf(2)) << "the body stands below the header";
@@ -80,7 +92,7 @@ TEST_F(PagePartFrames, TheBodyBeginsAtTheTextTopBetweenHeaderAndFooter)
     EXPECT_EQ(FrameOf(kBodyFlow)->GetAreaByPage(0, 0).top, info.textTop);
     CRect header = FrameOf(2)->GetAreaByPage(0, 0);
     EXPECT_EQ(header.top, info.textTop - 127);
-    EXPECT_EQ(header.bottom, info.textTop - 127 + 50);
+    EXPECT_EQ(header.bottom, info.textTop - 127 + PartHeight());
     CRect footer = FrameOf(5)->GetAreaByPage(0, 0);
     EXPECT_EQ(footer.bottom, info.paperHeight - (info.textTop - 127));
 }
@@ -97,9 +109,10 @@ TEST_F(PagePartFrames, AGrownHeaderGivesItsHeightAndPlaceToAllHeadersAndMovesThe
         EXPECT_EQ(FrameOf(flow)->y, header->y) << flow;
     }
     // The gap below the header stays; the text top follows the header's
-    // bottom, which moved down by 70 less the 10 it was raised.
-    EXPECT_EQ(doc.m_pageInfos[0].textTop, info.textTop + 60);
-    EXPECT_EQ(FrameOf(kBodyFlow)->GetAreaByPage(0, 0).top, info.textTop + 60);
+    // bottom, which grew to 120 and was raised by 10.
+    const long moved = 120 - PartHeight() - 10;
+    EXPECT_EQ(doc.m_pageInfos[0].textTop, info.textTop + moved);
+    EXPECT_EQ(FrameOf(kBodyFlow)->GetAreaByPage(0, 0).top, info.textTop + moved);
     EXPECT_EQ(doc.m_pageInfos[0].textBottom, info.textBottom);
 }
 

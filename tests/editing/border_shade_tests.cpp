@@ -3,6 +3,7 @@
 // patterns; each change undone and redone on the whole stored flow.
 #include "tests/editing/formatting_test_support.h"
 #include "editing/CWOpFormats.h"
+#include "controls/LineStyles.h"
 #include "editing/shading_cells.h"
 #include "editing/border_runs.h"
 
@@ -120,9 +121,9 @@ TEST_F(Borders, SideBordersWidenTheGapOfATwoColumnBlock)
     const long block = flow->GetCharColumn(Para(2));
     ASSERT_EQ((BYTE)flow->m_columns[block].count, 2);
     Box(Sides(RGB(1, 0, 0)), 2, 3, kExactSides + kBorderLeft + kBorderRight, 30);
-    // Twice the side: distance 30, line 0 wide, 2 beside it.
+    // Twice the side: distance 30, the line of style 1, 2 beside it.
     const long side = flow->GetBorderWidth(0, kBorderLeft);
-    EXPECT_EQ(side, 32);
+    EXPECT_EQ(side, 30 + LineStyles[1].width + 2);
     EXPECT_EQ(flow->m_columns[block].cols[0].gap, 2 * side);
     EXPECT_EQ(flow->m_columns[block].cols[0].width + flow->m_columns[block].cols[1].width + 2 * side, 1620);
 }
