@@ -242,6 +242,19 @@ TEST_F(MoreFormatting, AnAttributeOnMixedTextKeepsEachRunsOtherBits)
     EXPECT_EQ(flow->GetCharFStylePtr(4)->GetAttr(GFontStyle::kItalic), 0);
 }
 
+TEST_F(MoreFormatting, AStyleUpToTheLastCharacterLeavesTheFinalMark)
+{
+    // The character before the final mark is outside the range.
+    NewFlow("abcd");
+    GFontStyle s = Bold();
+    flow->SetFontStyle(0, 3, s, 1);
+    EXPECT_TRUE(IsBold(2));
+    EXPECT_FALSE(IsBold(3));
+    // A range up to the final mark takes the mark along.
+    EXPECT_EQ(Replays([&] { GFontStyle b = Bold(); flow->SetFontStyle(1, 4, b, 1); }), 1);
+    EXPECT_TRUE(IsBold(4));
+}
+
 TEST_F(MoreFormatting, ListStylesChangeOnlyTheListNumbersInTheRange)
 {
     NewFlow("abc\rdef\rghi");
