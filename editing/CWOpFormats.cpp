@@ -56,6 +56,32 @@ void Relayout(GDoc* flow, long from, long to)
     MarkModified(flow);
 }
 
+void ShiftAll(CDWordArray& positions, long delta)
+{
+    for (INT_PTR i = 0; i < positions.GetSize(); ++i)
+        positions[i] = (DWORD)((LONG)positions[i] + delta);
+}
+
+template <class Run>
+void ShiftRecords(CArray<Run, Run>& runs, long delta)
+{
+    for (INT_PTR i = 0; i < runs.GetSize(); ++i)
+    {
+        runs[i].first += (LONG)delta;
+        runs[i].end += (LONG)delta;
+    }
+}
+
+// The runs that share characters with first..end.
+template <class Run>
+bool AnyRunMeets(const GArray<Run>& runs, long first, long end)
+{
+    for (LONG i = 0; i < runs.count; ++i)
+        if (runs[i].first < end && runs[i].end > first)
+            return true;
+    return false;
+}
+
 GBorder BlankBorder(long first, long end)
 {
     GBorder run;
@@ -100,6 +126,14 @@ CWOpSetFontStyle::CWOpSetFontStyle(GDoc* flow, long from, long to, GFontStyle* s
         m_oldRefs.Add(ref);
         pos = end;
     }
+}
+
+void CWOpSetFontStyle::Shift(long delta)
+{
+    m_nFrom += (LONG)delta;
+    m_nTo += (LONG)delta;
+    ShiftAll(m_starts, delta);
+    ShiftAll(m_ends, delta);
 }
 
 BOOL CWOpSetFontStyle::ActionUndo()
@@ -157,6 +191,14 @@ CWOpSetParaStyle::CWOpSetParaStyle(GDoc* flow, long from, long to, GParaStyle* s
         m_old.Add(s ? *s : GParaStyle());
         m_oldRefs.Add(flow->m_paras[p].style);
     }
+}
+
+void CWOpSetParaStyle::Shift(long delta)
+{
+    m_nFrom += (LONG)delta;
+    m_nTo += (LONG)delta;
+    ShiftAll(m_starts, delta);
+    ShiftAll(m_ends, delta);
 }
 
 BOOL CWOpSetParaStyle::ActionUndo()
@@ -310,6 +352,13 @@ CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorder
     }
 }
 
+void CWOpSetBorder::Shift(long delta)
+{
+    m_nFrom += (LONG)delta;
+    m_nTo += (LONG)delta;
+    ShiftRecords(m_old, delta);
+}
+
 // The runs the paragraphs had come back exactly: what the change made of
 // the recorded stretch goes (runs that reach beyond it keep their outer
 // parts) and the recorded runs take its place. Replaying the change run
@@ -321,12 +370,18 @@ BOOL CWOpSetBorder::ActionUndo()
     if (m_old.GetSize() == 0)
         return TRUE;
     m_pDoc->SetPos(m_nFrom);
-    long first = m_old[0].first, end = m_old[0].end;
-    for (INT_PTR i = 1; i < m_old.GetSize(); ++i)
+    // The recorded runs, the range's paragraphs and its characters.
+    long first = m_nFrom, end = m_nTo;
+    for (INT_PTR i = 0; i < m_old.GetSize(); ++i)
     {
         first = std::min(first, (long)m_old[i].first);
         end = std::max(end, (long)m_old[i].end);
     }
+    bool anyKept = false;
+    for (INT_PTR i = 0; i < m_old.GetSize(); ++i)
+        anyKept = anyKept || m_old[i].sides != 0;
+    if (!anyKept && !AnyRunMeets(m_pDoc->m_borders, first, end))
+        return TRUE;
     CutOutRuns(m_pDoc->m_borders, first, end);
     for (INT_PTR i = 0; i < m_old.GetSize(); ++i)
         if (m_old[i].sides != 0)
@@ -377,26 +432,41 @@ CWOpSetShade::CWOpSetShade(GDoc* flow, long from, long to, CShadeStyle style)
     }
 }
 
+void CWOpSetShade::Shift(long delta)
+{
+    m_nFrom += (LONG)delta;
+    m_nTo += (LONG)delta;
+    ShiftRecords(m_old, delta);
+}
+
+// As with borders, the runs the paragraphs had come back exactly (a run
+// kept for several paragraphs once); a paragraph that had none has none.
 BOOL CWOpSetShade::ActionUndo()
 {
     CChangeBracket bracket(m_pDoc->m_pOwner);
+    if (m_old.GetSize() == 0)
+        return TRUE;
     m_pDoc->SetPos(m_nFrom);
-    long first, last;
-    TouchedParas(m_pDoc, m_nFrom, m_nTo, first, last);
-    for (INT_PTR i = 0; i < m_old.GetSize() && first + i <= last; ++i)
+    long first = m_nFrom, end = m_nTo;
+    bool anyKept = false;
+    for (INT_PTR i = 0; i < m_old.GetSize(); ++i)
     {
-        const long p = first + (long)i;
-        const long start = m_pDoc->GetParaChar(p), end = ParaEnd(m_pDoc, p);
-        if (m_old[i].style.pattern != kNoShade)
-        {
-            m_pDoc->AddShade(m_old[i].style, start, end - 1, 1);
-            continue;
-        }
-        // Only this paragraph loses its shading: the run may have been
-        // joined with an equal neighbour that keeps its own.
-        CutOutRuns(m_pDoc->m_shades, start, end);
-        m_pDoc->m_redraw.InvalByPos(start, end);
+        first = std::min(first, (long)m_old[i].first);
+        end = std::max(end, (long)m_old[i].end);
+        anyKept = anyKept || m_old[i].style.pattern != kNoShade;
     }
+    if (!anyKept && !AnyRunMeets(m_pDoc->m_shades, first, end))
+        return TRUE;
+    CutOutRuns(m_pDoc->m_shades, first, end);
+    for (INT_PTR i = 0; i < m_old.GetSize(); ++i)
+    {
+        const GShade& kept = m_old[i];
+        const bool again = i > 0 && kept.first == m_old[i - 1].first && kept.end == m_old[i - 1].end;
+        if (kept.style.pattern != kNoShade && !again)
+            m_pDoc->m_shades.Add(kept);
+    }
+    SortRuns(m_pDoc->m_shades);
+    m_pDoc->m_redraw.InvalByPos(first, end);
     m_pDoc->Notify(1);
     MarkModified(m_pDoc);
     return TRUE;

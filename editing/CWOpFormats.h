@@ -17,6 +17,8 @@ class CWOpSetFontStyle : public CWOperationItem
     // The change gave the runs this reference; redo gives it again while
     // it still names the new style.
     void SetNewReference(Mint ref) { m_newRef = ref; }
+    // Moves the recorded range by delta positions.
+    void Shift(long delta);
 
 private:
     LONG m_nFrom = 0;
@@ -37,6 +39,7 @@ class CWOpSetParaStyle : public CWOperationItem
     DECLARE_OPERATION(CWOpSetParaStyle)
     CWOpSetParaStyle(GDoc* flow, long from, long to, GParaStyle* style);
     void SetNewReference(Mint ref) { m_newRef = ref; }
+    void Shift(long delta);
 
 private:
     LONG m_nFrom = 0;
@@ -103,6 +106,7 @@ class CWOpSetBorder : public CWOperationItem
 {
     DECLARE_OPERATION(CWOpSetBorder)
     CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorderStyle* styles, int distance);
+    void Shift(long delta);
 
 private:
     LONG m_nFrom = 0;
@@ -122,6 +126,7 @@ class CWOpSetShade : public CWOperationItem
 {
     DECLARE_OPERATION(CWOpSetShade)
     CWOpSetShade(GDoc* flow, long from, long to, CShadeStyle style);
+    void Shift(long delta);
 
     // The pattern of a record for a paragraph that had no shading.
     static const LONG kNoShade = -2;

@@ -3,6 +3,7 @@
 #include "editing/CWOpText.h"
 #include "resources/resource.h"
 #include "editing/document_editing.h"
+#include "editing/CWOpFormats.h"
 #include "model/GDoc.h"
 #include <algorithm>
 
@@ -177,51 +178,6 @@ CString CWOpInsertText::GetName()
     return NameWithPreview(OperationName(kIdsInsertText, "Insert text"), m_text);
 }
 
-namespace
-{
-template <class Run>
-bool Touches(const Run& run, long from, long to)
-{
-    return run.first <= to && run.end >= from;
-}
-
-template <class Run>
-void KeepTouchingRuns(const GArray<Run>& runs, long from, long to, CArray<Run, const Run&>& kept,
-                      CArray<long, long>& indexes)
-{
-    for (LONG i = 0; i < runs.count; ++i)
-        if (Touches(runs[i], from, to))
-        {
-            kept.Add(runs[i]);
-            indexes.Add(i);
-        }
-}
-
-// The runs that touch from..to now are what the deletion and the text put
-// back made of the kept ones: they go, and the kept ones return to their
-// places among the others, which kept their order.
-template <class Run>
-void PutBackRuns(GArray<Run>& runs, long from, long to, const CArray<Run, const Run&>& kept,
-                 const CArray<long, long>& indexes)
-{
-    for (LONG i = runs.count - 1; i >= 0; --i)
-        if (Touches(runs[i], from, to))
-            runs.Destroy(i, 1);
-    for (INT_PTR k = 0; k < kept.GetSize(); ++k)
-        runs.AddAt(kept[k], std::min((long)indexes[k], (long)runs.count));
-}
-
-template <class Run>
-void ShiftRuns(CArray<Run, const Run&>& runs, long delta)
-{
-    for (INT_PTR i = 0; i < runs.GetSize(); ++i)
-    {
-        runs[i].first += (LONG)delta;
-        runs[i].end += (LONG)delta;
-    }
-}
-} // namespace
-
 CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
     : CWOperationItem(flow), m_nFrom((LONG)from), m_nTo((LONG)to)
 {
@@ -230,23 +186,12 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
         m_text = *text;
         delete text;
     }
-    GFormat run;
-    long f = flow->GetCharFormat(from);
-    run.pos = (LONG)from;
-    run.style = flow->m_formats[f].style;
-    m_formats.Add(run);
-    for (++f; f < flow->m_formats.count - 1 && flow->m_formats[f].pos < to; ++f)
-        m_formats.Add(flow->m_formats[f]);
-    run.pos = (LONG)to;
-    run.style = flow->m_formats[flow->GetCharFormat(to)].style;
-    m_formats.Add(run);
-
-    long last = flow->GetCharPara(to);
-    for (long p = flow->GetCharPara(from); p <= last; ++p)
-        m_paraStyles.Add(flow->m_paras[p].style);
-
-    KeepTouchingRuns(flow->m_borders, from, to, m_borders, m_borderIndexes);
-    KeepTouchingRuns(flow->m_shades, from, to, m_shades, m_shadeIndexes);
+    m_pFonts = new CWOpSetFontStyle(flow, from, to, NULL);
+    // The paragraph that holds to joins the first; its style is kept too.
+    m_pParas = new CWOpSetParaStyle(flow, from, to + 1, NULL);
+    // The runs are kept whole: undo puts exactly them back.
+    m_pBorders = new CWOpSetBorder(flow, from, to, 0, NULL, 0);
+    m_pShades = new CWOpSetShade(flow, from, to, CShadeStyle());
 
     // The layouts that begin inside the range, and the one after them,
     // which re-columning may join into the layout before the range. Blocks
@@ -265,41 +210,29 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
     }
 }
 
+CWOpDeleteText::~CWOpDeleteText()
+{
+    delete m_pFonts;
+    delete m_pParas;
+    delete m_pBorders;
+    delete m_pShades;
+}
+
 void CWOpDeleteText::Shift(long delta)
 {
     m_nFrom += (LONG)delta;
     m_nTo += (LONG)delta;
-    for (INT_PTR i = 0; i < m_formats.GetSize(); ++i)
-        m_formats[i].pos += (LONG)delta;
-    ShiftRuns(m_borders, delta);
-    ShiftRuns(m_shades, delta);
+    m_pFonts->Shift(delta);
+    m_pParas->Shift(delta);
+    m_pBorders->Shift(delta);
+    m_pShades->Shift(delta);
     for (INT_PTR i = 0; i < m_blocks.GetSize(); ++i)
         m_blocks[i].first += (LONG)delta;
 }
 
-void CWOpDeleteText::RestoreFormats()
+void CWOpDeleteText::RestoreColumns()
 {
     GDoc* flow = m_pDoc;
-    // Runs that now begin inside the range (or at either end) go, the kept
-    // ones take their place, and neighbours of one style merge again.
-    long first = flow->GetCharFormat(m_nFrom);
-    if (flow->m_formats[first].pos < m_nFrom)
-        ++first;
-    long end = first;
-    while (end < flow->m_formats.count - 1 && flow->m_formats[end].pos <= m_nTo)
-        ++end;
-    if (end > first)
-        flow->m_formats.Destroy(first, end - first);
-    flow->m_formats.InsertAt(first, m_formats.GetData(), m_formats.GetSize());
-    flow->ReFormat(std::max(first - 1, 0L), first + m_formats.GetSize());
-
-    long p = flow->GetCharPara(m_nFrom);
-    for (int i = 0; i < m_paraStyles.GetSize() && p + i < flow->m_paras.count - 1; ++i)
-        flow->m_paras[p + i].style = m_paraStyles[i];
-
-    PutBackRuns(flow->m_borders, m_nFrom, m_nTo, m_borders, m_borderIndexes);
-    PutBackRuns(flow->m_shades, m_nFrom, m_nTo, m_shades, m_shadeIndexes);
-
     // A layout that the deletion left beginning at from goes back to where
     // it began; blocks that the text put back made again (after its
     // breaks) stay.
@@ -330,7 +263,11 @@ BOOL CWOpDeleteText::ActionUndo()
     CString text = m_text;
     m_pDoc->InsertText(m_nFrom, text.GetBuffer(text.GetLength() + 1), 1);
     text.ReleaseBuffer();
-    RestoreFormats();
+    m_pFonts->ActionUndo();
+    m_pParas->ActionUndo();
+    m_pBorders->ActionUndo();
+    m_pShades->ActionUndo();
+    RestoreColumns();
     // The rows are broken again in the formats they had.
     m_pDoc->ReRowByPos(m_nFrom, m_nTo + 1, GDoc::kUntilRowsStay);
     m_pDoc->Notify(1);

@@ -70,6 +70,11 @@ private:
     CString m_text;
 };
 
+class CWOpSetFontStyle;
+class CWOpSetParaStyle;
+class CWOpSetBorder;
+class CWOpSetShade;
+
 // A deleted stretch of text with the character and paragraph formats, the
 // borders, the shading and the column layouts it had, made before the
 // deletion.
@@ -78,30 +83,28 @@ class CWOpDeleteText : public CWOperationItem
     DECLARE_OPERATION(CWOpDeleteText)
     // Takes ownership of text.
     CWOpDeleteText(GDoc* flow, long from, long to, CString* text);
+    ~CWOpDeleteText() override;
 
     // Moves the recorded range by delta positions (fields before it that
     // undo does not put back).
     void Shift(long delta);
 
 private:
-    // Puts back the format runs, paragraph styles, borders, shading and
-    // column layouts of from..to after the text is in place again.
-    void RestoreFormats();
+    // Puts back the column layouts of from..to after the text and its
+    // formats are in place again.
+    void RestoreColumns();
 
     LONG m_nFrom = 0;
     LONG m_nTo = 0;
     CString m_text;
-    // The runs that covered from..to: the first at from, then the ones that
-    // began inside, then the run in force at to.
-    CArray<GFormat, const GFormat&> m_formats;
-    // Styles of the paragraphs from the one of from up to the one of to.
-    CArray<Mint, const Mint&> m_paraStyles;
-    // The border and shade runs that touched from..to, with their places in
-    // their arrays; undo puts exactly these back.
-    CArray<GBorder, const GBorder&> m_borders;
-    CArray<long, long> m_borderIndexes;
-    CArray<GShade, const GShade&> m_shades;
-    CArray<long, long> m_shadeIndexes;
+    // What the text's formatting was, kept by the formatting operations
+    // themselves (owned; no new value): character styles, paragraph styles
+    // (the paragraph after the range too, which the deletion joins),
+    // borders and shading. Undo runs theirs in this order.
+    CWOpSetFontStyle* m_pFonts = nullptr;
+    CWOpSetParaStyle* m_pParas = nullptr;
+    CWOpSetBorder* m_pBorders = nullptr;
+    CWOpSetShade* m_pShades = nullptr;
     // The column layouts that began inside from..to and the one after them;
     // undo begins each where it began unless a block begins there, and
     // re-columning joins what that makes equal.

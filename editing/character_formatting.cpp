@@ -147,8 +147,11 @@ void GDoc::SetFontStyle(long from, long to, GFontStyle& style, int)
     }
     if (CompareFStyle(style, CombinedStyle(*this, from, to)))
         return;
+    // A range that reaches the final paragraph mark restyles the run that
+    // ends the flow whole, the mark with it: the undo record keeps it too.
+    const bool cutAtEnd = to < LastCaretPos(this);
     if (UndoEnabled(this))
-        RecordOperation(this, new CWOpSetFontStyle(this, from, to, &style));
+        RecordOperation(this, new CWOpSetFontStyle(this, from, from == to || cutAtEnd ? to : to + 1, &style));
     m_redraw.InvalByPos(from, to);
     if (from == to)
     {
@@ -159,9 +162,6 @@ void GDoc::SetFontStyle(long from, long to, GFontStyle& style, int)
         MarkModified(this);
         return;
     }
-    // A range that reaches the final paragraph mark restyles the run that
-    // ends the flow whole.
-    const bool cutAtEnd = to < LastCaretPos(this);
     const bool mixed = style.GetCharSet() == GFontStyle::kMixedCharSet;
     RestyleRuns(*this, from, to, cutAtEnd, [&](Mint old) {
         GFontStyle* current = GetFontStyle(old);

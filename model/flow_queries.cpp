@@ -326,8 +326,10 @@ int GDoc::CompareFStyle(const GFontStyle& pattern, const GFontStyle& style)
         return 0;
     if (pattern.m_Colour != GFontStyle::kUndefinedColour && pattern.m_Colour != style.m_Colour)
         return 0;
+    // A bit the style leaves undefined (a combined style over mixed text)
+    // matches no defined value.
     for (int bit : kFontAttributeBits)
-        if ((pattern.m_Mask & bit) && (pattern.m_Attr & bit) != (style.m_Attr & bit))
+        if ((pattern.m_Mask & bit) && (!(style.m_Mask & bit) || (pattern.m_Attr & bit) != (style.m_Attr & bit)))
             return 0;
     return pattern.m_CharSet == style.m_CharSet ? 1 : 0;
 }

@@ -239,3 +239,34 @@ TEST_F(Borders, ColumnLayoutsReplayWithTheirName)
 }
 
 } // namespace
+
+namespace {
+
+// What border changes leave is what a fresh layout of the flow gives.
+TEST_F(Borders, BorderChangesLeaveTheLayoutAFreshLayoutGives)
+{
+    NewFlow("first paragraph\rsecond\rthird one\rfourth\rfifth and last\rsixth\rseventh");
+    const struct
+    {
+        long mask, from, to;
+    } changes[] = {{kBorderBox, 16, 20},   {kBorderTop, 0, 3},      {kBorderBox, 23, 40},
+                   {kBorderBottom, 5, 30}, {0, 16, 20},             {kExactSides + kBorderTop, 41, 60},
+                   {kBorderBox, 0, 70},    {kExactSides, 30, 45}};
+    for (const auto& c : changes)
+    {
+        flow->SetBorder(c.mask, Sides(RGB(1, 0, 0)).s, 10, c.from, c.to);
+        const std::string edited = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), edited) << c.mask << " " << c.from << ".." << c.to;
+    }
+    // And so does undoing them.
+    while (DocMakeUndo(&doc))
+    {
+        const std::string undone = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), undone) << "undo " << Stack()->GetUndoLen();
+    }
+    EXPECT_EQ(flow->m_borders.count, 0);
+}
+
+} // namespace

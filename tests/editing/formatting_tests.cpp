@@ -5,6 +5,7 @@
 #include "tests/editing/formatting_test_support.h"
 #include "editing/CWOpFormats.h"
 #include "model/GStyleTbl.h"
+#include "model/GListField.h"
 
 namespace {
 
@@ -218,6 +219,56 @@ TEST_F(ParagraphFormatting, AParagraphStyleByReferenceReplays)
     EXPECT_EQ(flow->m_paras[0].style, Mint(entry, 0));
     EXPECT_EQ(flow->m_paras[1].style, Mint(entry, 0));
     EXPECT_NE(flow->m_paras[2].style, Mint(entry, 0));
+}
+
+} // namespace
+
+namespace {
+
+class MoreFormatting : public FormattingFixture
+{
+};
+
+TEST_F(MoreFormatting, AnAttributeOnMixedTextKeepsEachRunsOtherBits)
+{
+    NewFlow("abcdef");
+    flow->IncludeAttr(0, 2, GFontStyle::kItalic);
+    EXPECT_EQ(Replays([&] { GFontStyle s = Bold(); flow->SetFontStyle(0, 6, s, 1); }), 1);
+    flow->ExcludeAttr(0, 6, GFontStyle::kBold);
+    flow->SetFontAttr(0, 6, GFontStyle::kBold, GFontStyle::kBold);
+    for (long pos : {0L, 4L})
+        EXPECT_TRUE(IsBold(pos)) << pos;
+    EXPECT_EQ(flow->GetCharFStylePtr(1)->GetAttr(GFontStyle::kItalic), 1);
+    EXPECT_EQ(flow->GetCharFStylePtr(4)->GetAttr(GFontStyle::kItalic), 0);
+}
+
+TEST_F(MoreFormatting, AStyleUpToTheLastCharacterLeavesTheFinalMark)
+{
+    // The character before the final mark is outside the range.
+    NewFlow("abcd");
+    GFontStyle s = Bold();
+    flow->SetFontStyle(0, 3, s, 1);
+    EXPECT_TRUE(IsBold(2));
+    EXPECT_FALSE(IsBold(3));
+    // A range up to the final mark takes the mark along.
+    EXPECT_EQ(Replays([&] { GFontStyle b = Bold(); flow->SetFontStyle(1, 4, b, 1); }), 1);
+    EXPECT_TRUE(IsBold(4));
+}
+
+TEST_F(MoreFormatting, ListStylesChangeOnlyTheListNumbersInTheRange)
+{
+    NewFlow("abc\rdef\rghi");
+    flow->m_fields.Add(new GList(flow, 4, 2, 0, 1));
+    // Without list numbers in the range the views still hear of it.
+    flow->m_redraw.InvalByPos(0, 1);
+    flow->SetListStyle(0, 3, 5);
+    EXPECT_FALSE(flow->m_redraw.IsDirty());
+    EXPECT_EQ(((GList*)flow->m_fields[0])->m_nStyle, 2);
+    flow->SetListStyle(0, 8, 5);
+    EXPECT_EQ(((GList*)flow->m_fields[0])->m_nStyle, 5);
+    flow->SetListStyle(0, 8, "No such list");
+    EXPECT_EQ(((GList*)flow->m_fields[0])->m_nStyle, 5);
+    flow->m_fields.Destroy(0, 1);
 }
 
 } // namespace
