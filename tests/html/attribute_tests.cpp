@@ -117,6 +117,7 @@ TEST(HtmlAttributes, MalformedPairs)
     } cases[] = {
         {"a blank before '>' is an ordinary error", "<p align=left >a<p>b", {"P:a", "/P:", "P:b"}, {htmlErrFatal}},
         {"blanks around '='", "<p align = left>a", {"P:a"}, {htmlErrSpacesAround, htmlErrSpacesAround}},
+        {"a boolean attribute among others", "<p nowrap align=left>a", {"P:a"}, {htmlErrFatal}},
         {"a name the parser does not know", "<p foo=1 align=x>a", {"P:a"}, {htmlErrUnknownParam}},
         {"core attributes are not BASE's", "<base class=a href=x>a", {"BASE:a"}, {htmlErrUnknownParam}},
         {"a BDO direction of neither kind", "<bdo dir=up>a", {"BDO:a"}, {htmlErrUnknownParam}},
@@ -140,6 +141,8 @@ TEST(HtmlAttributes, MalformedPairs)
 
     CRecords<PARAPROP> kept("<p align=left >a");
     EXPECT_STREQ(kept.Of("P").m_Align, "left");
+    CRecords<PARAPROP> after("<p nowrap align=right>a");
+    EXPECT_STREQ(after.Of("P").m_Align, "right");
 }
 
 TEST(HtmlAttributes, FontSizesCountFromThreeInEveryRead)

@@ -120,6 +120,15 @@ TEST(HtmlStyleSheets, SelectorsAndTheCascade)
     EXPECT_EQ(read.Of("SPAN").m_Color, -1) << "the parent's style ends with it";
 }
 
+TEST(HtmlStyleSheets, AnElementsStyleEndsWithItsEndTag)
+{
+    // Comments, unknown tags and tags without an end tag inside an element
+    // leave nothing on the stack for its end tag to take off in its place.
+    CStyles read("<body><b style=\"color: red;\">x<!-- c --><o:p></o:p><col><!doctype>y</b>z</body>");
+    EXPECT_EQ(read.Of("!--").m_Color, kRed);
+    EXPECT_EQ(read.Of("/B").m_Color, -1);
+}
+
 TEST(HtmlStyleSheets, AStyleAttributeAfterAnIdBecomesTheIdsRule)
 {
     CStyles after("<body><p id=x style=\"color: red;\">a</p><p id=x>b</p></body>");
