@@ -65,10 +65,12 @@ TEST(HtmlAttributes, RecordsOfTheTagKinds)
     EXPECT_EQ(image.Of("IMG").m_Height, 20);
     EXPECT_STREQ(image.Of("IMG").m_Align, "Left");
 
-    CRecords<LINKPROP> link("<link rel=stylesheet type=text/css href=Sheet.css>");
+    CBoxKeepingApp app;   // the sheet is not there: the user is told
+    CRecords<LINKPROP> link("<link rel=stylesheet type=text/css href=NoSuchSheet.css>");
+    EXPECT_EQ(app.boxes.size(), 1u);
     EXPECT_STREQ(link.Of("LINK").m_Rel, "STYLESHEET");
     EXPECT_STREQ(link.Of("LINK").m_Type, "TEXT/CSS");
-    EXPECT_STREQ(link.Of("LINK").m_Href, "Sheet.css");
+    EXPECT_STREQ(link.Of("LINK").m_Href, "NoSuchSheet.css");
 
     CRecords<LITEMPROP> item("<li value=3 type=i lang=en class=c id=x>");
     EXPECT_EQ(item.Of("LI").m_Value, 3);

@@ -167,25 +167,9 @@ TEST(HtmlStyleSheets, ALinkedSheetLosesToAStyleRule)
     EXPECT_EQ(read.Of("H1").m_Color, kGreen);
 }
 
-namespace {
-
-class CCountingApp : public CWinApp
-{
-public:
-    CCountingApp() : CWinApp("ZtHtmlSheetTest") {}
-    int DoMessageBox(LPCSTR text, UINT, UINT) override
-    {
-        boxes.push_back(text);
-        return IDOK;
-    }
-    std::vector<std::string> boxes;
-};
-
-} // namespace
-
 TEST(HtmlStyleSheets, ALinkedSheetThatCannotBeOpenedIsReportedAndTheReadGoesOn)
 {
-    CCountingApp app;
+    CBoxKeepingApp app;
     CStyles read("<link rel=stylesheet type=text/css href=\"C:\\no\\such.css\"><body><p>a</p>");
     ASSERT_EQ(app.boxes.size(), 1u);
     EXPECT_EQ(app.boxes[0].find("The style sheet file could not be opened because of this error: "), 0u);
