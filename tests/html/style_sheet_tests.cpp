@@ -216,3 +216,35 @@ TEST(HtmlStyleSheets, FontSizes)
     for (const auto& c : cases)
         EXPECT_EQ(GetFontSize(c.text, c.htmlSize), c.tenths) << "\"" << c.text << "\" " << c.htmlSize;
 }
+
+TEST(HtmlStyleSheets, RecordsStartUnsetAndOnlySetFieldsAreLaidOver)
+{
+    STYLEPROP fresh;
+    EXPECT_EQ(fresh.m_Color, -1);
+    EXPECT_EQ(fresh.m_FontWeight, -1);
+    EXPECT_EQ(fresh.m_ReservedByte, 0xFF);
+    EXPECT_TRUE(fresh.m_FontFamily.IsEmpty());
+
+    PROP element;
+    element.m_Class = "c";
+    element.m_Style.m_BackgroundColor = kBlue;
+    element.SetDefaultState();
+    EXPECT_TRUE(element.m_Class.IsEmpty());
+    EXPECT_STREQ(element.m_Style.m_TextAlign, "left");
+    EXPECT_STREQ(element.m_Style.m_FontFamily, "Verdana");
+    EXPECT_STREQ(element.m_Style.m_FontSize, "12pt");
+    EXPECT_EQ(element.m_Style.m_FontWeight, 400);
+    EXPECT_EQ(element.m_Style.m_Color, 0);
+    EXPECT_EQ(element.m_Style.m_BackgroundColor, kBlue) << "left as it was";
+
+    STYLEPROP from, to = element.m_Style;
+    from.m_Color = kRed;
+    from.m_TextDecoration = "UNDERLINE";
+    from.m_ReservedByte = 7;
+    CStyleSheetManager::UpgradeStyle(from, to);
+    EXPECT_EQ(to.m_Color, kRed);
+    EXPECT_STREQ(to.m_TextDecoration, "UNDERLINE");
+    EXPECT_EQ(to.m_ReservedByte, 7);
+    EXPECT_STREQ(to.m_FontFamily, "Verdana");
+    EXPECT_EQ(to.m_FontWeight, 400);
+}
