@@ -7,16 +7,12 @@
 // would find first.
 #include "html/CStyleSheetManager.h"
 #include "html/CHtmlParser.h"
+#include "html/html_space.h"
 
 namespace {
 
 constexpr int kFileErrorLength = 255;
 const char kSheetFileError[] = "The style sheet file could not be opened because of this error: ";
-
-inline bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 inline bool IsLetter(char c)
 {
@@ -25,7 +21,7 @@ inline bool IsLetter(char c)
 
 void SkipSpaces(const char*& p, const char* end)
 {
-    while (p < end && IsSpace(*p))
+    while (p < end && IsHtmlSpace(*p))
         p++;
 }
 
@@ -50,7 +46,7 @@ void TakeDeclaration(const char*& p, const char* end, std::string& name, std::st
     value.clear();
     SkipSpaces(p, end);
     const char* start = p;
-    while (p < end && !IsSpace(*p) && *p != ':')
+    while (p < end && !IsHtmlSpace(*p) && *p != ':')
         p++;
     name.assign(start, p);
     SkipSpaces(p, end);
@@ -65,7 +61,7 @@ void TakeDeclaration(const char*& p, const char* end, std::string& name, std::st
         return;
     }
     const char* last = semicolon;
-    while (last > p && IsSpace(last[-1]))
+    while (last > p && IsHtmlSpace(last[-1]))
         last--;
     for (const char* q = p; q < last; q++)
         if (*q != '\'' && *q != '"')
@@ -214,7 +210,7 @@ void CStyleSheetManager::DefineStyles(CString text, bool atHead)
         if (p == end)
             break;
         const char* selectorEnd = p;
-        while (selectorEnd < end && *selectorEnd != ':' && *selectorEnd != '{' && !IsSpace(*selectorEnd))
+        while (selectorEnd < end && *selectorEnd != ':' && *selectorEnd != '{' && !IsHtmlSpace(*selectorEnd))
             selectorEnd++;
         PROP rule;
         if (*p == '.' || IsLetter(*p))

@@ -2,6 +2,7 @@
 // stored by the tag's parser into a record of the tag's kind, and the
 // colour values of attributes and style sheets.
 #include "html/CHtmlParser.h"
+#include "html/html_space.h"
 #include "html/CStyleSheetManager.h"
 #include <stdlib.h>
 
@@ -13,11 +14,6 @@ constexpr long kFontSizeLimit = 1000000;
 constexpr int kLowestFontSize = 1;
 constexpr int kHighestFontSize = 7;
 constexpr long kHighestComponent = 255;
-
-inline bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 CString Upper(const CString& text)
 {
@@ -127,7 +123,7 @@ bool CHtmlParser::GetPropNameValue(CString& name, CString& value)
     value.Empty();
     SkipSpaces();
     std::string bytes;
-    while (!IsSpace(m_cCurrent) && m_cCurrent != '>' && m_cCurrent != '=')
+    while (!IsHtmlSpace(m_cCurrent) && m_cCurrent != '>' && m_cCurrent != '=')
     {
         bytes += m_cCurrent;
         ReadNextCharacter();
@@ -136,7 +132,7 @@ bool CHtmlParser::GetPropNameValue(CString& name, CString& value)
     name.MakeUpper();
     if (name == "COMPACT")
         return true;
-    if (IsSpace(m_cCurrent))
+    if (IsHtmlSpace(m_cCurrent))
     {
         SkipSpaces();
         if (m_cCurrent == '=')
@@ -152,7 +148,7 @@ bool CHtmlParser::GetPropNameValue(CString& name, CString& value)
         return false;
     }
     ReadNextCharacter();
-    while (IsSpace(m_cCurrent))
+    while (IsHtmlSpace(m_cCurrent))
     {
         SetError(htmlErrSpacesAround);
         AbortIfAsked(RaiseError());
@@ -174,7 +170,7 @@ bool CHtmlParser::GetPropNameValue(CString& name, CString& value)
     }
     else
     {
-        while (!IsSpace(m_cCurrent) && m_cCurrent != '>')
+        while (!IsHtmlSpace(m_cCurrent) && m_cCurrent != '>')
         {
             bytes += m_cCurrent;
             ReadNextCharacter();

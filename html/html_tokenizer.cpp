@@ -8,6 +8,7 @@
 // stay and a line end (13 10, 13 or a lone 10) is 13. The bytes 0 and 1,
 // which the flows keep for their own use, read as blanks.
 #include "html/CHtmlParser.h"
+#include "html/html_space.h"
 #include "html/CStyleSheetManager.h"
 #include "model/utilities.h"
 #include <stdlib.h>
@@ -19,12 +20,6 @@ constexpr char kCarriageReturn = 13;
 constexpr int kLongestReference = 7;   // "&" and six characters
 constexpr char kNoCharacterInCodePage = '?';
 constexpr WCHAR kHighestBmpCharacter = 0xFFFF;
-
-// White space as isspace in the C locale sees it, for any byte.
-inline bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 inline bool IsDigit(char c)
 {
@@ -66,7 +61,7 @@ public:
             c = ' ';
         if (!m_bInPre)
         {
-            if (!IsSpace(c))
+            if (!IsHtmlSpace(c))
                 m_Text += c;
             else if (m_Text.empty() || m_Text.back() != ' ')
                 m_Text += ' ';
@@ -218,7 +213,7 @@ void CHtmlParser::ReadNextCharacter()
 
 void CHtmlParser::SkipSpaces()
 {
-    while (IsSpace(m_cCurrent))
+    while (IsHtmlSpace(m_cCurrent))
     {
         if (m_cCurrent == kLineFeed)
             m_nLine++;
@@ -240,13 +235,13 @@ bool CHtmlParser::GetTagName(CString& name)
 {
     name.Empty();
     ReadNextCharacter();
-    if (IsSpace(m_cCurrent))
+    if (IsHtmlSpace(m_cCurrent))
     {
         SetError(htmlErrTagFormat);
         return false;
     }
     std::string bytes;
-    while (m_cCurrent != '>' && !IsSpace(m_cCurrent))
+    while (m_cCurrent != '>' && !IsHtmlSpace(m_cCurrent))
     {
         bytes += m_cCurrent;
         if (bytes == "!--")
@@ -408,7 +403,7 @@ void CHtmlParser::Parse()
 {
     if (!ReadNextCharacterOrEnd())
         return;
-    while (!m_bInPre && IsSpace(m_cCurrent))
+    while (!m_bInPre && IsHtmlSpace(m_cCurrent))
     {
         if (m_cCurrent == kLineFeed)
             m_nLine++;

@@ -62,6 +62,20 @@ public:
     std::function<void(const TAGTABLE&, PROP*, const STYLEPROP&)> onTag;
 };
 
+// An application that keeps the texts of the message boxes it is asked
+// for instead of showing them.
+class CBoxKeepingApp : public CWinApp
+{
+public:
+    CBoxKeepingApp() : CWinApp("ZtHtmlTest") {}
+    int DoMessageBox(LPCSTR text, UINT, UINT) override
+    {
+        boxes.push_back(text);
+        return IDOK;
+    }
+    std::vector<std::string> boxes;
+};
+
 // Reads html with a recording reader; the reader is handed back for a look.
 struct CReading
 {

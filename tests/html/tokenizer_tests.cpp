@@ -125,19 +125,6 @@ TEST(HtmlTags, AFileThatCannotBeOpenedIsNotRead)
 
 namespace {
 
-// An application that keeps the texts of the message boxes it is asked for.
-class CBoxKeepingApp : public CWinApp
-{
-public:
-    CBoxKeepingApp() : CWinApp("ZtHtmlReportTest") {}
-    int DoMessageBox(LPCSTR text, UINT, UINT) override
-    {
-        boxes.push_back(text);
-        return IDOK;
-    }
-    std::vector<std::string> boxes;
-};
-
 // The base reader's answer: report, and go on.
 class CReportingReader : public CHtmlParser
 {
