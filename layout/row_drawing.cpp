@@ -41,15 +41,9 @@ void ResetJustification()
     _justPosAfter = -1;
 }
 
-// The pen: the attribute context answers on the screen and for metafiles,
-// the output context when printing.
 CPoint Pen(CDC* dc, CWView* view)
 {
-    POINT pt = {0, 0};
-    const bool screen = view && view->m_bPageMode;
-    HDC from = screen || ::GetObjectType(dc->m_hDC) == OBJ_METADC ? dc->m_hAttribDC : dc->m_hDC;
-    ::GetCurrentPositionEx(from ? from : dc->m_hDC, &pt);
-    return CPoint(pt);
+    return CWView::PenPosition(dc, view);
 }
 
 // The end of a row's characters for drawing: before its form feed and then

@@ -20,15 +20,9 @@ int FieldColourIndex(BYTE kind)
     return kind < CWOptions::kColorCount ? kind : CWOptions::kColorPage;
 }
 
-// The current position: the attribute context answers on the screen and
-// for metafiles, the output context when printing.
 CPoint PenOf(CDC* dc, CWView* view)
 {
-    POINT pt = {0, 0};
-    const bool screen = view && view->m_bPageMode;
-    HDC from = screen || ::GetObjectType(dc->m_hDC) == OBJ_METADC ? dc->m_hAttribDC : dc->m_hDC;
-    ::GetCurrentPositionEx(from ? from : dc->m_hDC, &pt);
-    return CPoint(pt);
+    return CWView::PenPosition(dc, view);
 }
 
 } // namespace

@@ -61,6 +61,10 @@ public:
     int GetTextAlign(CDC* dc, long part, long row, int& indent);
     // The flow of part, or the flow being edited for a negative part.
     GDoc* DocM(long part);
+    // dc's current position: the attribute context answers on the screen
+    // (view drawing its pages) and for metafiles, the output context when
+    // printing or without a view.
+    static CPoint PenPosition(CDC* dc, const CWView* view);
 
     // ---- Text output (view/text_output.cpp). DrawTextA draws from..to of
     // flow part at the current position in style's font and moves the
