@@ -14,7 +14,7 @@ namespace
 {
 struct Figures
 {
-    double rows = 0, floor = 0;
+    double rows = 0, direct = 0, floor = 0;
     long count = 0;
 } figures;
 
@@ -77,6 +77,7 @@ static void BM_DrawOnePage(benchmark::State& state)
     for (auto _ : state)
     {
         figures.rows = BestOf(5, [&] { body.DrawRowsMem(&page.dc, &view, from, to, 0, 0); });
+        figures.direct = BestOf(5, [&] { body.DrawRows(&page.dc, &view, from, to, 0, 0); });
 
         // The floor: every run of the page's rows in its font at its row.
         figures.floor = BestOf(5, [&] {
@@ -111,6 +112,7 @@ static void BM_Ratio(benchmark::State& state)
     if (!(f.floor > 0))
         return;
     printf("\nDrawRowsMem, one page of %ld rows: %.2f ms\n", f.count, f.rows * 1e3);
+    printf("DrawRows, the same rows straight on the bitmap: %.2f ms\n", f.direct * 1e3);
     printf("ExtTextOut of the same runs (the floor): %.2f ms\n", f.floor * 1e3);
     printf("ratio: %.2f (aim: within 3)\n\n", f.rows / f.floor);
     state.counters["ratio"] = f.rows / f.floor;

@@ -76,6 +76,52 @@ long AlignedX(GDoc& flow, const GParaStyle& style, long penX, long holeX, long f
     return penX;
 }
 
+// The memory context and bitmap a row is drawn into. Making a bitmap per
+// row costs far more than drawing the row, so one bitmap, grown as rows
+// need, serves every row drawn on contexts of the same kind.
+class RowBitmap
+{
+public:
+    RowBitmap(CDC* target, CSize size)
+    {
+        size.cx = std::max(1L, (long)size.cx);
+        size.cy = std::max(1L, (long)size.cy);
+        const int format = target->GetDeviceCaps(BITSPIXEL);
+        if (!s_dc.m_hDC || s_format != format || s_size.cx < size.cx || s_size.cy < size.cy)
+        {
+            if (s_dc.m_hDC)
+            {
+                s_dc.SelectObject(CBitmap::FromHandle(s_old));
+                s_bitmap.DeleteObject();
+                s_dc.DeleteDC();
+            }
+            s_size = CSize(std::max(size.cx, s_size.cx), std::max(size.cy, s_size.cy));
+            s_format = format;
+            s_dc.CreateCompatibleDC(target);
+            s_bitmap.CreateCompatibleBitmap(target, s_size.cx, s_size.cy);
+            s_old = (HBITMAP)::SelectObject(s_dc.m_hDC, s_bitmap.m_hObject);
+        }
+        m_saved = s_dc.SaveDC();
+    }
+    ~RowBitmap() { dc.RestoreDC(m_saved); }
+
+    CDC& dc = s_dc;
+
+private:
+    static CDC s_dc;
+    static CBitmap s_bitmap;
+    static HBITMAP s_old;
+    static CSize s_size;
+    static int s_format;
+    int m_saved = 0;
+};
+
+CDC RowBitmap::s_dc;
+CBitmap RowBitmap::s_bitmap;
+HBITMAP RowBitmap::s_old = NULL;
+CSize RowBitmap::s_size(0, 0);
+int RowBitmap::s_format = 0;
+
 long RowIndent(GDoc& flow, long row, const GParaStyle& style)
 {
     return flow.RowInParaIs(row) & kFirstRowBit ? style.m_FirstLine.value : style.m_Left.value;
@@ -296,15 +342,12 @@ void GDoc::DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page)
     CRect whole;
     whole.UnionRect(&band, &shade);
 
-    CDC mem;
-    mem.CreateCompatibleDC(dc);
     // The bitmap in device pixels of the target's mapping.
     CRect device = whole;
     dc->LPtoDP(&device);
     device.NormalizeRect();
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(dc, std::max(1, device.Width()), std::max(1, device.Height()));
-    CBitmap* oldBitmap = mem.SelectObject(&bitmap);
+    RowBitmap scratch(dc, device.Size());
+    CDC& mem = scratch.dc;
     view->ZoomViewDC(&mem);
     // The bitmap's top-left is whole's top-left in the row's coordinates.
     const CPoint rowOrigin = dc->GetWindowOrg();
@@ -403,7 +446,6 @@ void GDoc::DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page)
     dc->BitBlt(target.left, target.top, target.Width(), target.Height(), &mem, 0, 0, SRCCOPY);
     dc->RestoreDC(-1);
     dc->SetWindowOrg(rowOrigin);
-    mem.SelectObject(oldBitmap);
     DrawBorders(dc, view, row, flowPage, page);
     bDrawMem = 0;
 }
