@@ -277,3 +277,45 @@ TEST_F(RowDrawing, ABoxOverThreeParagraphsDrawsTopFirstBottomLastSidesEverywhere
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RowDrawing, ShadingKeepsThreeUnitsAndTheLineOutsideALeftBorderUnlessTheMarginIsSmaller)
+{
+    Type(0, "one\rtwo");
+    GBorder left;
+    left.first = 0;
+    left.end = 4;
+    left.distance = 20;
+    left.sides = kBorderLeft;
+    left.left.lineStyle = 3;   // 10 wide
+    flow->InsBorderItem(left, 0);
+    GShade shade;
+    shade.first = 0;
+    shade.end = 4;
+    shade.style.percent = 100;
+    flow->m_shades.Add(shade);
+    DibCanvas& c = Canvas();
+    const struct
+    {
+        LONG margin;
+        LONG wantLeft;
+    } cases[] = {{254, -(3 + 10)}, {8, -8}, {13, -13}};
+    for (const auto& k : cases)
+    {
+        SCOPED_TRACE(k.margin);
+        doc.m_pageInfos[0].textLeft = k.margin;
+        CRect band, rect;
+        long index = -2;
+        flow->DrawShade(&c.dc, &view, 0, 0, 0, band, rect, index);
+        EXPECT_EQ(index, 0);
+        EXPECT_EQ(rect.left, k.wantLeft);
+        EXPECT_EQ(rect.right, flow->GetRowColumnWidth(0)) << "no right line";
+    }
+    CRect band, rect;
+    long index = -2;
+    flow->DrawShade(&c.dc, &view, 1, 0, 0, band, rect, index);
+    EXPECT_EQ(index, -1) << "the second paragraph has no shading";
+}
+
+} // namespace
