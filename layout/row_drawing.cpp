@@ -122,6 +122,30 @@ HBITMAP RowBitmap::s_old = NULL;
 CSize RowBitmap::s_size(0, 0);
 int RowBitmap::s_format = 0;
 
+// A justified piece off its paragraph's last row spreads the room before
+// its hole (room) over its blanks through the context's justification;
+// any other piece draws with none.
+// The measuring state is set the same way, so that cells computed now
+// carry the spacing.
+void JustifyPiece(GDoc& flow, CDC* dc, const GParaStyle& style, int place, long first, long last, long room)
+{
+    dc->SetTextJustification(0, 0);
+    ResetJustification();
+    if (style.m_Align != GParaStyle::kAlignJustify || (place & kLastRowBit))
+        return;
+    last = DropTrailingBlanks(flow, first, last);
+    const long blanks = flow.CountSpaces(first, last, 0);
+    int ascent = 0;
+    const long free = room - flow.CalcTextSizeSimple(first, last, 0, ascent).cx;
+    if (blanks > 0 && free > 0)
+    {
+        dc->SetTextJustification((int)free, (int)blanks);
+        _justPosAfter = first;
+        _justBreak = (int)free;
+        _justSpaces = (int)blanks;
+    }
+}
+
 long RowIndent(GDoc& flow, long row, const GParaStyle& style)
 {
     return flow.RowInParaIs(row) & kFirstRowBit ? style.m_FirstLine.value : style.m_Left.value;
@@ -236,7 +260,10 @@ void GDoc::DrawFormatedText(CDC* dc, CWView* view, long& pos, long end, const GP
     // Through the bitmap the context's own justification spreads the
     // blanks of justified text; the cells serve drawing on the target.
     LONG* widths = bDrawMem ? NULL : m_rows[row].GetCharDxWidths(pos);
-    dc->SetTextJustification(0, 0);
+    // Cells carry the spacing of justified text themselves; without them
+    // the piece keeps the justification its row gave the context.
+    if (widths)
+        dc->SetTextJustification(0, 0);
     const bool leftish = !style || style->m_Align == GParaStyle::kAlignUndefined ||
                          style->m_Align == GParaStyle::kAlignLeft || style->m_Align == GParaStyle::kAlignJustify;
     while (pos < end)
@@ -318,8 +345,13 @@ void GDoc::DrawRow(CDC* dc, CWView* view, long row, long flowPage, long page, SL
             continue;
         }
         dc->MoveTo((int)AlignedX(*this, style, pen.x, x, first, last), pen.y);
+        // The cells of the piece, with the room of a justified piece
+        // spread over its blanks.
         if (h > 0 && !(*holes)[h - 1].dxWidths)
+        {
+            JustifyPiece(*this, dc, style, RowInParaIs(row), first, last, x - pen.x);
             CalcHoleDxWidths(row, h - 1, -1, 0);
+        }
         ResetJustification();
         long pos = first;
         DrawFormatedText(dc, view, pos, last, &style, page, row, 0);
@@ -415,15 +447,7 @@ void GDoc::DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page)
             continue;
         }
         mem.MoveTo((int)AlignedX(*this, style, pen.x, x, first, last), pen.y);
-        mem.SetTextJustification(0, 0);
-        if (style.m_Align == GParaStyle::kAlignJustify && !(place & kLastRowBit))
-        {
-            const long blanks = CountSpaces(first, last, 0);
-            int ascent = 0;
-            const long free = x - pen.x - CalcTextSizeSimple(first, last, 0, ascent).cx;
-            if (blanks > 0 && free > 0)
-                mem.SetTextJustification((int)free, (int)blanks);
-        }
+        JustifyPiece(*this, &mem, style, place, first, last, x - pen.x);
         ResetJustification();
         long pos = first;
         DrawFormatedText(&mem, view, pos, last, &style, page, row, 0);

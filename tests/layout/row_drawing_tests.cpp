@@ -319,3 +319,71 @@ TEST_F(RowDrawing, ShadingKeepsThreeUnitsAndTheLineOutsideALeftBorderUnlessTheMa
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RowDrawing, InTheMiddleOfThreeColumnsSideLinesIgnoreTheMarginLimits)
+{
+    Type(0, "a\rb\rc\rd\re\rf\rg\rh\ri");
+    tagColumnData data[kMostTextColumns] = {{500, 60}, {500, 60}, {500, 0}};
+    flow->SetColumns(0, flow->m_chars.count - 3, 3, data, 0);
+    // A margin narrower than the border's distance: no room for a left
+    // line in the first column.
+    doc.m_pageInfos[0].textLeft = 10;
+    auto leftLineInk = [&](long col) {
+        long row = -1;
+        for (long r = 0; r + 1 < flow->m_rows.count && row < 0; ++r)
+            if (flow->GetRowCol(r) == col)
+                row = r;
+        EXPECT_GE(row, 0);
+        const long first = flow->m_rows[row].first;
+        while (flow->m_borders.count)
+            flow->DelBorderItem(0);
+        GBorder run;
+        run.first = first;
+        run.end = first + 2;   // "x\r"
+        run.distance = 20;
+        run.sides = kBorderLeft;
+        run.left.lineStyle = 3;
+        run.left.colour = RGB(200, 0, 0);
+        flow->InsBorderItem(run, 0);
+        DibCanvas& c = Canvas();
+        flow->DrawBorders(&c.dc, &view, row, 0, 0);
+        return c.Count(c.Whole(), RGB(200, 0, 0));
+    };
+    EXPECT_EQ(leftLineInk(0), 0) << "first column: the margin leaves no room";
+    EXPECT_GT(leftLineInk(1), 0) << "middle column: no margin limit";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RowDrawing, AJustifiedRowReachesFromItsIndentToTheColumnsRightEdge)
+{
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "word HH ";
+    Type(0, text.c_str());
+    Align(GParaStyle::kAlignJustify);
+    ASSERT_GT(flow->m_rows.count, 3) << "the paragraph takes several rows";
+    for (int percent : {100, 150})
+    {
+        SCOPED_TRACE(percent);
+        Zoom(percent);
+        DibCanvas& c = Canvas();
+        SLastFrameParams cache;
+        flow->DrawRow(&c.dc, &view, 0, 0, 0, &cache);
+        const CRect ink = c.Ink(kPaper);
+        const long column = flow->GetRowColumnWidth(0) - style->m_Right.value;
+        // The text ends at the edge, or before the trailing blank that may
+        // hang at it.
+        const long next = flow->m_rows[1].first;
+        ASSERT_EQ(flow->m_chars[next - 1], ' ');
+        EXPECT_NEAR(ink.left, DeviceX(c, 0, style->m_FirstLine.value), kSlack);
+        EXPECT_GE(ink.right, DeviceX(c, 0, column - Width(next - 1, next)) - kSlack);
+        EXPECT_LE(ink.right, DeviceX(c, 0, column) + kSlack);
+    }
+}
+
+} // namespace
