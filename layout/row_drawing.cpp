@@ -463,6 +463,9 @@ void GDoc::DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page)
     CRect target = whole;
     dc->LPtoDP(&target);
     target.NormalizeRect();
+    // Both ends in pixels: a source mapped to 0.1 mm would be stretched.
+    mem.SetMapMode(MM_TEXT);
+    mem.SetWindowOrg(0, 0);
     dc->SaveDC();
     dc->SetMapMode(MM_TEXT);
     dc->SetWindowOrg(0, 0);
