@@ -107,13 +107,15 @@ LONG* GRow::GetCharDxWidths(long pos)
     for (long k = H.GetCount() - 1; k >= 0; --k)
     {
         const CHole& h = H[k];
-        if (h.resume == kNoPosition || h.resume > pos)
+        // The cells of the mark at the row's start begin with the row.
+        const long start = h.resume == kNoPosition && k == 0 ? first : h.resume;
+        if (start == kNoPosition || start > pos)
             continue;
         if (!h.dxWidths)
             return NULL;
         if (k + 1 < H.GetCount() && H[k + 1].resume != kNoPosition && pos >= H[k + 1].resume)
             return NULL;
-        return h.dxWidths + (pos - h.resume);
+        return h.dxWidths + (pos - start);
     }
     return NULL;
 }

@@ -5,6 +5,7 @@
 #include "model/GDoc.h"
 #include "model/GFontStyle.h"
 #include "model/GParaStyle.h"
+#include "model/GField.h"
 #include "afxdlgs.h"
 #include <stdlib.h>
 #include <algorithm>
@@ -223,9 +224,17 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
         int runAscent = RunAscent(style);
         if (text[p] == kFieldMark)
         {
-            // A field is measured by its own size operation once fields
-            // have one; until then it takes no width.
+            // Each field measures itself, on the page its row stands on.
             runAscent = style.GetAscent();
+            for (long q = p; q < runEnd; ++q)
+            {
+                const long f = GetCharField(q);
+                if (f < 0)
+                    continue;
+                int fieldAscent = 0;
+                width += m_fields[f]->GetSize(dc, fieldAscent, GetRowPage(GetCharRow(q)) + 1).cx;
+                runAscent = max(runAscent, fieldAscent);
+            }
         }
         else if (text[p] == kTab)
         {

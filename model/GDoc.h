@@ -312,6 +312,32 @@ public:
     // top on the run's first row only, the bottom on its last row only.
     void AddJustShade(int row, CRect& rect);
 
+    // Drawing rows, their shading and borders, and the selection
+    // (layout/row_drawing.cpp, layout/border_drawing.cpp). flowPage is the
+    // page of the flow's own frame chain, page the document page painted.
+    void DrawRows(CDC* dc, CWView* view, long from, long to, long flowPage, long page);
+    void DrawRowsMem(CDC* dc, CWView* view, long from, long to, long flowPage, long page);
+    void DrawRow(CDC* dc, CWView* view, long row, long flowPage, long page, SLastFrameParams* cache);
+    void DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page);
+    void DrawFormatedText(CDC* dc, CWView* view, long& pos, long end, const GParaStyle* style, long page,
+                          long row, int yShift);
+    void DrawShade(CDC* dc, CWView* view, long row, long flowPage, long page, CRect& band, CRect& shade,
+                   long& shadeIndex);
+    void DrawArrows(CDC* dc, long flowPage, CWView* view);
+    long FindShade(long row);
+    long FindBorder(long row, int& first);
+    void DrawSelection(CDC* dc, CWView* view, long fromRow, long toRow, long selStart, long selEnd, long flowPage,
+                       long page);
+    void DrawBorders(CDC* dc, CWView* view, long row, long flowPage, long page);
+    void DrawBordersMem(CDC* dc, CWView* view, long row, long flowPage, long page, CRect rect);
+    long AddBorderOffset(CDC* dc, CWView* view, CRect& band, long row, long& distance);
+    void AddColumnOffset(CRect& band, CFrame* frame, long area, long column);
+    void ClearLastColumnRow(CDC* dc, CWView* view, CRect& band, CFrame* frame, long area, long column, long row,
+                            long flowPage);
+    // The frame of the flow's chain that shows flowPage (the first frame
+    // for flows other than the body).
+    CFrame* ChainFrame(long flowPage);
+
     // Selections, words and sentences (layout/words.cpp).
     void GetSelectionC(long& s, long& e);
     void GetSelectionW(long& s, long& e);

@@ -2,7 +2,7 @@
 // an object at a placeholder character of its flow, owned by the flow's
 // GArrayI<GField*>. The item primitives and the word count use it.
 #pragma once
-#include "afx.h"
+#include "afxwin.h"
 #include "model/number_formats.h"
 #include "model/forward.h"
 
@@ -45,6 +45,15 @@ public:
     virtual char* AsText(long) { return NULL; }
     // Recomputes what the field shows; the base has nothing to recompute.
     virtual void Update() {}
+    // Measuring and drawing as a short text in the placeholder's character
+    // style (model/field_drawing.cpp), the kinds with their own look
+    // override both. GetSize answers the size on dc for the 1-based page
+    // and sets ascent; a field without text measures 0 x 0, a text wider
+    // than its row one unit narrower than the row. Draw draws at dc's
+    // current position, first filling the background in the field's
+    // colour of the options when shade is set.
+    virtual CSize GetSize(CDC* dc, int& ascent, long page);
+    virtual void Draw(CDC* dc, int shade, long page, CWView* view);
     // A new heap copy for kinds that keep state of their own; the base
     // answers the object itself, so callers that need an independent copy
     // use CopyField.

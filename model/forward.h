@@ -5,6 +5,7 @@
 
 class CWDocument;
 class CFrame;
+class CWView;
 class GDoc;
 class GField;
 class GFontStyle;

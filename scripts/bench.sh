@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 shift || true
 benches=("$@")
-[ ${#benches[@]} -eq 0 ] && benches=(layout_bench typing_bench)
+[ ${#benches[@]} -eq 0 ] && benches=(layout_bench typing_bench draw_bench)
 
 "$root/scripts/build.sh" "$build"
 data="$build/bench-data"

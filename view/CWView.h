@@ -13,6 +13,12 @@ extern int InPlaceFlag;
 // The text alignment that ZoomViewDC replaced last.
 extern UINT oldTextAlign;
 
+// The screen information context on which list labels and text effects
+// are measured. Still missing: the view's context preparation makes it and
+// maps it at the view's zoom; until then it is made on first use as a
+// "DISPLAY" information context mapped like a view at 100 %.
+CDC* GetMemIC();
+
 // The window, painting, caret, input and commands come with the view's
 // own work (creation sets the document, resolution, page size and zoom
 // from the options); so far the view holds what drawing rows needs of it,
@@ -61,6 +67,10 @@ public:
     int GetTextAlign(CDC* dc, long part, long row, int& indent);
     // The flow of part, or the flow being edited for a negative part.
     GDoc* DocM(long part);
+    // dc's current position: the attribute context answers on the screen
+    // (view drawing its pages) and for metafiles, the output context when
+    // printing or without a view.
+    static CPoint PenPosition(CDC* dc, const CWView* view);
 
     // ---- Text output (view/text_output.cpp). DrawTextA draws from..to of
     // flow part at the current position in style's font and moves the

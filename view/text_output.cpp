@@ -21,17 +21,16 @@ bool IsHeaderPart(long part)
     return part >= kFirstHeaderPart && part <= kLastHeaderPart;
 }
 
-// The current position: the attribute context answers on the screen and
-// for metafiles, the output context when printing.
-CPoint CurrentPosition(CDC* dc, bool screen)
+} // namespace
+
+CPoint CWView::PenPosition(CDC* dc, const CWView* view)
 {
     POINT pt = {0, 0};
+    const bool screen = view && view->m_bPageMode;
     HDC from = screen || ::GetObjectType(dc->m_hDC) == OBJ_METADC ? dc->m_hAttribDC : dc->m_hDC;
     ::GetCurrentPositionEx(from ? from : dc->m_hDC, &pt);
     return CPoint(pt);
 }
-
-} // namespace
 
 void CWView::DrawTextA(CDC* dc, long part, long from, long to, const GFontStyle* style, int* widths, int)
 {
@@ -48,7 +47,7 @@ void CWView::DrawTextA(CDC* dc, long part, long from, long to, const GFontStyle*
             colour = kBodyWhileHeaderGrey;
     }
     dc->SetTextColor(colour);
-    const CPoint pt = CurrentPosition(dc, m_bPageMode != 0);
+    const CPoint pt = PenPosition(dc, this);
     const LPCSTR text = (LPCSTR)&flow->m_chars[from];
     if (!(style->GetAttributes() & kRaisedOrLowered))
     {
@@ -67,7 +66,7 @@ void CWView::DrawTextA(CDC* dc, long part, long from, long to, const GFontStyle*
             dc->MoveTo(shifted);
             dc->TextOut(shifted.x, shifted.y, text, (int)(to - from));
         }
-        dc->MoveTo(CurrentPosition(dc, m_bPageMode != 0).x, pt.y);
+        dc->MoveTo(PenPosition(dc, this).x, pt.y);
     }
     if (old)
         dc->SelectObject(old);

@@ -114,3 +114,15 @@ int CWView::GetTextAlign(CDC*, long part, long row, int& indent)
     indent = flow->RowInParaIs(row) & kFirstRowBit ? style.m_FirstLine.value : style.m_Left.value;
     return 0;
 }
+
+CDC* GetMemIC()
+{
+    static CDC memIC;
+    if (!memIC.m_hDC && memIC.CreateIC("DISPLAY", NULL, NULL, NULL))
+    {
+        CWView atFullSize;
+        memIC.SetMapMode(MM_ANISOTROPIC);
+        atFullSize.ZoomViewDC(&memIC);
+    }
+    return &memIC;
+}

@@ -50,6 +50,15 @@ TEST(ViewUnits, ZoomViewDCMapsTenthsOfAMillimetre)
     EXPECT_EQ(canvas.dc.GetBkMode(), TRANSPARENT);
 }
 
+TEST(ViewUnits, TheScreenInformationContextIsMappedLikeAViewAtFullSize)
+{
+    CDC* ic = GetMemIC();
+    ASSERT_NE(ic->m_hDC, (HDC)NULL);
+    EXPECT_EQ(ic, GetMemIC()) << "made once";
+    EXPECT_EQ(ic->GetMapMode(), MM_ANISOTROPIC);
+    EXPECT_EQ(ic->GetWindowExt(), CSize(1000, 1000));
+}
+
 class ViewOrigins : public EditingFixture
 {
 protected:

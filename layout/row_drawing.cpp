@@ -1,0 +1,516 @@
+// Drawing a flow's rows: the shading band, the text piece by piece between
+// the holes frames cut, each piece aligned as its paragraph asks and drawn
+// run by run, then the row's border lines; directly or through a bitmap.
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "model/GParaStyle.h"
+#include "model/GFontStyle.h"
+#include "model/GPageInfo.h"
+#include "document/CWDocument.h"
+#include "layout/CFrame.h"
+#include "layout/row_drawing.h"
+#include "layout/shading.h"
+#include "layout/page_areas.h"
+#include "layout/paragraph_borders.h"
+#include "layout/text_measure.h"
+#include "app/CWOptions.h"
+#include "view/CWView.h"
+#include <algorithm>
+
+LONG bDrawMem = 0;
+LONG bDrawSelFlag = 0;
+
+namespace {
+
+// Flows above this index have no page margins to keep shading within.
+const LONG kLastFlowWithMargins = 5;
+const int kMostLimitedAreaColumns = 254;
+// The shading reaches out this far beyond a side line (the right one a
+// unit more, the bottom one two more).
+const long kShadeOverLine = 3;
+const long kShadeOverRightLine = 4;
+const long kShadeOverBottomLine = 5;
+const int kFirstRowBit = 1;
+const int kLastRowBit = 4;
+
+// No justification pending: what drawing sets before each piece.
+void ResetJustification()
+{
+    _justBreak = 0;
+    _justSpaces = 1;
+    _justPosAfter = -1;
+}
+
+CPoint Pen(CDC* dc, CWView* view)
+{
+    return CWView::PenPosition(dc, view);
+}
+
+// The end of a row's characters for drawing: before its form feed and then
+// its paragraph end.
+long DrawnEnd(const GDoc& flow, long first, long end)
+{
+    if (end > first && flow.m_chars[end - 1] == kBreak)
+        --end;
+    if (end > first && flow.m_chars[end - 1] == kParagraphEnd)
+        --end;
+    return end;
+}
+
+long DropTrailingBlanks(const GDoc& flow, long first, long end)
+{
+    while (end > first && flow.m_chars[end - 1] == ' ')
+        --end;
+    return end;
+}
+
+// The x a piece starts at, as its paragraph aligns it before the hole at
+// holeX; the pen's x for left and justified text.
+long AlignedX(GDoc& flow, const GParaStyle& style, long penX, long holeX, long first, long last)
+{
+    int ascent = 0;
+    if (style.m_Align == GParaStyle::kAlignRight)
+        return holeX - flow.CalcTextSizeSimple(first, last, 1, ascent).cx;
+    if (style.m_Align == GParaStyle::kAlignCentre)
+        return penX + (holeX - penX - flow.CalcTextSizeSimple(first, last, 0, ascent).cx) / 2;
+    return penX;
+}
+
+// The memory context and bitmap a row is drawn into. Making a bitmap per
+// row costs far more than drawing the row, so one bitmap, grown as rows
+// need, serves every row drawn on contexts of the same kind.
+class RowBitmap
+{
+public:
+    RowBitmap(CDC* target, CSize size)
+    {
+        size.cx = std::max(1L, (long)size.cx);
+        size.cy = std::max(1L, (long)size.cy);
+        const int format = target->GetDeviceCaps(BITSPIXEL);
+        if (!s_dc.m_hDC || s_format != format || s_size.cx < size.cx || s_size.cy < size.cy)
+        {
+            if (s_dc.m_hDC)
+            {
+                s_dc.SelectObject(CBitmap::FromHandle(s_old));
+                s_bitmap.DeleteObject();
+                s_dc.DeleteDC();
+            }
+            s_size = CSize(std::max(size.cx, s_size.cx), std::max(size.cy, s_size.cy));
+            s_format = format;
+            s_dc.CreateCompatibleDC(target);
+            s_bitmap.CreateCompatibleBitmap(target, s_size.cx, s_size.cy);
+            s_old = (HBITMAP)::SelectObject(s_dc.m_hDC, s_bitmap.m_hObject);
+        }
+        m_saved = s_dc.SaveDC();
+    }
+    ~RowBitmap() { dc.RestoreDC(m_saved); }
+
+    CDC& dc = s_dc;
+
+private:
+    static CDC s_dc;
+    static CBitmap s_bitmap;
+    static HBITMAP s_old;
+    static CSize s_size;
+    static int s_format;
+    int m_saved = 0;
+};
+
+CDC RowBitmap::s_dc;
+CBitmap RowBitmap::s_bitmap;
+HBITMAP RowBitmap::s_old = NULL;
+CSize RowBitmap::s_size(0, 0);
+int RowBitmap::s_format = 0;
+
+// A justified piece off its paragraph's last row spreads the room before
+// its hole (room) over its blanks through the context's justification;
+// any other piece draws with none.
+// The measuring state is set the same way, so that cells computed now
+// carry the spacing.
+void JustifyPiece(GDoc& flow, CDC* dc, const GParaStyle& style, int place, long first, long last, long room)
+{
+    dc->SetTextJustification(0, 0);
+    ResetJustification();
+    if (style.m_Align != GParaStyle::kAlignJustify || (place & kLastRowBit))
+        return;
+    last = DropTrailingBlanks(flow, first, last);
+    const long blanks = flow.CountSpaces(first, last, 0);
+    int ascent = 0;
+    const long free = room - flow.CalcTextSizeSimple(first, last, 0, ascent).cx;
+    if (blanks > 0 && free > 0)
+    {
+        dc->SetTextJustification((int)free, (int)blanks);
+        _justPosAfter = first;
+        _justBreak = (int)free;
+        _justSpaces = (int)blanks;
+    }
+}
+
+long RowIndent(GDoc& flow, long row, const GParaStyle& style)
+{
+    return flow.RowInParaIs(row) & kFirstRowBit ? style.m_FirstLine.value : style.m_Left.value;
+}
+
+} // namespace
+
+CFrame* GDoc::ChainFrame(long flowPage)
+{
+    if (!m_pFirstFrame)
+        return NULL;
+    if (m_nIndex != kBodyFlow)
+        return m_pFirstFrame;
+    CFrame* frame = m_pFirstFrame->GetFrameByCol(flowPage);
+    return frame ? frame : m_pFirstFrame;
+}
+
+long GDoc::FindShade(long row)
+{
+    for (LONG i = 0; i < m_shades.count; ++i)
+        if (GetCharRow(m_shades[i].first) <= row && GetCharRow(m_shades[i].end - 1) + 1 > row)
+            return i;
+    return -1;
+}
+
+long GDoc::FindBorder(long row, int& first)
+{
+    first = 0;
+    for (LONG i = 0; i < m_borders.count; ++i)
+        if (GetBorderRow1(i) <= row && GetBorderRow2(i) > row)
+        {
+            first = GetBorderRow1(i) == row;
+            return i;
+        }
+    return -1;
+}
+
+void GDoc::DrawShade(CDC* dc, CWView* view, long row, long flowPage, long page, CRect& band, CRect& shade,
+                     long& shadeIndex)
+{
+    CFrame* frame = ChainFrame(flowPage);
+    shadeIndex = FindShade(row);
+    const long block = GetRowColumn(row);
+    const long col = GetRowCol(row);
+    const long para = GetRowPara(row);
+    const GParaStyle& style = ParaStyleOf(*this, para);
+    view->OfsViewDC(dc, m_nIndex, page, row);
+
+    const long width = GetRowColumnWidth(row);
+    const long height = m_rows[row].height;
+    band = CRect(0, 0, width, height);
+    const GPageInfo& info = CWDocument::PageSetupOf(m_pOwner);
+    long leftLimit = info.textLeft, rightLimit = info.paperWidth - info.textRight;
+    if (m_nIndex > kLastFlowWithMargins)
+        leftLimit = rightLimit = -1;
+    const int count = (BYTE)m_columns[block].count;
+    if (count >= 2 && count <= kMostLimitedAreaColumns)
+    {
+        if (col != 0)
+            leftLimit = -1;
+        if (col != count - 1)
+            rightLimit = -1;
+    }
+
+    const int place = RowInParaIs(row);
+    const long before = place & kFirstRowBit ? style.m_Before.value : 0;
+    const long after = place & kLastRowBit ? style.m_After.value : 0;
+    long distance = 0;
+    const long run = AddBorderOffset(dc, view, band, row, distance);
+    band.top -= before;
+    band.bottom += after;
+    if (frame)
+        AddColumnOffset(band, frame, block, col);
+    if (leftLimit >= 0)
+        band.left = std::max(band.left, (LONG)-leftLimit);
+    if (rightLimit >= 0)
+        band.right = std::min(band.right, (LONG)(width + rightLimit));
+
+    shade = CRect(0, 0, width, height);
+    if (run >= 0)
+    {
+        const GBorder& b = m_borders[run];
+        auto line = [&b](long side) { return BorderLineWidth(BorderSideStyle(b, side)); };
+        if ((b.sides & kBorderTop) && row == GetBorderRow1(run))
+            shade.top -= kShadeOverLine + line(kBorderTop);
+        else
+            shade.top -= before;
+        if (b.sides & kBorderLeft)
+        {
+            const long out = kShadeOverLine + line(kBorderLeft);
+            shade.left -= leftLimit >= 0 && leftLimit <= out ? leftLimit : out;
+        }
+        if (b.sides & kBorderRight)
+        {
+            const long out = kShadeOverRightLine + line(kBorderRight);
+            shade.right += rightLimit >= 0 && rightLimit <= out ? rightLimit : out;
+        }
+        if ((b.sides & kBorderBottom) && row == GetBorderRow2(run) - 1)
+        {
+            shade.bottom += kShadeOverBottomLine + line(kBorderBottom);
+            return;
+        }
+    }
+    else
+        shade.top -= before;
+    shade.bottom += after;
+}
+
+void GDoc::DrawFormatedText(CDC* dc, CWView* view, long& pos, long end, const GParaStyle* style, long page,
+                            long row, int)
+{
+    // Through the bitmap the context's own justification spreads the
+    // blanks of justified text; the cells serve drawing on the target.
+    LONG* widths = bDrawMem ? NULL : m_rows[row].GetCharDxWidths(pos);
+    // Cells carry the spacing of justified text themselves; without them
+    // the piece keeps the justification its row gave the context.
+    if (widths)
+        dc->SetTextJustification(0, 0);
+    const bool leftish = !style || style->m_Align == GParaStyle::kAlignUndefined ||
+                         style->m_Align == GParaStyle::kAlignLeft || style->m_Align == GParaStyle::kAlignJustify;
+    while (pos < end)
+    {
+        long next = NextDifferentChar(pos);
+        if (next <= pos || next > end)
+            next = end;
+        const CPoint pen = Pen(dc, view);
+        const char c = m_chars[pos];
+        if (c == kFieldMark)
+        {
+            next = pos + 1;
+            const long f = GetCharField(pos);
+            if (f >= 0)
+            {
+                // Date fields bring themselves up to date when the document
+                // is drawn anew; the tracker outline of objects on the
+                // screen comes with the view's trackers.
+                GField* field = m_fields[f];
+                const int shade = (view && view->m_bPageMode) || Options.EnableFieldColor;
+                field->Draw(dc, shade, page + 1, view);
+                int ascent = 0;
+                const CSize size = field->GetSize(dc, ascent, page + 1);
+                dc->MoveTo(pen.x + size.cx, pen.y);
+            }
+        }
+        else if (c == kTab)
+        {
+            next = pos + 1;
+            const long t = GetCharTab(pos);
+            if (t >= 0)
+            {
+                const long w = labs((long)m_tabs[t].width);
+                dc->MoveTo(leftish ? m_tabs[t].x + w : pen.x + w, pen.y);
+            }
+        }
+        else
+            view->DrawTextA(dc, m_nIndex, pos, next, GetCharFStylePtr(pos), (int*)widths, 0);
+        // The cells of justified text run through tabs and fields as well.
+        if (widths)
+            widths += next - pos;
+        pos = next;
+    }
+}
+
+void GDoc::DrawRow(CDC* dc, CWView* view, long row, long flowPage, long page, SLastFrameParams* cache)
+{
+    GetCalcDC();
+    dc->SetTextJustification(0, 0);
+    CRect band, shade;
+    long shadeIndex = -1;
+    DrawShade(dc, view, row, flowPage, page, band, shade, shadeIndex);
+    if (shadeIndex >= 0)
+        ::DrawShade(dc, shade, m_shades[shadeIndex].style);
+
+    const GParaStyle& style = ParaStyleOf(*this, GetRowPara(row));
+    long first = m_rows[row].first;
+    const long nextFirst = m_rows[row + 1].first;
+    const long end = DrawnEnd(*this, first, nextFirst);
+    const long available = GetRowMargins(row, 0, cache).Width() - style.m_Right.value;
+    dc->MoveTo((int)RowIndent(*this, row, style), (int)m_rows[row].ascent);
+
+    GArray<CHole>* holes = m_rows[row].holes;
+    const long count = holes ? holes->GetCount() : 0;
+    for (long h = 0; h <= count; ++h)
+    {
+        if (h == 0 && count > 0 && (*holes)[0].width == 0)
+            continue;
+        const CPoint pen = Pen(dc, view);
+        long x = 0, width = 0, last = 0;
+        GetHoleCoordsAndLastCharPos(row, (int)h, x, width, last, available);
+        if (first >= end)
+            break;
+        if (last > end || h == count)
+            last = end;
+        if (last < 0)
+        {
+            dc->MoveTo((int)(x + width), pen.y);
+            continue;
+        }
+        dc->MoveTo((int)AlignedX(*this, style, pen.x, x, first, last), pen.y);
+        // The cells of the piece, with the room of a justified piece
+        // spread over its blanks.
+        if (h > 0 && !(*holes)[h - 1].dxWidths)
+        {
+            JustifyPiece(*this, dc, style, RowInParaIs(row), first, last, x - pen.x);
+            CalcHoleDxWidths(row, h - 1, -1, 0);
+        }
+        ResetJustification();
+        long pos = first;
+        DrawFormatedText(dc, view, pos, last, &style, page, row, 0);
+        if (h < count)
+        {
+            const LONG resume = (*holes)[h].resume;
+            first = resume == kNoPosition ? nextFirst - 1 : resume;
+            dc->MoveTo((int)(x + width), Pen(dc, view).y);
+        }
+    }
+    DrawBorders(dc, view, row, flowPage, page);
+}
+
+void GDoc::DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page)
+{
+    bDrawMem = 1;
+    CRect band, shade;
+    long shadeIndex = -1;
+    DrawShade(dc, view, row, flowPage, page, band, shade, shadeIndex);
+    CRect whole;
+    whole.UnionRect(&band, &shade);
+
+    // The bitmap in device pixels of the target's mapping.
+    CRect device = whole;
+    dc->LPtoDP(&device);
+    device.NormalizeRect();
+    RowBitmap scratch(dc, device.Size());
+    CDC& mem = scratch.dc;
+    view->ZoomViewDC(&mem);
+    // The bitmap's top-left is whole's top-left in the row's coordinates.
+    const CPoint rowOrigin = dc->GetWindowOrg();
+    mem.SetWindowOrg(whole.left, whole.top);
+    {
+        CBrush page(Options.Colors[CWOptions::kColorPage]);
+        mem.FillRect(&whole, &page);
+    }
+    if (shadeIndex >= 0)
+        ::DrawShade(&mem, shade, m_shades[shadeIndex].style);
+
+    const GParaStyle& style = ParaStyleOf(*this, GetRowPara(row));
+    long first = m_rows[row].first;
+    const long nextFirst = m_rows[row + 1].first;
+    long end = DrawnEnd(*this, first, nextFirst);
+    if (end == first)
+        ++end;   // an empty row counts one character
+    mem.MoveTo((int)RowIndent(*this, row, style), (int)m_rows[row].ascent);
+
+    GArray<CHole>* holes = m_rows[row].holes;
+    const long count = holes ? holes->GetCount() : 0;
+    const long rightIndent = style.m_Right.value;
+    const long frameWidth = m_pFirstFrame ? m_pFirstFrame->GetWidth() : GetRowColumnWidth(row);
+    SLastFrameParams cache;
+    const long available = GetRowMargins(row, 0, &cache).Width() - rightIndent;
+    const long leftMargin = GetRowLeftMargin(row, -1);
+    const int place = RowInParaIs(row);
+    for (long h = 0; h <= count; ++h)
+    {
+        if (h == 0 && count > 0 && (*holes)[0].width == 0)
+            continue;
+        const CPoint pen = Pen(&mem, view);
+        long x, width, last;
+        if (h == count)
+        {
+            x = available;
+            width = 0;
+            last = DropTrailingBlanks(*this, first, DrawnEnd(*this, first, nextFirst));
+        }
+        else
+        {
+            const CHole& hole = (*holes)[h];
+            if (hole.x > frameWidth - rightIndent || hole.x + hole.width < leftMargin)
+                continue;
+            x = hole.x;
+            width = hole.width;
+            if (hole.resume != kNoPosition)
+                last = hole.resume;
+            else
+            {
+                last = nextFirst;
+                if (row == m_rows.GetCount() - 2)
+                    last -= 2;
+                else if (place & kLastRowBit)
+                    last -= 1;
+                last = DropTrailingBlanks(*this, first, last);
+            }
+        }
+        if (first >= end)
+            break;
+        last = std::min(last, end);
+        if (last <= first)
+        {
+            mem.MoveTo((int)(x + width), pen.y);
+            continue;
+        }
+        mem.MoveTo((int)AlignedX(*this, style, pen.x, x, first, last), pen.y);
+        JustifyPiece(*this, &mem, style, place, first, last, x - pen.x);
+        ResetJustification();
+        long pos = first;
+        DrawFormatedText(&mem, view, pos, last, &style, page, row, 0);
+        if (h < count)
+        {
+            const LONG resume = (*holes)[h].resume;
+            first = resume == kNoPosition ? nextFirst - 1 : resume;
+        }
+        mem.MoveTo((int)(x + width), Pen(&mem, view).y);
+    }
+
+    // Back to the target at the union's place, in the target's pixels.
+    CRect target = whole;
+    dc->LPtoDP(&target);
+    target.NormalizeRect();
+    // Both ends in pixels: a source mapped to 0.1 mm would be stretched.
+    mem.SetMapMode(MM_TEXT);
+    mem.SetWindowOrg(0, 0);
+    dc->SaveDC();
+    dc->SetMapMode(MM_TEXT);
+    dc->SetWindowOrg(0, 0);
+    dc->SetViewportOrg(0, 0);
+    dc->BitBlt(target.left, target.top, target.Width(), target.Height(), &mem, 0, 0, SRCCOPY);
+    dc->RestoreDC(-1);
+    dc->SetWindowOrg(rowOrigin);
+    DrawBorders(dc, view, row, flowPage, page);
+    bDrawMem = 0;
+}
+
+void GDoc::DrawRows(CDC* dc, CWView* view, long from, long to, long flowPage, long page)
+{
+    SLastFrameParams cache;
+    for (long row = from; row < to; ++row)
+        DrawRow(dc, view, row, flowPage, page, &cache);
+    int first = 0;
+    if (to + 1 < m_rows.count && FindBorder(to, first) >= 0)
+        DrawBorders(dc, view, to + 1, flowPage, page);
+    DrawArrows(dc, flowPage, view);
+}
+
+void GDoc::DrawRowsMem(CDC* dc, CWView* view, long from, long to, long flowPage, long page)
+{
+    for (long row = from; row < to; ++row)
+        DrawRowMem(dc, view, row, flowPage, page);
+    int first = 0;
+    if (to + 1 < m_rows.count && FindBorder(to, first) >= 0)
+        DrawBorders(dc, view, to + 1, flowPage, page);
+    DrawArrows(dc, flowPage, view);
+}
+
+void GDoc::DrawArrows(CDC* dc, long flowPage, CWView* view)
+{
+    GDoc* body = m_pOwner ? m_pOwner->GetFlow(kBodyFlow) : this;
+    if (!body)
+        return;
+    for (LONG i = 0; i < body->m_frames.count; ++i)
+    {
+        CFrame* frame = body->m_frames[i];
+        if (frame->hasArrow && frame->IsVisible(flowPage))
+            frame->DrawArrow(1, dc, view, 0);
+    }
+}
+
+void CFrame::DrawArrow(int, CDC*, CWView*, int)
+{
+}

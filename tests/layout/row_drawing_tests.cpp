@@ -1,0 +1,387 @@
+// Rows, selection and borders drawn headless on a memory DC through a
+// window-less view at 96 dpi: where the ink lands, compared in pixel
+// columns with what the measuring functions give.
+#include "tests/editing/editing_test_support.h"
+#include "tests/support/dib_canvas.h"
+#include "view/CWView.h"
+#include "layout/text_measure.h"
+#include "layout/row_drawing.h"
+#include "layout/CFrame.h"
+#include "model/GParaStyle.h"
+#include "app/CWOptions.h"
+
+namespace {
+
+const COLORREF kPaper = RGB(255, 255, 255);
+// Glyph edges and rounding between 0.1 mm and pixels.
+const int kSlack = 3;
+
+class RowDrawing : public EditingFixture
+{
+protected:
+    void SetUp() override
+    {
+        EditingFixture::SetUp();
+        doc.CreateFrames();
+        view.m_pDoc = &doc;
+        style = &const_cast<GParaStyle&>(ParaStyleOf(*flow, 0));
+        saved = *style;
+    }
+    void TearDown() override
+    {
+        *style = saved;
+        EditingFixture::TearDown();
+    }
+    void Zoom(int percent)
+    {
+        view.m_nZoomPercent = (short)percent;
+        view.m_fZoom = 100.0f / percent;
+    }
+    void Align(unsigned char align)
+    {
+        style->m_Align = align;
+        flow->ReRowByPos(0, flow->m_chars.count - 1, GDoc::kWholeParagraph);
+    }
+    // The device x of a row-relative x of row.
+    int DeviceX(DibCanvas& canvas, long row, long x)
+    {
+        view.OfsViewDC(&canvas.dc, kBodyFlow, 0, row);
+        CPoint p((int)x, 0);
+        canvas.dc.LPtoDP(&p);
+        return p.x;
+    }
+    long Width(long from, long to)
+    {
+        int ascent = 0;
+        return flow->CalcTextSizeSimple(from, to, 1, ascent).cx;
+    }
+    DibCanvas& Canvas()
+    {
+        canvas.reset(new DibCanvas(1700, 800, kPaper));
+        view.ZoomViewDC(&canvas->dc);
+        return *canvas;
+    }
+    CWView view;
+    GParaStyle* style = NULL;
+    GParaStyle saved;
+    std::unique_ptr<DibCanvas> canvas;
+};
+
+TEST_F(RowDrawing, AlignedRowsPutTheirFirstAndLastInkWhereMeasuringSays)
+{
+    const struct
+    {
+        const char* what;
+        unsigned char align;
+    } aligns[] = {
+        {"left", GParaStyle::kAlignLeft},
+        {"centred", GParaStyle::kAlignCentre},
+        {"right", GParaStyle::kAlignRight},
+    };
+    Type(0, "Wide HHH Wide");
+    for (int percent : {100, 150})
+        for (const auto& a : aligns)
+        {
+            SCOPED_TRACE(std::string(a.what) + " at " + std::to_string(percent) + "%");
+            Zoom(percent);
+            Align(a.align);
+            DibCanvas& c = Canvas();
+            SLastFrameParams cache;
+            flow->DrawRow(&c.dc, &view, 0, 0, 0, &cache);
+            const CRect ink = c.Ink(kPaper);
+            ASSERT_FALSE(ink.IsRectEmpty());
+
+            const long text = Width(0, 13);
+            const long column = flow->GetRowColumnWidth(0) - style->m_Right.value;
+            const long start = a.align == GParaStyle::kAlignLeft ? style->m_FirstLine.value
+                             : a.align == GParaStyle::kAlignRight ? column - text
+                                                                  : (style->m_FirstLine.value + column - text) / 2;
+            EXPECT_NEAR(ink.left, DeviceX(c, 0, start), kSlack);
+            EXPECT_NEAR(ink.right, DeviceX(c, 0, start + text), kSlack);
+        }
+}
+
+TEST_F(RowDrawing, TextAfterATabStartsAtTheTab)
+{
+    Type(0, "a\tHH");
+    Align(GParaStyle::kAlignLeft);
+    ASSERT_EQ(flow->m_tabs.count, 1);
+    DibCanvas& c = Canvas();
+    SLastFrameParams cache;
+    flow->DrawRow(&c.dc, &view, 0, 0, 0, &cache);
+    const long tabEnd = flow->m_tabs[0].x + labs((long)flow->m_tabs[0].width);
+    const int from = DeviceX(c, 0, tabEnd);
+    int count = 0;
+    const CRect after = CRect(from - kSlack, 0, c.Width(), c.Height());
+    const CRect before = CRect(DeviceX(c, 0, Width(0, 1)) + kSlack, 0, from - kSlack, c.Height());
+    EXPECT_GT(c.Count(after, [](COLORREF p) { return p != kPaper; }), 0) << "the text after the tab";
+    EXPECT_EQ(c.Count(before, [](COLORREF p) { return p != kPaper; }), 0) << "nothing between";
+    (void)count;
+}
+
+TEST_F(RowDrawing, FormFeedAndParagraphEndDrawNothing)
+{
+    Type(0, "HH\r");
+    DibCanvas& c = Canvas();
+    SLastFrameParams cache;
+    flow->DrawRow(&c.dc, &view, 0, 0, 0, &cache);
+    const CRect ink = c.Ink(kPaper);
+    EXPECT_NEAR(ink.right, DeviceX(c, 0, style->m_FirstLine.value + Width(0, 2)), kSlack);
+}
+
+class RowDrawingMem : public RowDrawing
+{
+protected:
+    // Draws row 0 of a left-aligned row directly and through the bitmap;
+    // want is DrawRow's ink, text the ink of the text drawn through the
+    // bitmap, band the bitmap's place.
+    void DrawBoth()
+    {
+        Type(0, "Wide HHH Wide");
+        Align(GParaStyle::kAlignLeft);
+        DibCanvas& direct = Canvas();
+        SLastFrameParams cache;
+        flow->DrawRow(&direct.dc, &view, 0, 0, 0, &cache);
+        want = direct.Ink(kPaper);
+
+        const COLORREF savedPage = Options.Colors[CWOptions::kColorPage];
+        Options.Colors[CWOptions::kColorPage] = kPage;
+        DibCanvas through(1700, 800, kOutside);
+        view.ZoomViewDC(&through.dc);
+        flow->DrawRowMem(&through.dc, &view, 0, 0, 0);
+        Options.Colors[CWOptions::kColorPage] = savedPage;
+        band = through.Ink(kOutside);
+        pagePixels = through.Count(band, kPage);
+        text = CRect(through.Width(), 0, 0, 0);
+        for (int y = band.top; y < band.bottom; ++y)
+            for (int x = band.left; x < band.right; ++x)
+            {
+                const COLORREF p = through.Pixel(x, y);
+                if (p != kPage && p != kOutside)
+                {
+                    text.left = std::min<LONG>(text.left, x);
+                    text.right = std::max<LONG>(text.right, x + 1);
+                }
+            }
+    }
+    const COLORREF kPage = RGB(250, 250, 200);
+    const COLORREF kOutside = RGB(0, 0, 255);
+    CRect want, band, text;
+    int pagePixels = 0;
+};
+
+TEST_F(RowDrawingMem, DrawRowMemFillsItsBandAndStartsTheTextWhereDrawRowDoes)
+{
+    DrawBoth();
+    EXPECT_EQ(bDrawMem, 0);
+    ASSERT_FALSE(band.IsRectEmpty());
+    EXPECT_GT(pagePixels, band.Width() * band.Height() / 2) << "the band in the page colour";
+    EXPECT_NEAR(text.left, want.left, 1);
+}
+
+TEST_F(RowDrawingMem, DrawRowMemEndsTheTextWhereDrawRowDoes)
+{
+    DrawBoth();
+    EXPECT_NEAR(text.right, want.right, kSlack) << "cells there, the font's advances here";
+}
+
+TEST_F(RowDrawing, SelectionInvertsExactlyItsStretches)
+{
+    Type(0, "abc def\rghi\rjkl");
+    DibCanvas& c = Canvas();
+    const std::vector<DWORD> before = c.Snapshot();
+    auto changed = [&]() {
+        const std::vector<DWORD> now = c.Snapshot();
+        CRect box(c.Width(), c.Height(), 0, 0);
+        int n = 0;
+        for (int y = 0; y < c.Height(); ++y)
+            for (int x = 0; x < c.Width(); ++x)
+                if (now[y * c.Width() + x] != before[y * c.Width() + x])
+                {
+                    ++n;
+                    box.left = std::min<LONG>(box.left, x);
+                    box.top = std::min<LONG>(box.top, y);
+                    box.right = std::max<LONG>(box.right, x + 1);
+                    box.bottom = std::max<LONG>(box.bottom, y + 1);
+                }
+        return std::make_pair(n ? box : CRect(), n);
+    };
+
+    // Equal ends: nothing.
+    flow->DrawSelection(&c.dc, &view, 0, 3, 2, 2, 0, 0);
+    EXPECT_EQ(changed().second, 0);
+
+    // Inside one row: from the text before the stretch to its end.
+    flow->DrawSelection(&c.dc, &view, 0, 3, 1, 3, 0, 0);
+    auto one = changed();
+    const int x0 = DeviceX(c, 0, style->m_FirstLine.value + Width(0, 1));
+    const int x1 = DeviceX(c, 0, style->m_FirstLine.value + Width(0, 3));
+    EXPECT_NEAR(one.first.left, x0, 1);
+    EXPECT_NEAR(one.first.right, x1, 1);
+    EXPECT_EQ(one.second, one.first.Width() * one.first.Height()) << "one solid rectangle";
+    flow->DrawSelection(&c.dc, &view, 0, 3, 1, 3, 0, 0);   // inverting again restores
+    EXPECT_EQ(changed().second, 0);
+
+    // Over three rows: one region from the first row's top to the last row's bottom.
+    flow->DrawSelection(&c.dc, &view, 0, 3, 2, 14, 0, 0);
+    auto three = changed();
+    view.OfsViewDC(&c.dc, kBodyFlow, 0, 0);
+    CPoint top(0, 0), bottom(0, (int)flow->m_rows[3].y - (int)flow->m_rows[0].y);
+    c.dc.LPtoDP(&top);
+    c.dc.LPtoDP(&bottom);
+    EXPECT_NEAR(three.first.top, top.y, 1);
+    EXPECT_NEAR(three.first.bottom, bottom.y, 1);
+    flow->DrawSelection(&c.dc, &view, 0, 3, 2, 14, 0, 0);
+
+    // A paragraph end alone shows 20 units wide.
+    flow->DrawSelection(&c.dc, &view, 0, 3, 7, 8, 0, 0);
+    auto end = changed();
+    EXPECT_NEAR(end.first.Width(), view.Pixels(20, 1), 1);
+}
+
+TEST_F(RowDrawing, ABoxOverThreeParagraphsDrawsTopFirstBottomLastSidesEverywhere)
+{
+    Type(0, "one\rtwo\rthree");
+    GBorder box;
+    box.first = 0;
+    box.end = flow->m_chars.count - 2;
+    box.distance = 20;
+    box.sides = kBorderBox;
+    for (CBorderStyle* s : {&box.top, &box.bottom, &box.left, &box.right})
+    {
+        s->lineStyle = 3;
+        s->colour = RGB(200, 0, 0);
+    }
+    flow->InsBorderItem(box, 0);
+    const COLORREF red = RGB(200, 0, 0);
+    auto reds = [&](DibCanvas& c) { return c.Count(c.Whole(), red); };
+    auto inkOf = [&](long row) {
+        DibCanvas& c = Canvas();
+        flow->DrawBorders(&c.dc, &view, row, 0, 0);
+        return std::make_pair(c.Ink(kPaper), reds(c));
+    };
+    const auto first = inkOf(0), middle = inkOf(1), last = inkOf(2);
+    ASSERT_GT(first.second, 0);
+    ASSERT_GT(middle.second, 0);
+    ASSERT_GT(last.second, 0);
+    // The middle row has only its side bands; the first a top line above
+    // them, the last a bottom line below.
+    EXPECT_LT(first.first.top, middle.first.top - 2);
+    EXPECT_GT(last.first.bottom, middle.first.bottom + 2);
+    EXPECT_EQ(middle.first.left, first.first.left);
+    EXPECT_EQ(middle.first.right, first.first.right);
+    EXPECT_GT(first.second, middle.second);
+    EXPECT_GT(last.second, middle.second);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RowDrawing, ShadingKeepsThreeUnitsAndTheLineOutsideALeftBorderUnlessTheMarginIsSmaller)
+{
+    Type(0, "one\rtwo");
+    GBorder left;
+    left.first = 0;
+    left.end = 4;
+    left.distance = 20;
+    left.sides = kBorderLeft;
+    left.left.lineStyle = 3;   // 10 wide
+    flow->InsBorderItem(left, 0);
+    GShade shade;
+    shade.first = 0;
+    shade.end = 4;
+    shade.style.percent = 100;
+    flow->m_shades.Add(shade);
+    DibCanvas& c = Canvas();
+    const struct
+    {
+        LONG margin;
+        LONG wantLeft;
+    } cases[] = {{254, -(3 + 10)}, {8, -8}, {13, -13}};
+    for (const auto& k : cases)
+    {
+        SCOPED_TRACE(k.margin);
+        doc.m_pageInfos[0].textLeft = k.margin;
+        CRect band, rect;
+        long index = -2;
+        flow->DrawShade(&c.dc, &view, 0, 0, 0, band, rect, index);
+        EXPECT_EQ(index, 0);
+        EXPECT_EQ(rect.left, k.wantLeft);
+        EXPECT_EQ(rect.right, flow->GetRowColumnWidth(0)) << "no right line";
+    }
+    CRect band, rect;
+    long index = -2;
+    flow->DrawShade(&c.dc, &view, 1, 0, 0, band, rect, index);
+    EXPECT_EQ(index, -1) << "the second paragraph has no shading";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RowDrawing, InTheMiddleOfThreeColumnsSideLinesIgnoreTheMarginLimits)
+{
+    Type(0, "a\rb\rc\rd\re\rf\rg\rh\ri");
+    tagColumnData data[kMostTextColumns] = {{500, 60}, {500, 60}, {500, 0}};
+    flow->SetColumns(0, flow->m_chars.count - 3, 3, data, 0);
+    // A margin narrower than the border's distance: no room for a left
+    // line in the first column.
+    doc.m_pageInfos[0].textLeft = 10;
+    auto leftLineInk = [&](long col) {
+        long row = -1;
+        for (long r = 0; r + 1 < flow->m_rows.count && row < 0; ++r)
+            if (flow->GetRowCol(r) == col)
+                row = r;
+        EXPECT_GE(row, 0);
+        const long first = flow->m_rows[row].first;
+        while (flow->m_borders.count)
+            flow->DelBorderItem(0);
+        GBorder run;
+        run.first = first;
+        run.end = first + 2;   // "x\r"
+        run.distance = 20;
+        run.sides = kBorderLeft;
+        run.left.lineStyle = 3;
+        run.left.colour = RGB(200, 0, 0);
+        flow->InsBorderItem(run, 0);
+        DibCanvas& c = Canvas();
+        flow->DrawBorders(&c.dc, &view, row, 0, 0);
+        return c.Count(c.Whole(), RGB(200, 0, 0));
+    };
+    EXPECT_EQ(leftLineInk(0), 0) << "first column: the margin leaves no room";
+    EXPECT_GT(leftLineInk(1), 0) << "middle column: no margin limit";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RowDrawing, AJustifiedRowReachesFromItsIndentToTheColumnsRightEdge)
+{
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "word HH ";
+    Type(0, text.c_str());
+    Align(GParaStyle::kAlignJustify);
+    ASSERT_GT(flow->m_rows.count, 3) << "the paragraph takes several rows";
+    for (int percent : {100, 150})
+    {
+        SCOPED_TRACE(percent);
+        Zoom(percent);
+        DibCanvas& c = Canvas();
+        SLastFrameParams cache;
+        flow->DrawRow(&c.dc, &view, 0, 0, 0, &cache);
+        const CRect ink = c.Ink(kPaper);
+        const long column = flow->GetRowColumnWidth(0) - style->m_Right.value;
+        // The text ends at the edge, or before the trailing blank that may
+        // hang at it.
+        const long next = flow->m_rows[1].first;
+        ASSERT_EQ(flow->m_chars[next - 1], ' ');
+        EXPECT_NEAR(ink.left, DeviceX(c, 0, style->m_FirstLine.value), kSlack);
+        EXPECT_GE(ink.right, DeviceX(c, 0, column - Width(next - 1, next)) - kSlack);
+        EXPECT_LE(ink.right, DeviceX(c, 0, column) + kSlack);
+    }
+}
+
+} // namespace
