@@ -144,6 +144,23 @@ TEST(Trackers, DrawIgnoresTheContextsMapping)
     EXPECT_EQ(canvas.dc.GetMapMode(), MM_ANISOTROPIC);
 }
 
+TEST(Trackers, CalloutOutlineErasesWhenDrawnAgainAndTheLineFollows)
+{
+    DibCanvas canvas(200, 200);
+    CRect r(100, 100, 180, 160);
+    CWCalloutTracker t(&r, CRectTracker::hatchedBorder);
+    t.m_nHandleSize = 8;
+    t.SetTip(CPoint(10, 130));
+    t.DrawTrackerRect(&r, NULL, &canvas.dc, NULL);
+    EXPECT_EQ(t.m_ptArrowStart, CPoint(104, 130));    // the left side's centre
+    EXPECT_EQ(canvas.Pixel(50, 130), RGB(0, 0, 0));   // on the arrow line
+    EXPECT_EQ(canvas.Pixel(140, 100), RGB(0, 0, 0));  // on the outline
+    // The same rectangle again takes the outline away; the line is taken
+    // away and drawn anew from the rectangle's side, so one line stays.
+    t.DrawTrackerRect(&r, NULL, &canvas.dc, NULL);
+    EXPECT_EQ(RectText(canvas.Ink(RGB(255, 255, 255))), RectText(CRect(10, 130, 104, 131)));
+}
+
 // ---- On a window, driven by posted messages
 
 class TrackerWindow : public testing::Test
