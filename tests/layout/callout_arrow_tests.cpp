@@ -110,6 +110,29 @@ TEST_F(CalloutTest, ArrowLeavesTheCornerNearestTheTip)
         EXPECT_EQ(PointText(StartFor(c.tip)), PointText(c.start)) << PointText(c.tip);
 }
 
+TEST_F(CalloutTest, TipFollowsItsParagraphsRow)
+{
+    char text[] = "First\rSecond\rThird";
+    body->InsertText(0, text, 0);
+    ASSERT_GE(body->m_paras.GetCount(), 3);
+    const long row = body->GetParaRow(2);
+    ASSERT_GT(body->m_rows[row].y, 0);
+    callout->arrowPara = 2;
+    callout->arrowTipX = 40;
+    callout->arrowTipY = 7;
+    callout->DrawArrow(0, NULL, NULL, 0);
+    const CRect text0 = BodyText();
+    EXPECT_EQ(PointText(callout->arrowFrom),
+              PointText(CPoint(text0.left + 40, text0.top + body->m_rows[row].y - body->m_rows[0].y + 7)));
+
+    // A paragraph the flow does not have leaves the arrow where it was.
+    const CPoint from = callout->arrowFrom, to = callout->arrowTo;
+    callout->arrowPara = 99;
+    callout->DrawArrow(0, NULL, NULL, 0);
+    EXPECT_EQ(callout->arrowFrom, from);
+    EXPECT_EQ(callout->arrowTo, to);
+}
+
 TEST_F(CalloutTest, MiddleOfSideFlagMovesTheStartToASidesMiddle)
 {
     callout->arrowStyle.middleOfSide = 1;
