@@ -36,7 +36,7 @@ public:
     // The cursor code of the hatched border, past the hit codes.
     static const int kHitBorderMove = 9;
     // Cursors of the hit codes 0 to 9.
-    static const int kBorderMoveSlots = 10;
+    static const int kCursorCount = 10;
 
     CRectTracker();
     CRectTracker(LPCRECT lpSrcRect, UINT nStyle);

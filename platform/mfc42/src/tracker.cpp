@@ -319,20 +319,20 @@ void CRectTracker::Draw(CDC* pDC) const
 
 HCURSOR CRectTracker::TrackerCursor(int nHit)
 {
-    static const WORD kIds[kBorderMoveSlots] = {
+    static const WORD kIds[kCursorCount] = {
         AFX_IDC_TRACKNWSE, AFX_IDC_TRACKNESW, AFX_IDC_TRACKNWSE, AFX_IDC_TRACKNESW, AFX_IDC_TRACKNS,
         AFX_IDC_TRACKWE,   AFX_IDC_TRACKNS,   AFX_IDC_TRACKWE,   AFX_IDC_TRACK4WAY, AFX_IDC_MOVE4WAY,
     };
-    static HCURSOR cursors[kBorderMoveSlots];
+    static HCURSOR cursors[kCursorCount];
     static bool loaded = false;
     if (!loaded)
     {
         HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCE(AFX_IDC_TRACK4WAY), RT_GROUP_CURSOR);
-        for (int i = 0; i < kBorderMoveSlots; ++i)
+        for (int i = 0; i < kCursorCount; ++i)
             cursors[i] = ::LoadCursorA(module, MAKEINTRESOURCEA(kIds[i]));
         loaded = true;
     }
-    return (nHit >= 0 && nHit < kBorderMoveSlots) ? cursors[nHit] : NULL;
+    return (nHit >= 0 && nHit < kCursorCount) ? cursors[nHit] : NULL;
 }
 
 BOOL CRectTracker::SetCursor(CWnd* pWnd, UINT nHitTest) const
