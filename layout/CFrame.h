@@ -12,6 +12,7 @@
 
 class CWRectTracker;
 class CWLimitedTracker;
+class CWView;
 
 // The last frame found for a row, which row drawing and margin queries
 // pass from call to call.
@@ -180,11 +181,20 @@ public:
     void Serialize(CArchive& ar);
     void MakePointerFromIndex(int withContent);
 
-    // Trackers of a selected frame. Still missing: making, drawing and
-    // updating them; DestroyTracker only deletes what the frame owns.
+    // Trackers of a selected frame (layout/frame_trackers.cpp): the
+    // selection tracker, placed on the frame's page area in the view's
+    // client pixels and kept to its page.
+    void CreateTracker(CWView* view);
     void DestroyTracker();
-    // Still missing: the callout arrow's placement; does nothing yet.
-    void CheckArrow(int);
+    void UpdateTracker(CWView* view, long page);
+    // The callout arrow (layout/callout_arrow.cpp): recomputes its tip
+    // (arrowFrom) and start on the frame (arrowTo); with draw, marks the
+    // anchor's rows it left or reached for repainting and draws it on dc
+    // (and places the tip tracker while the frame is selected).
+    void DrawArrow(int draw, CDC* dc, CWView* view, int track);
+    // After the arrow may have moved (or with force): the content flow's
+    // pending repaint box takes in the old and the new arrow.
+    void CheckArrow(int force);
 
     // The list the frame lives in: anchor's frame list, else the document's
     // page frame list (null while the document keeps none).

@@ -196,19 +196,6 @@ CFrame::~CFrame()
     DestroyTracker();
 }
 
-// Nothing makes trackers yet (they come with frame selection in the
-// view); a frame only forgets the pointers it would own.
-void CFrame::DestroyTracker()
-{
-    arrowTracker = NULL;
-    tracker = NULL;
-    arrowTracking = 0;
-}
-
-// Still missing: placing the callout arrow between frame and anchor point;
-// does nothing yet.
-void CFrame::CheckArrow(int) {}
-
 GArrayI<CFrame*>* CFrame::PageFrames() const
 {
     return owner ? &owner->m_frames : NULL;

@@ -21,7 +21,8 @@ shared=(
   app/CWApp.h             # the application object: font list, screen and printer contexts
   resources/resource.h    # the resource ids
   view/papers.h           # the paper table page set-ups read
-  view/arrow_style.h      # the callout arrow record frames store
+  view/arrow_style.h      # the callout arrow record frames store, and its drawing
+  view/trackers.h         # the trackers frames own
   controls/LineStyles.h   # the line-style table border layout and drawing read
   view/CWView.h           # the view that drawing rows calls
   controls/COffsetMsrEdit.h  # the border distance borders take

@@ -72,6 +72,15 @@ public:
     // printing or without a view.
     static CPoint PenPosition(CDC* dc, const CWView* view);
 
+    // ---- Pages in view space (view/view_pages.cpp). View space is 0.1 mm
+    // at the zoom, pages stacked from the top with m_nPageGap between
+    // them and m_nLeftGap to their left.
+    // View space to client pixels: the pages' left gap added, less the
+    // scroll position.
+    void PageToScreen(long& x, long& y);
+    // The view-space y of the top of page.
+    long CalcPageToY(long page);
+
     // ---- Text output (view/text_output.cpp). DrawTextA draws from..to of
     // flow part at the current position in style's font and moves the
     // position past it; widths, when given, are the layout's cells, in

@@ -450,9 +450,9 @@ TEST_F(FrameTest, AStoredFrameHoldsEachValueInItsOwnWord)
     f->arrowFrom = CPoint(130, 131);
     f->arrowTo = CPoint(132, 133);
     f->arrowStyle.lineStyle = 134;
-    f->arrowStyle.startHead = 135;
-    f->arrowStyle.endHead = 136;
-    f->arrowStyle.headSize = 137;
+    f->arrowStyle.headKind = 135;
+    f->arrowStyle.headWidth = 136;
+    f->arrowStyle.headLength = 137;
     f->arrowStyle.middleOfSide = 138;
     f->arrowStyle.colour = 0x00BBCCDD;
     f->tag = 141;

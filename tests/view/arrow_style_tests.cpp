@@ -24,7 +24,7 @@ TEST(ArrowStyle, AnOlderColourNumberIsReadAsItsColour)
     InitColors();
     struct Case { LONG word; COLORREF expected; } cases[] = {
         {0, 0},                                   // black stays black
-        {1, GetColor(1)}, {7, GetColor(7)}, {14, GetColor(14)},
+        {1, GetColor(1)}, {5, GetColor(5)}, {7, GetColor(7)}, {14, GetColor(14)},
         {15, 15},                                 // past the numbers: a colour as stored
         {(LONG)RGB(1, 2, 3), RGB(1, 2, 3)},
     };
