@@ -162,9 +162,6 @@ public:
         friend class CFrame;
     };
     CFrame* GetFrameByRow(long row, long* yOffset, SLastFrameParams* cache);
-    // Draws the callout arrow. Still missing: the arrow's geometry and
-    // heads; until they come it draws nothing.
-    void DrawArrow(int, CDC* dc, CWView* view, int);
     CRect CorrectArea();
 
     // Chains, columns and holes.

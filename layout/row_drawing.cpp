@@ -510,7 +510,3 @@ void GDoc::DrawArrows(CDC* dc, long flowPage, CWView* view)
             frame->DrawArrow(1, dc, view, 0);
     }
 }
-
-void CFrame::DrawArrow(int, CDC*, CWView*, int)
-{
-}

@@ -183,6 +183,9 @@ protected:
     }
     void SetUp() override
     {
+        const char* display = getenv("DISPLAY");
+        if (!display || !*display)
+            GTEST_SKIP() << "no X display";
         HWND hwnd = MakeWindow(0);
         ASSERT_TRUE(hwnd != NULL);
         wnd.Attach(hwnd);
