@@ -284,6 +284,12 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
         noEarlyStop = 1;
     }
     const long startBlock = GetRowColumn(r);
+    // The font of the first row stays selected across the paragraphs:
+    // each paragraph selecting it and putting the context's own back
+    // costs GDI two look-ups of the font.
+    CMeasureFontScope fonts(GetCalcDC());
+    if (many)
+        UseFontAt(fonts, *this, m_rows[r].first);
     // A layout tells the views once, when its columns and frames are done.
     std::optional<CChangeBracket> layoutBracket;
     ReRowFromRow(r, noEarlyStop, wholeParagraph);

@@ -7,6 +7,8 @@
 #include "document/CWDocument.h"
 #include "layout/text_measure.h"
 #include <math.h>
+#include <stdint.h>
+#include <string.h>
 #include <vector>
 #include <algorithm>
 
@@ -47,15 +49,36 @@ bool bLayoutBoundedSearch = true;
 namespace
 {
 
+bool IsLayoutMark(BYTE c)
+{
+    return c == kTab || c == kFieldMark || c == kParagraphEnd || c == kBreak;
+}
+
+// Every mark is below this byte, so eight characters of ordinary text are
+// passed at once: each row asks this of the rest of its paragraph.
+const BYTE kMarksBelow = kParagraphEnd + 1;
+static_assert(kTab < kMarksBelow && kFieldMark < kMarksBelow && kBreak < kMarksBelow, "marks are low bytes");
+
 // No tab, field or break in [from, to): text whose width only grows.
 bool HasOnlyPlainText(const GChar* text, long from, long to)
 {
-    for (long p = from; p < to; ++p)
+    const uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    long p = from;
+    for (; p + 8 <= to; p += 8)
     {
-        const BYTE c = text[p];
-        if (c == kTab || c == kFieldMark || c == kParagraphEnd || c == kBreak)
-            return false;
+        uint64_t word;
+        memcpy(&word, text + p, sizeof word);
+        // Flags every byte below kMarksBelow (and may flag bytes above a
+        // flagged one): only then are the eight looked at one by one.
+        if (((word - ones * kMarksBelow) & ~word & highs) == 0)
+            continue;
+        for (long q = p; q < p + 8; ++q)
+            if (IsLayoutMark(text[q]))
+                return false;
     }
+    for (; p < to; ++p)
+        if (IsLayoutMark(text[p]))
+            return false;
     return true;
 }
 

@@ -176,19 +176,24 @@ long GDoc::BreakColumn(long block, long maxHeight, long page)
     long row = first;
     long tallest = 0;
     int k = 0;
+    // Re-columning after a keystroke breaks every later page again: the
+    // rows are walked with the block read once, and footnotes are only
+    // weighed where the flow has fields at all.
+    const GRow* rows = m_rows.data;
+    const bool anyFields = m_fields.count > 0;
     for (; k < count && k < kMostTextColumns && row < end; ++k)
     {
         m_columns[block].startRows[k] = (LONG)row;
-        const long colTop = m_rows[row].y;
+        const long colTop = rows[row].y;
         long r = row + 1;   // a column holds at least one row
         while (r < end)
         {
-            const long h = m_rows[r].y + m_rows[r].height - colTop;
-            if (h > room - FootnoteHeight(*this, row, r + 1))
+            const long h = rows[r].y + rows[r].height - colTop;
+            if (h > room - (anyFields ? FootnoteHeight(*this, row, r + 1) : 0))
                 break;
             ++r;
         }
-        tallest = std::max(tallest, (long)(m_rows[r].y - colTop));
+        tallest = std::max(tallest, (long)(rows[r].y - colTop));
         row = r;
     }
     for (; k < kMostTextColumns; ++k)
@@ -283,6 +288,10 @@ void GDoc::ReColumn(long block)
     const long pageCount = m_pages.count;
     const long b = block > 0 ? block - 1 : 0;
 
+    // Joining removes the blocks and pages that breaking adds back one by
+    // one: the room stays, rather than the blocks being resized a grow step
+    // at a time.
+    const long blockRoom = m_columns.count, pageRoom = m_pages.count;
     JoinBlocksAfter(*this, b);
 
     long page = GetColumnPage(b);
@@ -293,6 +302,9 @@ void GDoc::ReColumn(long block)
         m_pages.Destroy(page + 1, m_pages.count - 1 - (page + 1));
     if (m_pages.count - 1 == page + 1 && m_pages[page + 1].block <= b)
         m_pages.Destroy(page + 1, 1);
+
+    m_columns.Reserve(blockRoom);
+    m_pages.Reserve(pageRoom);
 
     // The page frames are walked along with the pages, rather than from
     // the chain's start for every block.

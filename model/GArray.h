@@ -168,6 +168,18 @@ public:
         return 1;
     }
 
+    // Grows the capacity by whole grow steps until n records fit, so that
+    // adding them one by one resizes the block at most once; returns 1.
+    int Reserve(long n)
+    {
+        if (n > capacity)
+        {
+            long steps = (n - capacity + grow - 1) / grow;
+            data = (T*)ReArray(data, capacity, sizeof(T), capacity, steps * grow, 1);
+        }
+        return 1;
+    }
+
     // Releases what the n records from pos own, removes them and gives
     // back whole grow steps of spare room; returns 1.
     int Destroy(long pos, long n)

@@ -18,9 +18,25 @@ void ShiftHoles(GRow& row, long n)
 {
     if (!row.holes)
         return;
-    for (LONG h = 0; h < row.holes->count; ++h)
-        if ((*row.holes)[h].resume != kNoPosition)
-            (*row.holes)[h].resume += (LONG)n;
+    CHole* holes = row.holes->data;
+    const LONG count = row.holes->count;
+    for (LONG h = 0; h < count; ++h)
+        if (holes[h].resume != kNoPosition)
+            holes[h].resume += (LONG)n;
+}
+
+// Moves the starts of rows from on (and their holes) by n. Every row of a
+// long flow after a keystroke: the block and count are read once, as the
+// compiler may not assume that writing a position leaves them alone.
+void ShiftRowsFrom(GArray<GRow>& rows, long from, long n)
+{
+    GRow* row = rows.data;
+    const LONG count = rows.count;
+    for (LONG i = (LONG)from; i < count; ++i)
+    {
+        row[i].first += (LONG)n;
+        ShiftHoles(row[i], n);
+    }
 }
 
 // Moves a row's start and its holes back by n, never before from.
@@ -116,11 +132,7 @@ void GDoc::InsCharItem(long pos, long n, char)
     for (LONG i = (LONG)f; i < m_formats.count; ++i)
         m_formats[i].pos += (LONG)n;
 
-    for (LONG i = (LONG)GetCharRow(pos) + 1; i < m_rows.count; ++i)
-    {
-        m_rows[i].first += (LONG)n;
-        ShiftHoles(m_rows[i], n);
-    }
+    ShiftRowsFrom(m_rows, GetCharRow(pos) + 1, n);
 
     bool notesMoved = false;
     for (LONG i = m_fields.count - 1; i >= 0 && m_fields[i]->m_nPos >= pos; --i)
@@ -238,8 +250,9 @@ void GDoc::DelCharItem(long from, long to)
     // so every flow re-positions.
     for (long r = r2; r > r1; --r)
         DelRowItem(r, 1);
-    for (LONG i = m_rows.count - 1; i >= 0 && m_rows[i].first > from; --i)
-        PullRow(m_rows[i], from, n);
+    GRow* rows = m_rows.data;
+    for (LONG i = m_rows.count - 1; i >= 0 && rows[i].first > from; --i)
+        PullRow(rows[i], from, n);
 
     long f1 = GetCharFormat(from);
     long f2 = from == lastParaEnd ? m_formats.count - 1 : GetCharFormat(to);
@@ -454,8 +467,11 @@ void GDoc::InsRowItems(const GRow& row, long index, long n)
         if (i > 0 || !added.holes)
             added.holes = GRow::NewHoles();
     }
-    for (LONG p = m_paras.count - 1; p >= 0 && m_paras[p].row >= index; --p)
-        m_paras[p].row += (LONG)n;
+    // Every paragraph after the rows, for each paragraph a whole layout
+    // breaks: the block is read once.
+    GPara* paras = m_paras.data;
+    for (LONG p = m_paras.count - 1; p >= 0 && paras[p].row >= index; --p)
+        paras[p].row += (LONG)n;
     m_columns.Last().startRows[0] += (LONG)n;
     for (LONG b = m_columns.count - 2; b >= 0; --b)
     {

@@ -6,7 +6,9 @@
 #include "editing/CWOpBigUndo.h"
 #include "editing/CWOpBreaks.h"
 #include "app/CWOptions.h"
+#include "tests/support/unbroken_body.h"
 #include <random>
+#include <stdio.h>
 
 namespace {
 
@@ -169,6 +171,58 @@ TEST_P(RandomEditing, ABodyOfPagesRetracesEveryEdit)
         text += "A longer paragraph that fills a few rows of the page with words and more words. ";
     Type(0, text.c_str());
     Retrace(150);
+}
+
+// The first paragraphs of the seeded prose that the benchmarks lay out (a
+// slice: the whole text takes too long for every test run), one string a
+// paragraph; empty when the file is missing.
+std::vector<std::string> SeededParagraphs(size_t most)
+{
+    std::vector<std::string> paragraphs;
+    FILE* file = fopen(ZT_SEEDED_TEXT, "rb");
+    if (!file)
+        return paragraphs;
+    std::string line;
+    for (int c; paragraphs.size() < most && (c = fgetc(file)) != EOF;)
+    {
+        if (c != '\n')
+        {
+            line += (char)c;
+            continue;
+        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        paragraphs.push_back(line);
+        line.clear();
+    }
+    fclose(file);
+    return paragraphs;
+}
+
+// Pages of ordinary prose in a document's body, edited at random: after
+// every hundredth edit a layout from scratch must change nothing.
+TEST_P(RandomEditing, SeededProseLaysOutAsAFreshLayoutEveryHundredEdits)
+{
+    const int kEdits = 300, kEvery = 100;
+    const std::vector<std::string> texts = SeededParagraphs(60);
+    ASSERT_EQ(texts.size(), 60u) << "no seeded text at " << ZT_SEEDED_TEXT;
+    random.seed(GetParam());
+    doc.CreateFrames();
+    flow = doc.m_flows[kBodyFlow];
+    PutParagraphsUnbroken(*flow, texts);
+    flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    ASSERT_GT(flow->m_pages.count - 1, 5);
+    std::string last = "start";
+    for (int i = 1; i <= kEdits; ++i)
+    {
+        last = Edit();
+        ASSERT_EQ(StructureFault(*flow), "") << "after: " << last;
+        if (i % kEvery)
+            continue;
+        const std::string edited = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), edited) << "laid out otherwise from scratch after edit " << i << ": " << last;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomEditing, testing::Values(20261210u, 7u, 4242u));

@@ -237,6 +237,25 @@ TEST(GArrayTest, InsertAtOpensManyRecordsInOneStep)
     EXPECT_EQ(text[304], kFlowEnd);
 }
 
+// Room made ahead comes in whole steps, keeps the records, and spares the
+// resizes of the records added into it.
+TEST(GArrayTest, ReserveGrowsByWholeStepsAndKeepsTheRecords)
+{
+    GArray<GTabulator> tabs(0, 32);
+    tabs.Add(Tab(7));
+    tabs.Reserve(70);
+    EXPECT_EQ(tabs.capacity, 96);
+    EXPECT_EQ(BlockBytes(tabs.data), 96 * sizeof(GTabulator) + 1);
+    EXPECT_EQ(tabs.count, 1);
+    EXPECT_EQ(tabs[0].pos, 7);
+    const GTabulator* block = tabs.data;
+    for (LONG i = 1; i < 96; ++i)
+        tabs.Add(Tab(i));
+    EXPECT_EQ(tabs.data, block);
+    tabs.Reserve(10);
+    EXPECT_EQ(tabs.capacity, 96);
+}
+
 TEST(GArrayTest, FlushKeepsTheStepAndLeavesTheSpareByte)
 {
     GArray<GTabulator> a(0, 8);
