@@ -6,6 +6,7 @@
 #include "tests/support/zt_gtest.h"
 #include "tests/support/screenshot.h"
 #include "app/CWApp.h"
+#include "app/CWInPlaceFrame.h"
 #include "app/CWMainFrame.h"
 #include "app/clipboard_document.h"
 #include "app/window_placement.h"
@@ -622,4 +623,156 @@ TEST_F(MainFrameTest, CloseThatStopsBeforeTheQuestionKeepsTheClipboard)
     Pump();
     frame = nullptr;
     EXPECT_EQ(Clipboard, nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// The frame data in use, the current view, toolbar choice, customize
+// groups and the accelerator tables
+
+namespace {
+
+class CPlainView : public CView
+{
+    DECLARE_DYNCREATE(CPlainView)
+public:
+    void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(CPlainView, CView)
+
+class CPlainDoc : public CDocument
+{
+    DECLARE_DYNCREATE(CPlainDoc)
+};
+IMPLEMENT_DYNCREATE(CPlainDoc, CDocument)
+
+}  // namespace
+
+TEST_F(MainFrameTest, ActiveChildWithAnotherViewLeavesTheStoredView)
+{
+    CPlainDoc* doc = new CPlainDoc;
+    doc->m_bAutoDelete = FALSE;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CPlainView);
+    context.m_pCurrentDoc = doc;
+    CMDIChildWnd* child = new CMDIChildWnd;
+    ASSERT_TRUE(child->Create(nullptr, "plain", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                              CFrameWnd::rectDefault, frame, &context));
+    child->InitialUpdateFrame(doc, TRUE);
+    frame->MDIActivate(child);
+    Pump();
+    ASSERT_EQ(frame->MDIGetActive(), child);
+    ASSERT_NE(child->GetActiveView(), nullptr);
+
+    CWView stored;
+    frame->SetCurrentView(&stored);
+    EXPECT_EQ(frame->GetCurrentView(), &stored);
+    frame->SetCurrentView(nullptr);
+    EXPECT_EQ(frame->GetCurrentView(), nullptr);
+
+    child->DestroyWindow();
+    delete doc;
+    Pump();
+}
+
+TEST_F(MainFrameTest, FrameDataInUseFollowsTheMainWindow)
+{
+    EXPECT_EQ(GetCustomFrameData(), static_cast<CWCustomFrameData*>(frame));
+    CWInPlaceFrame inPlace;
+    App.m_pMainWnd = &inPlace;
+    EXPECT_EQ(GetCustomFrameData(), static_cast<CWCustomFrameData*>(&inPlace));
+    EXPECT_EQ(inPlace.isStatusBArEnable(), 0);
+    EXPECT_EQ(inPlace.GetCurrentView(), nullptr);
+    CFrameWnd other;
+    App.m_pMainWnd = &other;
+    EXPECT_EQ(GetCustomFrameData(), nullptr);
+    App.m_pMainWnd = nullptr;
+    EXPECT_EQ(GetCustomFrameData(), nullptr);
+    App.m_pMainWnd = frame;
+}
+
+TEST_F(MainFrameTest, ToolbarChoiceShowsAndHidesEachToolbar)
+{
+    CXCToolBarManager* manager = frame->GetToolBarManager();
+    ASSERT_EQ(manager->GetToolBarCount(), 7);
+    const char* names[] = { "Standard", "Format", "Borders and shading", "Launch", "Insert", "Full screen",
+                            "Header and Footer" };
+    for (int i = 0; i < 7; i++)
+    {
+        EXPECT_EQ(std::string((LPCSTR)manager->GetToolBarName(i)), names[i]);
+        CToolBar* bar = manager->GetToolBarAt(i);
+        UINT id = (UINT)bar->GetDlgCtrlID();
+        BOOL shown = bar->IsVisible();
+        manager->ShowToolBar(id, !shown);
+        EXPECT_EQ(bar->IsVisible(), !shown) << names[i];
+        manager->ShowToolBar(id, shown);
+        EXPECT_EQ(bar->IsVisible(), shown) << names[i];
+    }
+    // A shown docked bar takes its room from the client area.
+    CToolBar* launch = manager->GetToolBar(IDW_TOOLBAR_LAUNCH);
+    CRect before;
+    ::GetWindowRect(frame->m_hWndMDIClient, &before);
+    manager->ShowToolBar(IDW_TOOLBAR_LAUNCH, TRUE);
+    CRect after;
+    ::GetWindowRect(frame->m_hWndMDIClient, &after);
+    CRect barRect;
+    launch->GetWindowRect(&barRect);
+    EXPECT_EQ(after.top, before.top + barRect.Height());
+}
+
+TEST_F(MainFrameTest, CustomizeOffersFiveButtonGroups)
+{
+    frame->SendMessage(WM_COMMAND, ID_TOOLS_CUSTOMIZE);
+    const CXCToolBarCmdPage& page = frame->GetLastCustomizePage();
+    ASSERT_EQ(page.GetGroupCount(), 5);
+    const char* names[] = { "Standard", "Format", "Borders & Shading", "Launch", "Insert" };
+    const int counts[] = { 22, 22, 8, 5, 13 };
+    for (int i = 0; i < 5; i++)
+    {
+        EXPECT_EQ(std::string((LPCSTR)page.GetGroupName(i)), names[i]);
+        EXPECT_EQ(page.GetGroupButtons(i).GetSize(), counts[i]) << names[i];
+    }
+    EXPECT_EQ(page.GetGroupButtons(2)[3], 33936u);   // the border-offset box
+    EXPECT_EQ(frame->GetCustomizeID(), (UINT)ID_TOOLS_CUSTOMIZE);
+}
+
+TEST(AcceleratorTest, TablesFollowTheMenusShortcuts)
+{
+    struct Key
+    {
+        UINT table;
+        BYTE flags;
+        WORD key;
+        WORD command;
+    };
+    const Key keys[] = {
+        { IDR_MAINFRAME, FVIRTKEY | FCONTROL, 'N', ID_FILE_NEW_DLG },
+        { IDR_MAINFRAME, FVIRTKEY | FCONTROL, 'O', ID_FILE_OPEN_ZVW },
+        { IDR_MAINFRAME, FVIRTKEY, VK_F1, ID_WHELP_FINDER },
+        { IDR_ZTWRITETYPE, FVIRTKEY | FCONTROL, 'Z', 36032 },
+        { IDR_ZTWRITETYPE, FVIRTKEY, VK_F4, 36029 },
+        { IDR_ZTWRITETYPE, FVIRTKEY | FCONTROL, VK_RETURN, 36073 },
+        { IDR_ZTWRITETYPE, FVIRTKEY | FSHIFT | FALT, 'P', 36074 },
+        { IDR_ZTWRITETYPE, FVIRTKEY | FSHIFT, VK_F7, 36135 },
+        { IDR_ZTWRITETYPE, FVIRTKEY, VK_ESCAPE, ID_CANCEL_EDIT_CNTR },
+    };
+    CXAcceleratorManager manager;
+    ASSERT_TRUE(manager.AddAccelTable(IDR_MAINFRAME));
+    ASSERT_TRUE(manager.AddAccelTable(IDR_ZTWRITETYPE));
+    EXPECT_EQ(manager.GetTableCount(), 2);
+    for (const Key& k : keys)
+    {
+        HACCEL table = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(k.table));
+        ACCEL entries[64];
+        int count = ::CopyAcceleratorTableA(table, entries, 64);
+        bool found = false;
+        for (int i = 0; i < count; i++)
+            found |= (entries[i].fVirt & ~0x80) == k.flags && entries[i].key == k.key && entries[i].cmd == k.command;
+        EXPECT_TRUE(found) << k.table << " " << k.command;
+    }
+    // Escape cancels in-place editing only where a document is open.
+    HACCEL noDocument = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ACCEL entries[64];
+    int count = ::CopyAcceleratorTableA(noDocument, entries, 64);
+    for (int i = 0; i < count; i++)
+        EXPECT_NE(entries[i].cmd, ID_CANCEL_EDIT_CNTR);
 }
