@@ -58,7 +58,8 @@ void CWCustomFrameData::SetStatusBarPercent(int position)
 {
     if (!m_bStatusBarEnabled)
         return;
-    int percent = (int)(position / m_dProgressMax * 100.0);
+    // A display started with no steps has nothing to divide by: it shows 0.
+    int percent = m_dProgressMax > 0 ? (int)(position / m_dProgressMax * 100.0) : 0;
     CString completed;
     completed.LoadString(IDS_PERCENT_COMPLETED);
     CString text;

@@ -392,6 +392,13 @@ TEST_F(MainFrameTest, ProgressDisplayInTheMessagePane)
     EXPECT_EQ(progress.GetPos(), 1);
     frame->DoneStatusBarPercent();
     EXPECT_EQ(paneText(), "Ready");
+
+    // No steps at all: nothing to divide by, the display shows 0.
+    frame->InitStatusBarPercent((char*)"Empty", 0);
+    frame->SetStatusBarPercent(0);
+    EXPECT_TRUE(endsWith(paneText(), "   0% Completed")) << paneText();
+    frame->DoneStatusBarPercent();
+    EXPECT_EQ(paneText(), "Ready");
 }
 
 TEST_F(MainFrameTest, NothingChangesWithTheStatusBarDisabled)
