@@ -783,3 +783,37 @@ TEST(AcceleratorTest, TablesFollowTheMenusShortcuts)
     for (int i = 0; i < count; i++)
         EXPECT_NE(entries[i].cmd, ID_CANCEL_EDIT_CNTR);
 }
+
+TEST_F(MainFrameTest, ToolbarTipsComeFromTheFrameAlsoWhileFloating)
+{
+    struct Case
+    {
+        UINT bar;
+        UINT command;
+        const char* tip;
+    };
+    const Case cases[] = {
+        { IDW_TOOLBAR_STANDARD, 36023, "Find" },
+        { IDW_TOOLBAR_FORMAT, 36090, "Bold" },
+        { IDW_TOOLBAR_HEADFOOT, 36063, "Insert Date" },   // floating
+    };
+    for (const Case& c : cases)
+    {
+        HWND bar = ToolbarWindow(c.bar);
+        ASSERT_NE(bar, nullptr);
+        HWND tips = (HWND)::SendMessageA(bar, TB_GETTOOLTIPS, 0, 0);
+        ASSERT_NE(tips, nullptr);
+        // What the bar's tool-tip control asks when the pointer rests on
+        // the button.
+        NMTTDISPINFOW request = {};
+        request.hdr.hwndFrom = tips;
+        request.hdr.idFrom = c.command;
+        request.hdr.code = TTN_GETDISPINFOW;
+        request.lpszText = request.szText;   // as the tip control hands it over
+        ::SendMessageW(bar, WM_NOTIFY, c.command, (LPARAM)&request);
+        char text[128] = "";
+        ::WideCharToMultiByte(CP_ACP, 0, request.lpszText, -1, text,
+                              sizeof(text), nullptr, nullptr);
+        EXPECT_STREQ(text, c.tip) << c.command;
+    }
+}
