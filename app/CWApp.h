@@ -5,6 +5,7 @@
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
+#include "zttools.h"
 
 // One enumerated font. The face name always ends with a terminator, also
 // when the enumeration filled all 32 characters of the LOGFONT's face.
@@ -58,6 +59,15 @@ public:
     int GetNumberFontNames() const { return (int)m_fonts.GetSize(); }
     // A copy made with new[].
     static char* strDup(const char* text);
+
+    // ---- Shutting down and the family's programs (app/app_shutdown.cpp).
+    // Still missing until the application's start-up and commands are
+    // complete: Save All's command and the starters' set-up.
+    // Asks about every modified document; the answer stays in QuitWrite.
+    BOOL SaveAllModified() override;
+    // Nonzero when the last SaveAllModified let the program end.
+    int QuitWrite = 0;
+    CXRunApplication m_runApplication;
 
 private:
     CDC m_screenDC;

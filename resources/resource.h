@@ -210,3 +210,6 @@
 #define IDS_HTML_ERR_UNKNOWN_PARAM   61456
 #define IDS_HTML_ERR_PARAM_RANGE     61457
 #define IDS_HTML_ERR_FATAL           61458
+
+// The application shell: menus, accelerators, toolbars, panes.
+#include "shell_ids.h"

@@ -36,7 +36,7 @@ fi
 # Registry settings, each imported once; a prefix made before a settings
 # file existed gets it on its next start. Unix paths are reachable through
 # drive Z: of every prefix.
-for settings in wine-fonts wine-test-windows; do
+for settings in wine-fonts wine-test-windows wine-app-test-windows; do
   done_mark="$WINEPREFIX/.ztwrite-$settings"
   [ -f "$done_mark" ] && continue
   reg="Z:${here//\//\\}\\$settings.reg"

@@ -104,4 +104,10 @@ public:
                       int first);
     void DrawRightLine(const GDoc& flow, CDC* dc, int border, CRect text, int joinTop, int joinBottom, int room,
                        int first);
+
+    // ---- The zoom combo's cache (view/zoom_cache.cpp): the zoom text the
+    // toolbar showed last. A frame that takes a new current view sets it to
+    // "GGG", which no zoom reads as, so that the next text is applied.
+    // Still missing: the zoom combo that reads and writes it.
+    static CString sZoomCache;
 };

@@ -13,6 +13,7 @@ class CDocTemplate;
 class CFrameWnd;
 class CMDIFrameWnd;
 class CControlBar;
+typedef struct _IMAGELIST* HIMAGELIST;
 
 struct CCreateContext
 {
@@ -136,6 +137,9 @@ public:
     CString m_strTitle;
     CPtrList m_listControlBars;
     DWORD m_dwDockStyle = 0;
+    // Set while a mode such as print preview owns the frame: closing the
+    // frame calls it instead and goes no further.
+    void (CALLBACK* m_lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;
     UINT m_nIdleFlags = 0;
     enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
     void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
@@ -298,7 +302,9 @@ public:
     BOOL OnEraseBkgnd(CDC* pDC);
 
 protected:
-    BOOL CreateBar(LPCSTR lpszClass, DWORD dwStyle, CWnd* pParentWnd, UINT nID);
+    // dwCtrlStyle: the control's own style bits, which share the low word
+    // with the bar styles of dwStyle.
+    BOOL CreateBar(LPCSTR lpszClass, DWORD dwStyle, CWnd* pParentWnd, UINT nID, DWORD dwCtrlStyle = 0);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -348,6 +354,52 @@ protected:
     void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
     int TextWidth(LPCSTR lpsz) const;
     DECLARE_MESSAGE_MAP()
+};
+
+// A toolbar over the common toolbar control: one row of buttons with tool
+// tips (the parent frame answers the tips' text requests) whose clicks go
+// as WM_COMMAND to the frame it was created in, also while it floats; idle
+// processing enables and checks each button through the update handlers.
+class CToolBar : public CControlBar
+{
+    DECLARE_DYNAMIC(CToolBar)
+public:
+    CToolBar();
+    virtual ~CToolBar();
+
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                UINT nID = AFX_IDW_TOOLBAR);
+    void SetSizes(SIZE sizeButton, SIZE sizeImage);
+    // The bitmap resource of that id as the strip of the button pictures;
+    // its button-face grey (192, 192, 192) shows the bar through.
+    BOOL LoadBitmap(UINT nIDResource);
+    // The bitmap and the button list of the TOOLBAR resource of that id.
+    BOOL LoadToolBar(UINT nIDResource);
+    // Buttons in order, ID_SEPARATOR a gap. Without lpImages the pictures
+    // are numbered across the buttons that are not gaps; with it, each
+    // button takes its entry's picture of the image list.
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount, const int* lpImages = nullptr);
+    // A strip the caller keeps alive (several bars may share it).
+    void SetImageList(HIMAGELIST hImageList);
+
+    int CommandToIndex(UINT nIDFind) const;
+    UINT GetItemID(int nIndex) const;
+    void GetItemRect(int nIndex, LPRECT lpRect) const;
+    BOOL IsButtonEnabled(int nIndex) const;
+    BOOL IsButtonChecked(int nIndex) const;
+
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
+    // The image list a strip of that bitmap resource makes (null when it
+    // cannot be loaded); the caller destroys it.
+    static HIMAGELIST LoadStrip(UINT nIDResource, SIZE sizeImage);
+
+protected:
+    HIMAGELIST m_hOwnImages = nullptr;   // the strip LoadBitmap made
+    CSize m_sizeButton;
+    CSize m_sizeImage;
+    void ApplySizes();
 };
 
 // The small floating frame a control bar lives in while it floats.

@@ -27,10 +27,10 @@ CControlBar::~CControlBar()
         DestroyWindow();
 }
 
-BOOL CControlBar::CreateBar(LPCSTR lpszClass, DWORD dwStyle, CWnd* pParentWnd, UINT nID)
+BOOL CControlBar::CreateBar(LPCSTR lpszClass, DWORD dwStyle, CWnd* pParentWnd, UINT nID, DWORD dwCtrlStyle)
 {
     m_dwStyle = dwStyle & CBRS_ALL;
-    DWORD windowStyle = (dwStyle & ~CBRS_ALL) | WS_CHILD;
+    DWORD windowStyle = (dwStyle & ~CBRS_ALL) | WS_CHILD | dwCtrlStyle;
     if (!CreateEx(0, lpszClass, nullptr, windowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
     if (pParentWnd && pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))

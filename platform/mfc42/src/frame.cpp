@@ -252,6 +252,11 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 void CFrameWnd::OnClose()
 {
+    if (m_lpfnCloseProc)
+    {
+        (*m_lpfnCloseProc)(this);
+        return;
+    }
     CWinApp* pApp = AfxGetApp();
     CDocument* pDocument = GetActiveDocument();
     if (pDocument && !pDocument->CanCloseFrame(this))

@@ -1,0 +1,16 @@
+// The hidden clipboard document.
+#include "app/clipboard_document.h"
+#include "document/CWDocument.h"
+
+CWDocument* Clipboard = nullptr;
+
+void CloseClipboardDocument()
+{
+    if (!Clipboard)
+        return;
+    Clipboard->ClearAllDocument();
+    // Still missing: the document manager's hidden document and its frame;
+    // until documents are the framework's, closing it is deleting it.
+    delete Clipboard;
+    Clipboard = nullptr;
+}

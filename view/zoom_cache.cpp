@@ -1,0 +1,4 @@
+// The zoom text the toolbar showed last.
+#include "view/CWView.h"
+
+CString CWView::sZoomCache;
