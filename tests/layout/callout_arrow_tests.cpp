@@ -316,4 +316,33 @@ TEST_F(TrackerPlacement, TipInsideTheFrameDrawsNoArrow)
     EXPECT_EQ(ink, 0);
 }
 
+TEST_F(TrackerPlacement, DrawArrowsDrawsTheArrowsOfFramesOnThePageFromAnyFlow)
+{
+    callout->arrowStyle.lineStyle = 0;
+    SetTip(CPoint(500, 500));
+    DibCanvas alone(600, 600);
+    view.ZoomViewDC(&alone.dc);
+    callout->DrawArrow(1, &alone.dc, &view, 0);
+    const std::vector<DWORD> want = alone.Snapshot();
+    int ink = 0;
+    alone.Ink(RGB(255, 255, 255), &ink);
+    ASSERT_GT(ink, 0);
+
+    for (GDoc* flow : {body, calloutText})
+    {
+        SCOPED_TRACE(flow == body ? "from the body" : "from the callout's text");
+        DibCanvas canvas(600, 600);
+        view.ZoomViewDC(&canvas.dc);
+        flow->DrawArrows(&canvas.dc, 0, &view);
+        EXPECT_TRUE(canvas.Snapshot() == want) << "the same pixels as the frame's own arrow";
+    }
+
+    callout->hasArrow = 0;
+    DibCanvas none(600, 600);
+    view.ZoomViewDC(&none.dc);
+    body->DrawArrows(&none.dc, 0, &view);
+    none.Ink(RGB(255, 255, 255), &ink);
+    EXPECT_EQ(ink, 0) << "a frame without an arrow";
+}
+
 } // namespace

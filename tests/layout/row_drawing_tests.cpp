@@ -385,3 +385,93 @@ TEST_F(RowDrawing, AJustifiedRowReachesFromItsIndentToTheColumnsRightEdge)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RowDrawing, DrawBordersMemDrawsTheRowsLinesInTheRectItIsGiven)
+{
+    Type(0, "one\rtwo\rthree");
+    GBorder box;
+    box.first = 0;
+    box.end = flow->m_chars.count - 2;
+    box.distance = 20;
+    box.sides = kBorderBox;
+    for (CBorderStyle* s : {&box.top, &box.bottom, &box.left, &box.right})
+    {
+        s->lineStyle = 3;
+        s->colour = RGB(200, 0, 0);
+    }
+    flow->InsBorderItem(box, 0);
+    // 254 units are 96 pixels at 100 %: a rect moved by them moves the
+    // lines by exactly that many pixels.
+    const long kStep = 254;
+    const int kStepPixels = 96;
+    for (long row = 0; row < 3; ++row)
+    {
+        SCOPED_TRACE(row);
+        DibCanvas& direct = Canvas();
+        flow->DrawBorders(&direct.dc, &view, row, 0, 0);
+        const CRect want = direct.Ink(kPaper);
+        ASSERT_FALSE(want.IsRectEmpty());
+
+        const CRect rect(kStep, kStep, kStep + flow->GetRowColumnWidth(row), kStep + flow->m_rows[row].height);
+        CRect at[2];
+        for (int moved = 0; moved < 2; ++moved)
+        {
+            DibCanvas& c = Canvas();
+            view.OfsViewDC(&c.dc, -1, 0, 0);
+            CRect r = rect;
+            r.OffsetRect(moved * kStep, moved * kStep);
+            flow->DrawBordersMem(&c.dc, &view, row, 0, 0, r);
+            at[moved] = c.Ink(kPaper);
+        }
+        EXPECT_EQ(at[0].Width(), want.Width()) << "the same lines as drawn straight";
+        EXPECT_NEAR(at[0].Height(), want.Height(), 1) << "rounding at another pixel row";
+        CRect back = at[1];
+        back.OffsetRect(-kStepPixels, -kStepPixels);
+        EXPECT_EQ(RectText(back), RectText(at[0]));
+    }
+}
+
+TEST_F(RowDrawing, ClearLastColumnRowExtendsOnlyTheLastRowOfAColumnOnTheScreen)
+{
+    Type(0, "a\rb\rc\rd\re\rf\rg\rh\ri");
+    tagColumnData data[kMostTextColumns] = {{500, 60}, {500, 60}, {500, 0}};
+    flow->SetColumns(0, flow->m_chars.count - 3, 3, data, 0);
+    long last = -1;
+    for (long r = 0; r + 1 < flow->m_rows.count && last < 0; ++r)
+        if (flow->GetRowCol(r + 1) == 1)
+            last = r;
+    ASSERT_GT(last, 0) << "the first column has several rows";
+    const long area = flow->GetRowColumn(last);
+    ASSERT_EQ(flow->GetRowColumn(last + 1), area);
+    const COLORREF kPage = RGB(250, 250, 200);
+    const COLORREF savedPage = Options.Colors[CWOptions::kColorPage];
+    Options.Colors[CWOptions::kColorPage] = kPage;
+    auto clear = [&](long row, bool screen, CRect& band) {
+        view.m_bPageMode = screen;
+        DibCanvas& c = Canvas();
+        view.OfsViewDC(&c.dc, kBodyFlow, 0, row);
+        band = CRect(0, 0, flow->GetRowColumnWidth(row), flow->m_rows[row].height);
+        flow->ClearLastColumnRow(&c.dc, &view, band, flow->m_pFirstFrame, area, flow->GetRowCol(row), row, 0);
+        return c.Ink(kPaper);
+    };
+    CRect band;
+    EXPECT_TRUE(clear(last - 1, true, band).IsRectEmpty()) << "not the column's last row";
+    EXPECT_EQ(band.bottom, flow->m_rows[last - 1].height);
+    EXPECT_TRUE(clear(last, false, band).IsRectEmpty()) << "printing";
+    EXPECT_EQ(band.bottom, flow->m_rows[last].height);
+
+    // The next column goes on in the same area: the band reaches the
+    // area's end, nothing is cleared beside it.
+    const CRect ink = clear(last, true, band);
+    view.m_bPageMode = 1;
+    Options.Colors[CWOptions::kColorPage] = savedPage;
+    EXPECT_TRUE(ink.IsRectEmpty());
+    const long colTop = flow->m_rows[flow->m_columns[area].startRows[0] >= 0 ? flow->m_columns[area].startRows[0] : 0].y;
+    const long areaEnd = area + 1 < flow->m_columns.count ? flow->m_columns[area + 1].position
+                                                          : flow->m_columns[area].position;
+    EXPECT_EQ(band.bottom, areaEnd - flow->m_columns[area].position - (flow->m_rows[last].y - colTop));
+}
+
+} // namespace
