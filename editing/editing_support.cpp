@@ -5,6 +5,7 @@
 #include "editing/document_editing.h"
 #include "editing/CWUndoRedoStack.h"
 #include "model/GField.h"
+#include <algorithm>
 
 BOOL UndoEnabled(const GDoc* flow)
 {
@@ -60,4 +61,18 @@ bool IsUnanchoredFlow(const GDoc* flow)
 {
     return flow->m_nIndex >= kFirstContentFlow && flow->m_pFirstFrame &&
            !flow->m_pFirstFrame->anchor;
+}
+
+void ParagraphChangeRange(const GDoc* flow, long s, long e, long& from, long& to)
+{
+    if (from >= 0)
+        s = from;
+    if (to >= 0)
+        e = to;
+    from = std::max(0L, std::min(s, LastCaretPos(flow)));
+    to = std::max(0L, std::min(e, LastCaretPos(flow) + 1));
+    if (to < from)
+        std::swap(from, to);
+    if (from < to && flow->m_chars[to - 1] == kParagraphEnd)
+        --to;
 }

@@ -25,3 +25,7 @@ void FinishRowEdit(GDoc* flow, long row);
 bool IsUnanchoredFlow(const GDoc* flow);
 // Text length without the closing 13, 12, 0 counted: the highest caret.
 inline long LastCaretPos(const GDoc* flow) { return flow->m_chars.count - 3; }
+// The paragraphs a border or shading change covers: the selection [s, e)
+// unless from or to is given (not negative), kept inside the text, in
+// order, and without the paragraph end it stops after.
+void ParagraphChangeRange(const GDoc* flow, long s, long e, long& from, long& to);

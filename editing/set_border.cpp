@@ -171,16 +171,7 @@ void GDoc::SetBorder(long mask, CBorderStyle* styles, int distance, long from, l
     long s, e;
     if (!SelectedFieldRange(*this, s, e))
         GetSelectionC(s, e);
-    if (from >= 0)
-        s = from;
-    if (to >= 0)
-        e = to;
-    from = std::max(0L, std::min(s, LastCaretPos(this)));
-    to = std::max(0L, std::min(e, LastCaretPos(this) + 1));
-    if (to < from)
-        std::swap(from, to);
-    if (from < to && m_chars[to - 1] == kParagraphEnd)
-        --to;
+    ParagraphChangeRange(this, s, e, from, to);
 
     // The full mask is kept: redo must set exactly what was set exactly.
     if (UndoEnabled(this))

@@ -67,16 +67,7 @@ void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
     long s = m_nCaret, e = m_nCaret;
     if (!m_pOwner || !m_pOwner->IsOLEObjectSelected())
         GetSelectionC(s, e);
-    if (from >= 0)
-        s = from;
-    if (to >= 0)
-        e = to;
-    from = std::max(0L, std::min(s, LastCaretPos(this)));
-    to = std::max(0L, std::min(e, LastCaretPos(this) + 1));
-    if (to < from)
-        std::swap(from, to);
-    if (from < to && m_chars[to - 1] == kParagraphEnd)
-        --to;
+    ParagraphChangeRange(this, s, e, from, to);
 
     if (UndoEnabled(this))
         RecordOperation(this, new CWOpSetShade(this, from, to, style));
