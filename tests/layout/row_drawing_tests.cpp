@@ -8,6 +8,7 @@
 #include "layout/row_drawing.h"
 #include "layout/CFrame.h"
 #include "model/GParaStyle.h"
+#include "model/GPageInfo.h"
 #include "app/CWOptions.h"
 
 namespace {
@@ -472,6 +473,36 @@ TEST_F(RowDrawing, ClearLastColumnRowExtendsOnlyTheLastRowOfAColumnOnTheScreen)
     const long areaEnd = area + 1 < flow->m_columns.count ? flow->m_columns[area + 1].position
                                                           : flow->m_columns[area].position;
     EXPECT_EQ(band.bottom, areaEnd - flow->m_columns[area].position - (flow->m_rows[last].y - colTop));
+}
+
+// A frame across the whole column at the body's first row: the row under
+// it holds no text and draws none, the text goes on below the frame.
+TEST_F(RowDrawing, ARowWhollyCoveredByAFrameDrawsNoText)
+{
+    Type(0, "HHHH HHHH HHHH");
+    const GPageInfo& info = *doc.GetCurPageInfo();
+    const long top = flow->m_pFirstFrame->GetAreaByPage(0, 1).top;
+    CFrame* box = new CFrame(&doc, flow, NULL, info.textLeft, top, info.GetTextWidth(), 200, 0, 0, kHFromPage,
+                             kVPageTop, kSizeFixedHeight, kSizeFixedWidth, 0, 0, 1);
+    flow->m_frames.Add(box);
+    box->MakeArea(0);
+    flow->ReRowByPos(0, flow->m_chars.count - 1, GDoc::kWholeParagraph);
+    ASSERT_GE(flow->m_rows.GetCount(), 3) << "covered rows, a row of text, the closing row";
+    ASSERT_EQ(flow->m_rows[1].first, flow->m_rows[0].first) << "the covered row holds no text";
+
+    SLastFrameParams cache;
+    DibCanvas& covered = Canvas();
+    flow->DrawRow(&covered.dc, &view, 0, 0, 0, &cache);
+    EXPECT_TRUE(covered.Ink(kPaper).IsRectEmpty());
+
+    long row = 1;   // the first row that holds text
+    while (row + 1 < flow->m_rows.GetCount() && flow->m_rows[row + 1].first == flow->m_rows[row].first)
+        ++row;
+    ASSERT_LT(row + 1, flow->m_rows.GetCount());
+    EXPECT_GE(flow->m_rows[row].y, flow->m_rows[0].y + 200) << "below the frame";
+    DibCanvas& text = Canvas();
+    flow->DrawRow(&text.dc, &view, row, 0, 0, &cache);
+    EXPECT_FALSE(text.Ink(kPaper).IsRectEmpty()) << "the text below the frame";
 }
 
 } // namespace
