@@ -56,6 +56,22 @@ protected:
         int ascent = 0;
         return flow->CalcTextSizeSimple(from, to, 1, ascent).cx;
     }
+    // Three paragraphs in one box of style-3 lines, 2 mm from the text.
+    void BoxOverThreeParagraphs(COLORREF colour)
+    {
+        Type(0, "one\rtwo\rthree");
+        GBorder box;
+        box.first = 0;
+        box.end = flow->m_chars.count - 2;
+        box.distance = 20;
+        box.sides = kBorderBox;
+        for (CBorderStyle* s : {&box.top, &box.bottom, &box.left, &box.right})
+        {
+            s->lineStyle = 3;
+            s->colour = colour;
+        }
+        flow->InsBorderItem(box, 0);
+    }
     DibCanvas& Canvas()
     {
         canvas.reset(new DibCanvas(1700, 800, kPaper));
@@ -242,18 +258,7 @@ TEST_F(RowDrawing, SelectionInvertsExactlyItsStretches)
 
 TEST_F(RowDrawing, ABoxOverThreeParagraphsDrawsTopFirstBottomLastSidesEverywhere)
 {
-    Type(0, "one\rtwo\rthree");
-    GBorder box;
-    box.first = 0;
-    box.end = flow->m_chars.count - 2;
-    box.distance = 20;
-    box.sides = kBorderBox;
-    for (CBorderStyle* s : {&box.top, &box.bottom, &box.left, &box.right})
-    {
-        s->lineStyle = 3;
-        s->colour = RGB(200, 0, 0);
-    }
-    flow->InsBorderItem(box, 0);
+    BoxOverThreeParagraphs(RGB(200, 0, 0));
     const COLORREF red = RGB(200, 0, 0);
     auto reds = [&](DibCanvas& c) { return c.Count(c.Whole(), red); };
     auto inkOf = [&](long row) {
@@ -391,18 +396,7 @@ namespace {
 
 TEST_F(RowDrawing, DrawBordersMemDrawsTheRowsLinesInTheRectItIsGiven)
 {
-    Type(0, "one\rtwo\rthree");
-    GBorder box;
-    box.first = 0;
-    box.end = flow->m_chars.count - 2;
-    box.distance = 20;
-    box.sides = kBorderBox;
-    for (CBorderStyle* s : {&box.top, &box.bottom, &box.left, &box.right})
-    {
-        s->lineStyle = 3;
-        s->colour = RGB(200, 0, 0);
-    }
-    flow->InsBorderItem(box, 0);
+    BoxOverThreeParagraphs(RGB(200, 0, 0));
     // 254 units are 96 pixels at 100 %: a rect moved by them moves the
     // lines by exactly that many pixels.
     const long kStep = 254;
