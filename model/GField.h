@@ -40,6 +40,12 @@ public:
         m_pSource(const_cast<GField*>(&other)) {}
     virtual ~GField() {}
 
+    // The stored form: the common part (kind byte, position) comes first;
+    // each kind reads and writes its own data after it. The flow's field
+    // reader has already consumed the kind byte when OpenZVW is called.
+    virtual void OpenZVW(CArchive& ar) { ar >> m_nPos; }
+    virtual void SaveZVW(CArchive& ar) { ar << m_nKind << m_nPos; }
+
     // The field's text for the 1-based page it stands on, owned by the
     // field; null when the field shows no text.
     virtual char* AsText(long) { return NULL; }
