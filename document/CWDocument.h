@@ -6,6 +6,7 @@
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
 #include "model/forward.h"
+#include "ZTDoc.h"
 
 class CView;
 struct CWDocEditing;
@@ -19,7 +20,7 @@ extern int bReadOldVersion;
 // the document but the flow list, the page frames, the page set-ups, the
 // style tables and the counters below (undo stack, views, file reading and
 // writing); the seven standard flows are made only by CreateFrames.
-class CWDocument
+class CWDocument : public CZTDoc
 {
 public:
     GArray<GPageInfo> m_pageInfos;   // element 0 is the page set-up in force
@@ -140,6 +141,12 @@ public:
     GField* m_pSelImage = nullptr;    // a kFieldImage field
     GField* m_pSelLumifex = nullptr;  // a kFieldLumifex field
     BOOL IsOLEObjectSelected() const { return m_pSelItem != nullptr; }
+
+    // ---- The first view of the document, which turns the pixels of
+    // pictures and text effects into lengths. Still missing: the
+    // framework's view list; a view that shows the document sets it.
+    CWView* m_pFirstView = nullptr;
+    CWView* GetFirstView() const { return m_pFirstView; }
 
     // Comes from the framework document base later; until then it only
     // keeps the flag.

@@ -112,16 +112,24 @@ TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
 // The field records end the body: the count, then per field its kind byte
 // and, for kinds with a class, its 4-byte position. A text effect is
 // stored as a picture; kinds without a class are their kind byte alone.
+// Pictures, objects and cells go on with a size, a rectangle and a DIB
+// length or item handle (an empty one for a bare field of their kind).
+static std::vector<BYTE> WithObjectPart(std::vector<BYTE> common)
+{
+    common.insert(common.end(), 28, 0);
+    return common;
+}
+
 TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
 {
     struct Case { BYTE kind; std::vector<BYTE> record; } cases[] = {
-        { kFieldOle, {1, 5, 0, 0, 0} },       { kFieldDateTime, {2, 5, 0, 0, 0} },
+        { kFieldOle, WithObjectPart({1, 5, 0, 0, 0}) }, { kFieldDateTime, {2, 5, 0, 0, 0} },
         { kFieldPageNum, {3, 5, 0, 0, 0} },   { 4, {4} },
         { 5, {5} },                           { kFieldList, {6, 5, 0, 0, 0} },
         { 7, {7} },                           { kFieldDocTitle, {8, 5, 0, 0, 0} },
-        { kFieldImage, {9, 5, 0, 0, 0} },     { kFieldFootNote, {10, 5, 0, 0, 0} },
-        { kFieldCaption, {11, 5, 0, 0, 0} },  { kFieldCell, {12, 5, 0, 0, 0} },
-        { kFieldLumifex, {9, 5, 0, 0, 0} },
+        { kFieldImage, WithObjectPart({9, 5, 0, 0, 0}) }, { kFieldFootNote, {10, 5, 0, 0, 0} },
+        { kFieldCaption, {11, 5, 0, 0, 0} },  { kFieldCell, WithObjectPart({12, 5, 0, 0, 0}) },
+        { kFieldLumifex, WithObjectPart({9, 5, 0, 0, 0}) },
     };
     for (const Case& c : cases)
     {
