@@ -7,6 +7,7 @@
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
 #include "model/forward.h"
+#include "ZTDoc.h"
 
 class CView;
 struct CWDocEditing;
@@ -143,6 +144,12 @@ public:
     GField* m_pSelImage = nullptr;    // a kFieldImage field
     GField* m_pSelLumifex = nullptr;  // a kFieldLumifex field
     BOOL IsOLEObjectSelected() const { return m_pSelItem != nullptr; }
+
+    // ---- The first view of the document, which turns the pixels of
+    // pictures and text effects into lengths. Still missing: the
+    // framework's view list; a view that shows the document sets it.
+    CWView* m_pFirstView = nullptr;
+    CWView* GetFirstView() const { return m_pFirstView; }
 
 private:
     void CreateDefaultStyles();

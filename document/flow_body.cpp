@@ -132,22 +132,25 @@ static bool HasFieldRecord(BYTE kind)
 // Each field writes its own record (kind byte, position, then its data),
 // which the reader reads back through the class of the kind byte. A kind
 // without a record is its kind byte alone. A text effect stands in the
-// body as a picture (its own record goes with the newer fields); still
-// missing: its class, so a plain text-effect field is written as a picture
-// holding its position only.
+// body as a picture (its own record goes with the newer fields). A bare
+// field of a kind that has a class goes out as an empty field of that
+// class, so that the reader stays in step.
 static void SaveField(CArchive& ar, GField& field)
 {
-    if (field.m_nKind == kFieldLumifex && typeid(field) == typeid(GField))
+    const BYTE kind = field.m_nKind == kFieldLumifex ? kFieldImage : field.m_nKind;
+    if (!HasFieldRecord(kind))
     {
-        ar << kFieldImage << field.m_nPos;
+        ar << kind;
         return;
     }
-    if (field.m_nKind != kFieldLumifex && !HasFieldRecord(field.m_nKind))
+    if (typeid(field) != typeid(GField))
     {
-        ar << field.m_nKind;
+        field.SaveZVW(ar);
         return;
     }
-    field.SaveZVW(ar);
+    std::unique_ptr<GField, void (*)(GField*)> blank(NewFieldOfKind(kind, field.m_pDoc), GField::Destroy);
+    blank->m_nPos = field.m_nPos;
+    blank->SaveZVW(ar);
 }
 
 int GDoc::ReadFields(CArchive& ar)

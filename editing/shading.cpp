@@ -6,6 +6,7 @@
 #include "model/GField.h"
 #include "editing/format_runs.h"
 #include "editing/shading_cells.h"
+#include "model/GOle.h"
 #include "editing/CWOpFormats.h"
 #include "editing/editing_support.h"
 #include <algorithm>
@@ -52,6 +53,29 @@ void Tidy(GArray<GShade>& runs)
             runs.Destroy(i + 1, 1);
         }
 }
+
+// The cells whose fields stand in from..to take the cell pattern of the
+// first named shading style with style's percent and pattern; a style
+// that is none of them leaves the cells as they are.
+void PatternCells(GDoc* flow, const CShadeStyle& style, long from, long to)
+{
+    int index = 0;
+    while (index < kShadingStyleCount
+           && (ShadingStyles[index].percent != style.percent || ShadingStyles[index].pattern != style.pattern))
+        ++index;
+    const int pattern = CellPatternOfShadingStyle(index);
+    if (pattern == kNoCellPattern)
+        return;
+    for (LONG i = 0; i < flow->m_fields.count; ++i)
+    {
+        GField* field = flow->m_fields[i];
+        const bool inside = field->m_nPos >= from && (field->m_nPos < to || field->m_nPos == from);
+        if (field->m_nKind != kFieldCell || !inside)
+            continue;
+        if (CZTFieldItem* item = dynamic_cast<CZTFieldItem*>(static_cast<GCell*>(field)->m_pItem))
+            item->SetPatternStyle(pattern);
+    }
+}
 } // namespace
 
 int CellPatternOfShadingStyle(int styleIndex)
@@ -71,10 +95,8 @@ void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
 
     if (UndoEnabled(this))
         RecordOperation(this, new CWOpSetShade(this, from, to, style));
-    // Still missing: giving the cells of the range their pattern
-    // (CellPatternOfShadingStyle of the first shading style with this
-    // percent and pattern), once cell fields exist.
-    (void)cells;
+    if (cells)
+        PatternCells(this, style, from, to);
 
     if (from == to)
     {

@@ -1,10 +1,10 @@
 // Table cells in a shaded range show the shading as one of their own
 // patterns; used by the shading of paragraphs.
 #pragma once
+// The shading styles a user picks from, by index (kShadingStyleCount): 0
+// clear, 1 to 12 percentages, 13 to 18 hatches.
+#include "layout/shading.h"
 
-// The shading styles a user picks from, by index: 0 clear, 1 to 12
-// percentages, 13 to 18 hatches.
-const int kShadingStyleCount = 19;
 // No cell pattern matches (the cell stays as it is).
 const int kNoCellPattern = -1;
 

@@ -355,6 +355,12 @@ public:
     void SerializeRows(CArchive& ar);
     int ReadFields(CArchive& ar);
     void LoadFrames(CArchive& ar);
+    // The text-effect stream (document/new_fields.cpp): a count, then each
+    // text effect's record and its index in m_fields. Reading replaces the
+    // picture at that index by the effect; a count that cannot be read
+    // reads nothing.
+    void SaveNewFields(CArchive& ar);
+    void ReadNewFields(CArchive& ar);
 
     // ---- Editing interface (editing/).
 

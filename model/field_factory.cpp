@@ -2,12 +2,14 @@
 #include "model/field_factory.h"
 #include "model/GDateTime.h"
 #include "model/GDocTitle.h"
+#include "model/GImage.h"
+#include "model/GOle.h"
 #include "model/GPageNum.h"
 
 namespace {
 
-// Still missing: the classes of embedded objects, list numbers, pictures,
-// footnote marks, captions and cells (their records hold no more yet); their records are read as a plain
+// Still missing: the classes of list numbers, footnote marks and captions
+// (their records hold no more yet); their records are read as a plain
 // field of the kind holding its position only.
 GField* PlainField(BYTE kind, GDoc* owner)
 {
@@ -23,7 +25,7 @@ GField* NewFieldOfKind(BYTE kind, GDoc* owner)
     switch (kind)
     {
     case kFieldOle:
-        return PlainField(kind, owner);
+        return new GOle(owner, 0, NULL);
 
     case kFieldDateTime:
         return new GDateTime(owner, 0);
@@ -38,7 +40,7 @@ GField* NewFieldOfKind(BYTE kind, GDoc* owner)
         return new GDocTitle(owner, 0, 0);
 
     case kFieldImage:
-        return PlainField(kind, owner);
+        return new GImage(owner, 0, NULL);
 
     case kFieldFootNote:
         return PlainField(kind, owner);
@@ -47,7 +49,7 @@ GField* NewFieldOfKind(BYTE kind, GDoc* owner)
         return PlainField(kind, owner);
 
     case kFieldCell:
-        return PlainField(kind, owner);
+        return new GCell(owner, 0, NULL);
     }
     return NULL;
 }

@@ -1,5 +1,6 @@
 // Making and releasing a text flow, and keeping its caret and selection.
 #include "model/GDoc.h"
+#include "model/GOle.h"
 #include "model/GField.h"
 #include "model/GPageInfo.h"
 #include "layout/CFrame.h"
@@ -77,7 +78,14 @@ GDoc::GDoc(CWDocument* owner, long flowIndex)
 // tabs and characters. Once embedded-object and cell fields exist, their
 // item pointers are cleared here first: the document's item list owns
 // those items.
-GDoc::~GDoc() {}
+GDoc::~GDoc()
+{
+    // The document's item list owns the embedded objects and cells; the
+    // fields going with the flow must not release them.
+    for (LONG i = 0; i < m_fields.count; ++i)
+        if (GOle* object = dynamic_cast<GOle*>(m_fields[i]))
+            object->m_pItem = NULL;
+}
 
 void GDoc::Destroy()
 {

@@ -31,6 +31,11 @@
 #define IDS_USED_LIST_STYLES_KEPT       46233
 #define IDS_FONT_SIZE_RECALCULATED      46237
 
+// Object sizes out of range (pictures, text effects, embedded objects), in
+// centimetres and in inches.
+#define IDS_OBJECT_SIZE_CM              46246
+#define IDS_OBJECT_SIZE_INCH            46247
+
 // Pieces of the number formats: ordinal endings by last digit, the cardinal
 // and ordinal words (0-19, then the tens), and the scale words.
 #define IDS_NUM_ORDINAL_ENDINGS 57738

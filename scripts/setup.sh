@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils                         # a display for tests that open windows
   fonts-liberation fonts-opensymbol            # faces standing in for Times New Roman, Arial, Courier New, Symbol
   fonts-wine                                   # Wine's own faces: caption buttons and scroll arrows (Marlett)
+  libgraphicsmagick++1-dev                     # the image layer: reading pictures, writing JPEG
 )
 
 missing=()

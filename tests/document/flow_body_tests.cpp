@@ -127,6 +127,12 @@ TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
 // The field records end the body: the count, then per field its own
 // record: the kind byte, the 4-byte position and the kind's data. A text
 // effect is stored as a picture; kinds 4, 5 and 7 are their kind byte alone.
+static std::vector<BYTE> WithObjectPart(std::vector<BYTE> common)
+{
+    common.insert(common.end(), 28, 0);
+    return common;
+}
+
 TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
 {
     GDateTime* date = new GDateTime(&flow, 5);
@@ -138,7 +144,7 @@ TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
     GDocTitle* title = new GDocTitle(&flow, 5, 4);
     title->m_strTitle = "Ab";
     struct Case { GField* field; std::vector<BYTE> record; } cases[] = {
-        { FieldOfKind(kFieldOle, flow, 5), {1, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldOle, flow, 5), WithObjectPart({1, 5, 0, 0, 0}) },
         { date, {2, 5, 0, 0, 0, 0x44, 0x33, 0x22, 0x11, 2, 13, 0, 1, 0, 3, 0, 0, 7} },
         { page, {3, 5, 0, 0, 0, 7, 0xFE, 0xFF, 0xFF, 0xFF} },
         { FieldOfKind(4, flow, 5), {4} },
@@ -146,11 +152,11 @@ TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
         { FieldOfKind(kFieldList, flow, 5), {6, 5, 0, 0, 0} },
         { FieldOfKind(7, flow, 5), {7} },
         { title, {8, 5, 0, 0, 0, 4, 2, 'A', 'b'} },
-        { FieldOfKind(kFieldImage, flow, 5), {9, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldImage, flow, 5), WithObjectPart({9, 5, 0, 0, 0}) },
         { FieldOfKind(kFieldFootNote, flow, 5), {10, 5, 0, 0, 0} },
         { FieldOfKind(kFieldCaption, flow, 5), {11, 5, 0, 0, 0} },
-        { FieldOfKind(kFieldCell, flow, 5), {12, 5, 0, 0, 0} },
-        { FieldOfKind(kFieldLumifex, flow, 5), {9, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldCell, flow, 5), WithObjectPart({12, 5, 0, 0, 0}) },
+        { FieldOfKind(kFieldLumifex, flow, 5), WithObjectPart({9, 5, 0, 0, 0}) },
     };
     for (const Case& c : cases)
     {

@@ -6,13 +6,28 @@
 
 class CWRectItem;
 
+// The client side of an embedded object: its state and the object that
+// shows it (the field that holds the item points this back at itself).
+// Still missing: the embedding itself (server, storage, drawing).
+class CZTOleClientItem : public CObject
+{
+public:
+    enum ItemState { emptyState, loadedState, openState, activeState, activeUIState };
+    virtual ~CZTOleClientItem() {}
+    int GetItemState() const { return m_nItemState; }
+    void SetItemState(int state) { m_nItemState = state; }
+
+    void* m_pOwner = NULL;       // what shows the object; not owned
+    int m_nItemState = loadedState;
+};
+
 // An embedded object standing in a rectangle of the document.
 class CZTOleRectItem : public CZTItem
 {
 public:
-    CZTOleRectItem() : m_size(0, 0), m_pOleItem(NULL) {}
-    explicit CZTOleRectItem(CSize size) : m_size(size), m_pOleItem(NULL) {}
-    virtual ~CZTOleRectItem() {}
+    CZTOleRectItem() : m_size(0, 0), m_pOleItem(new CZTOleClientItem) {}
+    explicit CZTOleRectItem(CSize size) : m_size(size), m_pOleItem(new CZTOleClientItem) {}
+    virtual ~CZTOleRectItem() { delete m_pOleItem; }
 
     // The object's natural size, 0.1 mm.
     CSize GetSize() const { return m_size; }
@@ -20,22 +35,28 @@ public:
     // Moves the object to rect; its size follows.
     void MoveTo(const CRect& rect) { m_size = rect.Size(); }
     // The client item whose owner reference fields point back at
-    // themselves. Still missing: no embedding yet; answers null.
-    CObject* GetOleItem() const { return m_pOleItem; }
+    // themselves; never null.
+    CZTOleClientItem* GetOleItem() const { return m_pOleItem; }
 
-    // A copy for another document, added to its item list. The rectangle
-    // item and the flag are for the embedding, which does not exist yet.
+    // A copy for another document, added to its item list; rectItem (owned
+    // by the copy from then on) becomes its client item when given. The
+    // flag is for the embedding, which does not exist yet.
     virtual CZTOleRectItem* Clone(CWRectItem* rectItem, CZTDoc* target, int flag);
     // Frees an item that a field still holds.
     virtual void Release();
 
 protected:
+    // The copy's own part, before it joins the target's list.
+    virtual CZTOleRectItem* NewCopy() const { return new CZTOleRectItem(m_size); }
+    void SetOleItem(CZTOleClientItem* item);
+
     CSize m_size;
-    CObject* m_pOleItem;
+    CZTOleClientItem* m_pOleItem;   // owned
 };
 
-// A cell or calculated value (field kind 12) and the value it shows.
-class CZTFieldItem : public CZTItem
+// A cell or calculated value (field kind 12) and the value it shows; it
+// stands in the text as an object of the item list.
+class CZTFieldItem : public CZTOleRectItem
 {
 public:
     CZTFieldItem() : m_backColor(RGB(255, 255, 255)), m_nPattern(0) {}
@@ -51,6 +72,9 @@ public:
     virtual void ExternalDraw(CDC* dc, const CRect& rect);
 
 protected:
+    CZTOleRectItem* NewCopy() const override;
+    CZTFieldItem* CopyInto(CZTFieldItem* copy) const;
+
     CString m_value;
     COLORREF m_backColor;
     int m_nPattern;
@@ -61,6 +85,8 @@ protected:
 class CZTCell : public CZTFieldItem
 {
 public:
+    // A copy of a cell is a cell; its name comes from whoever places it.
+    CZTOleRectItem* NewCopy() const override;
     const CString& GetName() const { return m_name; }
     void SetName(const CString& name) { m_name = name; }
 
