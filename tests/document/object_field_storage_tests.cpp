@@ -163,6 +163,8 @@ Bytes PictureThenPageNumber(DWORD n, const Bytes& dib)
     b.insert(b.end(), dib.begin(), dib.end());
     b.push_back(kFieldPageNum);
     PutLong(b, 7);
+    b.push_back(0);   // format
+    PutLong(b, 1);    // start
     return b;
 }
 
