@@ -2,6 +2,7 @@
 // characters, runs, rows with their holes, paragraphs, borders, column
 // blocks, pages, shades, frames and fields, in that order.
 #include "model/GDoc.h"
+#include "model/GCaption.h"
 #include "model/GField.h"
 #include "model/field_factory.h"
 #include "layout/CFrame.h"
@@ -170,6 +171,8 @@ int GDoc::ReadFields(CArchive& ar)
             m_fields.Add(field.release());
         }
     });
+    // A caption's object may follow it in the list.
+    GCaption::LinkObjects(*this);
     return 1;
 }
 

@@ -69,9 +69,30 @@ bool IsRecordedFieldKind(BYTE kind)
 
 // ---- Inserted field
 
+CWOpFieldCopy::CWOpFieldCopy(GDoc* flow, long pos, GField* copy) : CWOperationItem(flow), m_nPos((LONG)pos)
+{
+    Hold(copy);
+}
+
+// A footnote's note flow and frame stay alive while a record holds a copy
+// of its mark; the last record to let go frees them when they are out of
+// the document.
+static GDoc* NoteOf(GField* field)
+{
+    return field && field->m_nKind == kFieldFootNote ? ((GFootNote*)field)->m_pNote : NULL;
+}
+
+void CWOpFieldCopy::Hold(GField* copy)
+{
+    m_pCopy = copy;
+    GFootNote::KeepNote(NoteOf(copy));
+}
+
 CWOpFieldCopy::~CWOpFieldCopy()
 {
+    GDoc* note = NoteOf(m_pCopy);
     delete m_pCopy;
+    GFootNote::ReleaseNote(note);
 }
 
 CWOpInsertField::CWOpInsertField(GDoc* flow, long pos, GField* field)
@@ -85,7 +106,7 @@ BOOL CWOpInsertField::ActionUndo()
     {
         long index = m_pDoc->GetCharField(m_nPos);
         if (index >= 0)
-            m_pCopy = GField::CopyField(m_pDoc->m_fields[index]);
+            Hold(GField::CopyField(m_pDoc->m_fields[index]));
     }
     m_pDoc->SetPos(m_nPos);
     m_pDoc->DeleteText(m_nPos, m_nPos + 1, 1);

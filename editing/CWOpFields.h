@@ -13,8 +13,10 @@ class CWOpFieldCopy : public CWOperationItem
     DECLARE_DYNAMIC(CWOpFieldCopy)
 protected:
     CWOpFieldCopy() {}
-    CWOpFieldCopy(GDoc* flow, long pos, GField* copy) : CWOperationItem(flow), m_nPos((LONG)pos), m_pCopy(copy) {}
+    CWOpFieldCopy(GDoc* flow, long pos, GField* copy);
     ~CWOpFieldCopy() override;
+    // Takes copy as the kept copy; a footnote's note is kept with it.
+    void Hold(GField* copy);
 
     LONG m_nPos = 0;
     GField* m_pCopy = NULL;   // owned

@@ -4,29 +4,42 @@
 #include "editing/CWOpFields.h"
 #include "model/GCaption.h"
 #include "model/GField.h"
+#include "model/GFootNote.h"
 #include "editing/editing_support.h"
 #include "model/GFontStyle.h"
 
 namespace {
 
-// A footnote mark is raised; the text typed right after it takes the
-// mark's style as it was, not raised.
-void RaiseFootnoteMark(GDoc& flow, long pos)
+// A footnote mark is raised; the text typed right after a reference mark
+// takes the mark's style as it was, not raised. A note-side mark, made
+// with its reference, leaves the pending style to the reference.
+void RaiseFootnoteMark(GDoc& flow, long pos, bool reference)
 {
     if (!flow.m_pOwner)
         return;
     GFontStyle around;
     flow.CombineSameFStyles(pos, pos + 1, around);
-    GetDocEditing(flow.m_pOwner).pendingStyle = around;
+    if (reference)
+        GetDocEditing(flow.m_pOwner).pendingStyle = around;
     GFontStyle raised = around;
     raised.SetAttr(GFontStyle::kSuperscript, 1);
     flow.SetFontStyle(pos, pos + 1, raised, 1);
-    GetDocEditing(flow.m_pOwner).bPendingStyle = TRUE;
+    if (reference)
+        GetDocEditing(flow.m_pOwner).bPendingStyle = TRUE;
+}
+
+// Whether an object, picture or cell field gets a caption of its own as
+// it is inserted.
+bool TakesAutoCaption(const GField& field)
+{
+    if (!GCaption::AutoCaption)
+        return false;
+    const GCaptionSettings* settings = GCaption::SettingsOfKind(field.m_nKind);
+    return settings && settings->autoCaption;
 }
 
 } // namespace
 
-// Still missing: automatic captions of objects, pictures and cells.
 void GDoc::InsertField(GField* field)
 {
     if (!field)
@@ -35,6 +48,9 @@ void GDoc::InsertField(GField* field)
     field->m_nPos = (LONG)pos;
     InsertChar(pos, (char)kFieldMark, 1);
     field->m_pDoc = this;
+    // A footnote mark put back by undo brings its note back with it.
+    if (field->m_nKind == kFieldFootNote)
+        GFootNote::AttachNote(((GFootNote*)field)->m_pNote);
     if (UndoEnabled(this) && IsRecordedFieldKind(field->m_nKind))
         RecordOperation(this, new CWOpInsertField(this, pos, field));
 
@@ -56,8 +72,16 @@ void GDoc::InsertField(GField* field)
                 m_fields[i]->Update();
         break;
     case kFieldFootNote:
-        RaiseFootnoteMark(*this, pos);
+        RaiseFootnoteMark(*this, pos, ((GFootNote*)field)->m_nStyle != kNoteSideMark);
         break;
+    }
+
+    if (TakesAutoCaption(*field))
+    {
+        GCaption* caption = new GCaption(this, m_nCaret, kMarkArabic, kCaptionBefore, field);
+        caption->Update();
+        InsertField(caption);
+        pos = field->m_nPos;
     }
 
     FinishRowEdit(this, GetCharRow(pos));

@@ -1,18 +1,27 @@
-// GCaption, a numbered caption (kind 11) of an object field; the item
-// primitives renumber the captions after a removed field.
+// GCaption, a numbered caption (kind 11) of an object field: a label and a
+// number, numbered in order through the flow among the captions with the
+// same label and format. Measured and drawn as text in its placeholder's
+// style (model/field_drawing.cpp); the rest in model/caption_field.cpp.
 #pragma once
 #include "model/GField.h"
 #include "model/GDoc.h"
 
-const int kCaptionBefore = 0;
-const int kCaptionAfter = 1;
-const int kCaptionAbove = 2;
-const int kCaptionBelow = 3;
+const int kCaptionBefore = 0;    // in the object's paragraph, before it
+const int kCaptionAfter = 1;     // in the object's paragraph, after it
+const int kCaptionAbove = 2;     // a paragraph of its own above the object
+const int kCaptionBelow = 3;     // a paragraph of its own below the object
 
-// Still missing: the class-wide caption settings and labels, placing the
-// caption beside its object, cell names for generic captions, notifying
-// the views, measuring, drawing and the stored form; the label is given
-// by the caller instead of the string table.
+// The caption settings of one object kind, which the caption dialogs set
+// and a new caption of such an object takes over.
+struct GCaptionSettings
+{
+    CString label;
+    LONG format = 0;
+    LONG position = 0;
+    LONG generic = 0;            // the caption shows the label alone
+    LONG autoCaption = 0;        // inserting such an object adds a caption
+};
+
 class GCaption : public GField
 {
 public:
@@ -24,48 +33,49 @@ public:
     GField* m_pObject;           // the captioned field; not owned
     LONG m_nPlacement;           // kCaptionBefore...
     LONG m_bGeneric;             // the text is the label alone
+    LONG m_nObjectIndex;         // the stored object index until LinkObjects; -1 none
 
-    GCaption(GDoc* owner, long position, int format, const char* label)
-        : GField(owner, position), m_nFormat(format), m_nFixed(0), m_nNumber(0), m_strLabel(label),
-          m_pObject(NULL), m_nPlacement(kCaptionBefore), m_bGeneric(0)
-    {
-        m_nKind = kFieldCaption;
-        m_strText = m_strLabel + "1";
-    }
+    // The label is string "Caption ". With an object, its kind's settings
+    // replace format and placement and give the label (or make the caption
+    // generic); the paragraph ends of the placement are inserted and the
+    // caption's position set beside the object.
+    GCaption(GDoc* owner, long position, int format, int placement, GField* object);
+    // All members; the copy captions the same object.
+    GCaption(const GCaption& other);
+    ~GCaption() override {}
 
-    char* AsText(long) override { return m_strText.GetBuffer(128); }
-    // The copy captions the same object field; it does not own it.
+    // The base part (Part of every field) and the caption's own settings.
+    GField& operator=(const GField& other) override;
+    bool operator==(const GField& other) const override;
     GField* CreateCopy() override { return new GCaption(*this); }
 
+    // After the common part: format, fixed number, number (i32), label,
+    // text (CString), placement, generic (i32) and the object's index in
+    // the flow's field list, -1 for none.
+    void OpenZVW(CArchive& ar) override;
+    void SaveZVW(CArchive& ar) override;
+
+    char* AsText(long) override { return m_strText.GetBuffer(128); }
     // Numbers the caption after the nearest earlier caption with the same
-    // label and format.
-    void Update() override
-    {
-        LONG number = m_nFixed;
-        if (number == 0)
-        {
-            number = 1;
-            for (LONG i = m_pDoc ? m_pDoc->m_fields.count - 1 : -1; i >= 0; --i)
-            {
-                GField* f = m_pDoc->m_fields[i];
-                if (f == this || f->m_nKind != kFieldCaption || f->m_nPos >= m_nPos)
-                    continue;
-                GCaption* before = (GCaption*)f;
-                if (before->m_nFormat == m_nFormat && before->m_strLabel == m_strLabel)
-                {
-                    number = before->m_nNumber + 1;
-                    break;
-                }
-            }
-        }
-        if (number == m_nNumber)
-            return;
-        m_nNumber = number;
-        if (m_bGeneric)
-            m_strText = m_strLabel;
-        else if (m_nFormat >= kMarkArabic && m_nFormat <= kMarkLetterLower)
-            m_strText = m_strLabel + NumberText(m_nFormat, m_nNumber);
-        if (m_pDoc)
-            m_pDoc->m_redraw.InvalByPos(m_nPos, m_nPos + 1);
-    }
+    // label and format; a generic caption of a cell takes the cell's name.
+    void Update() override;
+
+    // Turns the stored object indexes of flow's captions into fields once
+    // the whole list is read: an index that names no object, picture or
+    // cell field of the list reads as no object.
+    static void LinkObjects(GDoc& flow);
+
+    // The class-wide settings of embedded objects, pictures and cells.
+    static GCaptionSettings OleSettings;
+    static GCaptionSettings ImageSettings;
+    static GCaptionSettings CellSettings;
+    // The settings of an object field's kind, or null for other kinds.
+    static GCaptionSettings* SettingsOfKind(BYTE kind);
+    // The labels offered to the user (filled at start-up from the profile).
+    static CStringArray Labels;
+    // Automatic captions for the kinds whose setting asks for them.
+    static LONG AutoCaption;
+
+private:
+    void Place(GField* object);
 };

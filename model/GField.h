@@ -21,7 +21,7 @@ const BYTE kFieldLumifex = 13;
 
 // Number styles of footnote marks and captions.
 const int kMarkArabic = 0;
-const int kMarkRomanUpper = 1;
+const int kMarkRomanLower = 1;
 const int kMarkLetterUpper = 2;
 const int kMarkLetterLower = 3;
 
@@ -115,7 +115,7 @@ public:
             field->Destroy();
     }
 
-    // The text of a footnote or caption number: arabic, upper-case Roman,
+    // The text of a footnote or caption number: arabic, lower-case Roman,
     // or one letter that starts again after Z. Another style gives "".
     static CString NumberText(int style, int number)
     {
@@ -126,7 +126,7 @@ public:
         case kMarkArabic:
             text.Format("%d", number);
             break;
-        case kMarkRomanUpper:
+        case kMarkRomanLower:
             text = ToRoman(number, buffer, 1);
             break;
         case kMarkLetterUpper:

@@ -1,16 +1,18 @@
 // One case per field kind that has a record in a flow's stored field list.
 #include "model/field_factory.h"
+#include "model/GCaption.h"
 #include "model/GDateTime.h"
 #include "model/GDocTitle.h"
+#include "model/GFootNote.h"
 #include "model/GImage.h"
 #include "model/GOle.h"
 #include "model/GPageNum.h"
 
 namespace {
 
-// Still missing: the classes of list numbers, footnote marks and captions
-// (their records hold no more yet); their records are read as a plain
-// field of the kind holding its position only.
+// Still missing: the class of list numbers (its record holds no more yet);
+// its records are read as a plain field of the kind holding its position
+// only.
 GField* PlainField(BYTE kind, GDoc* owner)
 {
     GField* field = new GField(owner, 0);
@@ -43,10 +45,10 @@ GField* NewFieldOfKind(BYTE kind, GDoc* owner)
         return new GImage(owner, 0, NULL);
 
     case kFieldFootNote:
-        return PlainField(kind, owner);
+        return new GFootNote(owner, 0, (int)kNoteSideMark);
 
     case kFieldCaption:
-        return PlainField(kind, owner);
+        return new GCaption(owner, 0, kMarkArabic, kCaptionBefore, NULL);
 
     case kFieldCell:
         return new GCell(owner, 0, NULL);

@@ -377,9 +377,9 @@ void GDoc::DelFieldItem(long index)
     }
 
     // The nearest earlier note on the same page stacks where this note's
-    // frame stood; the note frame goes with the document's frame list.
-    // The note flow leaves the document's flow list alive: whoever removes
-    // the mark keeps it (for undo).
+    // frame stood. The note flow and its frame leave the document's lists
+    // without being freed: an undo record that keeps the mark puts them
+    // back; with none keeping them they are freed below.
     const bool wasFootNote = IsFootNote(field);
     GDoc* note = wasFootNote ? ((GFootNote*)field)->m_pNote : NULL;
     if (note && note->m_pFirstFrame)
@@ -395,34 +395,12 @@ void GDoc::DelFieldItem(long index)
                 break;
             }
         }
-        if (m_pOwner)
-            for (LONG i = 0; i < m_pOwner->m_frames.count; ++i)
-                if (m_pOwner->m_frames[i] == noteFrame)
-                {
-                    m_pOwner->m_frames.Destroy(i, 1);
-                    break;
-                }
     }
-    if (note && m_pOwner)
-    {
-        GArrayI<GDoc*>& flows = m_pOwner->m_flows;
-        for (LONG i = 0; i < flows.count; ++i)
-            if (flows[i] == note)
-            {
-                LONG deletable = note->m_bDeletable;
-                note->m_bDeletable = 0;
-                flows.Destroy(i, 1);
-                note->m_bDeletable = deletable;
-                break;
-            }
-        for (LONG i = kFirstContentFlow; i < flows.count; ++i)
-        {
-            flows[i]->m_nIndex = i;
-            flows[i]->m_redraw.m_nIndex = i;
-        }
-    }
+    const bool noteTaken = note && GFootNote::DetachNote(note);
 
     m_fields.Destroy(index, 1);
+    if (noteTaken)
+        GFootNote::ReleaseDetachedNote(note);
 
     // Captions after the removed field are numbered again, and every later
     // field when a footnote went or now stands in its place.

@@ -11,6 +11,7 @@
 #include "model/GPageNum.h"
 #include "tests/support/archive_bytes.h"
 #include "document/flow_body.h"
+#include <cstring>
 
 using namespace layout_test;
 
@@ -133,6 +134,24 @@ static std::vector<BYTE> WithObjectPart(std::vector<BYTE> common)
     return common;
 }
 
+// A note-side mark with no note: style -1, mark "1", per page, fixed
+// number and number 0, note index -1.
+static std::vector<BYTE> FootNoteBlank()
+{
+    return {10, 5, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1, '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+}
+
+// A caption of no object: format, fixed number and number 0, label and
+// text, placement and generic 0, object index -1.
+static std::vector<BYTE> CaptionBlank()
+{
+    std::vector<BYTE> record = {11, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8};
+    for (const char* text : {"Caption ", "\tCaption 1"})
+        record.insert(record.end(), text, text + strlen(text));
+    record.insert(record.end(), {0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF});
+    return record;
+}
+
 TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
 {
     GDateTime* date = new GDateTime(&flow, 5);
@@ -153,8 +172,8 @@ TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
         { FieldOfKind(7, flow, 5), {7} },
         { title, {8, 5, 0, 0, 0, 4, 2, 'A', 'b'} },
         { FieldOfKind(kFieldImage, flow, 5), WithObjectPart({9, 5, 0, 0, 0}) },
-        { FieldOfKind(kFieldFootNote, flow, 5), {10, 5, 0, 0, 0} },
-        { FieldOfKind(kFieldCaption, flow, 5), {11, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldFootNote, flow, 5), FootNoteBlank() },
+        { FieldOfKind(kFieldCaption, flow, 5), CaptionBlank() },
         { FieldOfKind(kFieldCell, flow, 5), WithObjectPart({12, 5, 0, 0, 0}) },
         { FieldOfKind(kFieldLumifex, flow, 5), WithObjectPart({9, 5, 0, 0, 0}) },
     };

@@ -144,7 +144,9 @@ TEST_F(PagePartFrames, FootnotesTakeTheirHeightFromTheirPage)
                                    kSizeFixedHeight, kSizeFixedWidth, 0, 0, 0);
     doc.m_frames.Add(noteFrame);
     note->m_pFirstFrame = noteFrame;
-    GFootNote* mark = new GFootNote(body, 0, kMarkArabic);
+    // A mark of its own making, with the note frame built above.
+    GFootNote* mark = new GFootNote(body, 0, (int)kNoteSideMark);
+    mark->m_nStyle = kMarkArabic;
     mark->m_pNote = note;
     body->InsFieldItem(mark, 0);
     ASSERT_TRUE(doc.HasFootnotes());

@@ -8,6 +8,7 @@
 #include "model/GListField.h"
 #include "model/GDocTitle.h"
 #include "model/GPageNum.h"
+#include "tests/model/flow_builders.h"
 
 namespace {
 
@@ -151,7 +152,9 @@ TEST_F(FieldOperations, RedoOfAnInsertedFootnoteBringsItsStateAtUndo)
 TEST_F(FieldOperations, DeletingAFieldReplays)
 {
     Type(0, "before after");
-    flow->InsertField(new GCaption(flow, 6, kMarkArabic, "Figure "));
+    GCaption* caption = LabelledCaption(flow, 6, kMarkArabic, "Figure ");
+    caption->Update();
+    flow->InsertField(caption);
     ClearStack();
     CheckDoUndoRedo([&] { flow->DeleteText(6, 7, 1); });
     ASSERT_EQ(flow->m_fields.count, 1);
@@ -339,7 +342,7 @@ TEST_F(FieldOperations, NamesComeFromTheStringTable)
         EXPECT_EQ(CWOpInsertField(flow, 0, &field).GetName(), CString(c.insertName)) << (int)c.kind;
         EXPECT_EQ(CWOpDeleteField(flow, 0, &field).GetName(), CString(c.deleteName)) << (int)c.kind;
     }
-    GFootNote note(flow, 0, kMarkRomanUpper);
+    GFootNote note(flow, 0, kMarkRomanLower);
     note.m_strMark = "IV";
     EXPECT_EQ(CWOpInsertField(flow, 0, &note).GetName(), CString("Insert Footnote - 'IV'"));
     EXPECT_EQ(CWOpDeleteField(flow, 0, &note).GetName(), CString("Delete Footnote - 'IV'"));

@@ -61,7 +61,7 @@ TEST(FieldBaseTest, AssignmentCopiesAllFourMembersAndEqualityAsksForTheSameClass
     EXPECT_FALSE(target == copy);
 
     // A caption with the same base members is another class.
-    GCaption caption(&flow, 9, kMarkArabic, "Figure ");
+    GCaption caption(&flow, 9, kMarkArabic, kCaptionBefore, NULL);
     caption.m_nKind = kFieldImage;
     caption.m_pSource = &source;
     EXPECT_FALSE(copy == caption);

@@ -50,3 +50,14 @@ inline void SetPages(GDoc& f, std::initializer_list<LONG> blocks)
         f.m_pages.Add(p);
     }
 }
+
+#include "model/GCaption.h"
+// A caption of no object with the label given (new captions take theirs
+// from the string table).
+inline GCaption* LabelledCaption(GDoc* flow, long pos, int format, const char* label)
+{
+    GCaption* caption = new GCaption(flow, pos, format, kCaptionBefore, NULL);
+    caption->m_strLabel = label;
+    caption->m_strText = CString(label) + "1";
+    return caption;
+}

@@ -703,38 +703,66 @@ TEST_F(FlowFieldTest, MovedFootnotesAreNumberedAgain)
     EXPECT_EQ(second->m_strMark, CString("5"));
 }
 
+// A mark without a note flow of its own making; the tests give it one.
+static GFootNote* BareMark(GDoc* flow, long pos, int style)
+{
+    GFootNote* mark = new GFootNote(flow, pos, (int)kNoteSideMark);
+    mark->m_nStyle = style;
+    return mark;
+}
+
 TEST_F(FlowFieldTest, RemovingAFootnoteRenumbersTheLaterOnesAndReleasesItsFlow)
 {
     // The document's flows: seven standard ones, the note flow, one more.
     while (doc.m_flows.count < kFirstContentFlow)
         doc.m_flows.Add(new GDoc(&doc, doc.m_flows.count));
     doc.m_flows.Destroy(kFirstContentFlow, doc.m_flows.count - kFirstContentFlow);
-    GDoc* noteFlow = new GDoc(&doc, 7);
-    doc.m_flows.Add(noteFlow);
-    GDoc* frameFlow = new GDoc(&doc, 8);
-    doc.m_flows.Add(frameFlow);
+    GDoc* frameFlow = new GDoc(&doc, 7);
+    for (bool kept : {true, false})
+    {
+        SCOPED_TRACE(kept ? "kept by an undo record" : "kept by none");
+        GDoc* noteFlow = new GDoc(&doc, 7);
+        doc.m_flows.AddAt(noteFlow, kFirstContentFlow);
+        if (doc.m_flows.count == kFirstContentFlow + 1)
+            doc.m_flows.Add(frameFlow);
+        CFrame* noteFrame = new CFrame();
+        noteFlow->m_pFirstFrame = noteFrame;
+        doc.m_frames.Add(noteFrame);
+        const LONG frames = doc.m_frames.count;
 
-    GFootNote* first = Place(new GFootNote(&f, 1, kMarkLetterUpper));
-    first->m_pNote = noteFlow;
-    GField* between = Place(new GField(&f, 3));
-    GFootNote* second = Place(new GFootNote(&f, 7, kMarkLetterUpper));
-    first->Update();
-    second->Update();
-    EXPECT_EQ(second->m_strMark, CString("B"));
+        GFootNote* first = Place(BareMark(&f, 1, kMarkLetterUpper));
+        first->m_pNote = noteFlow;
+        GField* between = Place(new GField(&f, 3));
+        GFootNote* second = Place(BareMark(&f, 7, kMarkLetterUpper));
+        first->Update();
+        second->Update();
+        EXPECT_EQ(second->m_strMark, CString("B"));
+        if (kept)
+            GFootNote::KeepNote(noteFlow);
 
-    f.DelCharItem(1, 2);
-    ASSERT_EQ(f.m_fields.count, 2);
-    EXPECT_EQ(f.m_fields[0], between);
-    EXPECT_EQ(second->m_nPos, 6);
-    EXPECT_EQ(second->m_nNumber, 1);
-    EXPECT_EQ(second->m_strMark, CString("A"));
-    // The note flow left the list alive; the flows after it moved up.
-    ASSERT_EQ(doc.m_flows.count, 8);
-    EXPECT_EQ(doc.m_flows[7], frameFlow);
-    EXPECT_EQ(frameFlow->m_nIndex, 7);
-    EXPECT_EQ(frameFlow->m_redraw.m_nIndex, 7);
-    EXPECT_EQ(noteFlow->m_bDeletable, 1);
-    delete noteFlow;
+        f.DelCharItem(1, 2);
+        ASSERT_EQ(f.m_fields.count, 2);
+        EXPECT_EQ(f.m_fields[0], between);
+        EXPECT_EQ(second->m_nPos, 6);
+        EXPECT_EQ(second->m_nNumber, 1);
+        EXPECT_EQ(second->m_strMark, CString("A"));
+        // The note flow and frame left the lists; the flows after it moved
+        // up. Kept, they live until the record lets go.
+        ASSERT_EQ(doc.m_flows.count, 8);
+        EXPECT_EQ(doc.m_flows[7], frameFlow);
+        EXPECT_EQ(frameFlow->m_nIndex, 7);
+        EXPECT_EQ(frameFlow->m_redraw.m_nIndex, 7);
+        EXPECT_EQ(doc.m_frames.count, frames - 1);
+        if (kept)
+        {
+            EXPECT_EQ(noteFlow->m_bDeletable, 1);
+            EXPECT_EQ(noteFlow->m_pFirstFrame, noteFrame);
+            GFootNote::ReleaseNote(noteFlow);   // frees both
+        }
+        EXPECT_FALSE(GFootNote::IsNoteKept(noteFlow));
+        while (f.m_fields.count)
+            f.DelCharItem(f.m_fields[0]->m_nPos, f.m_fields[0]->m_nPos + 1);
+    }
 }
 
 TEST_F(FlowFieldTest, AnEarlierNoteOnThePageStacksWhereTheRemovedNoteStood)
@@ -747,9 +775,9 @@ TEST_F(FlowFieldTest, AnEarlierNoteOnThePageStacksWhereTheRemovedNoteStood)
     secondFrame.vAnchor = 222;
     firstNote.m_pFirstFrame = &firstFrame;
     secondNote.m_pFirstFrame = &secondFrame;
-    GFootNote* first = Place(new GFootNote(&f, 1, kMarkArabic));
+    GFootNote* first = Place(BareMark(&f, 1, kMarkArabic));
     first->m_pNote = &firstNote;
-    GFootNote* second = Place(new GFootNote(&f, 4, kMarkArabic));
+    GFootNote* second = Place(BareMark(&f, 4, kMarkArabic));
     second->m_pNote = &secondNote;
 
     f.DelFieldItem(1);
@@ -760,9 +788,9 @@ TEST_F(FlowFieldTest, AnEarlierNoteOnThePageStacksWhereTheRemovedNoteStood)
 
 TEST_F(FlowFieldTest, RemovingAFieldRenumbersTheCaptionsAfterIt)
 {
-    GCaption* fig1 = Place(new GCaption(&f, 1, kMarkArabic, "Figure "));
-    GCaption* table1 = Place(new GCaption(&f, 3, kMarkArabic, "Table "));
-    GCaption* fig2 = Place(new GCaption(&f, 7, kMarkArabic, "Figure "));
+    GCaption* fig1 = Place(LabelledCaption(&f, 1, kMarkArabic, "Figure "));
+    GCaption* table1 = Place(LabelledCaption(&f, 3, kMarkArabic, "Table "));
+    GCaption* fig2 = Place(LabelledCaption(&f, 7, kMarkArabic, "Figure "));
     for (LONG i = 0; i < f.m_fields.count; ++i)
         f.m_fields[i]->Update();
     EXPECT_EQ(fig2->m_strText, CString("Figure 2"));

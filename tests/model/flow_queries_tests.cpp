@@ -512,7 +512,7 @@ protected:
         SetColumns(f, {{0, {0}}, {14, {2}}});
         SetPages(f, {0, 1});
         AddTab(f, 4);
-        f.m_fields.Add(new GCaption(&f, 8, kMarkArabic, "Fig "));
+        f.m_fields.Add(LabelledCaption(&f, 8, kMarkArabic, "Fig "));
     }
 };
 
