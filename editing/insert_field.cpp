@@ -73,6 +73,8 @@ void GDoc::InsertField(GField* field)
         break;
     case kFieldFootNote:
         RaiseFootnoteMark(*this, pos, ((GFootNote*)field)->m_nStyle != kNoteSideMark);
+        // The new note frame and those of its page stack on each other.
+        ((GFootNote*)field)->OnChangePage(-1, 1, 1);
         break;
     }
 
