@@ -11,6 +11,8 @@
 #include "model/GImage.h"
 #include "model/GDateTime.h"
 #include "app/CWOptions.h"
+#include "model/field_factory.h"
+#include "tests/support/archive_bytes.h"
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -389,6 +391,48 @@ TEST_F(NotesAndCaptions, ACaptionKeepsItsObjectAcrossSaving)
     }
     copy->m_bDeletable = 1;
     copy->Destroy();
+}
+
+// Both kinds at their stored layouts, read back into fields of their
+// classes that write the same bytes again.
+TEST_F(NotesAndCaptions, FootnotesAndCaptionsRoundTripAtTheirLayouts)
+{
+    Type(body, 0, "abc");
+    GFootNote* mark = Mark(1, kMarkLetterLower, 3);
+    mark->m_bPerPage = 1;
+    mark->Update();
+    const LONG noteIndex = mark->m_pNote->m_nIndex;
+    ASSERT_EQ(noteIndex, kFirstContentFlow);
+    GCaption* caption = Caption(body, 3, "Fig");
+    caption->m_nPlacement = kCaptionBelow;
+    caption->m_bGeneric = 1;
+    struct Case { GField* field; Bytes bytes; } cases[] = {
+        {mark, {10, 1, 0, 0, 0, 3, 0, 0, 0, 1, 'c', 1, 0, 0, 0, 3, 0, 0, 0, 3, 0, 0, 0, (BYTE)noteIndex, 0, 0, 0}},
+        {caption, {11, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 3, 'F', 'i', 'g', 4, 'F', 'i', 'g', '1',
+                   3, 0, 0, 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE((int)c.field->m_nKind);
+        const Bytes bytes = StoreToBytes([&](CArchive& ar) { c.field->SaveZVW(ar); });
+        EXPECT_EQ(HexDump(bytes), HexDump(c.bytes));
+        std::unique_ptr<GField, void (*)(GField*)> read(NewFieldOfKind(c.field->m_nKind, body), GField::Destroy);
+        ASSERT_TRUE(read != nullptr);
+        EXPECT_EQ(LoadFromBytes(Bytes(bytes.begin() + 1, bytes.end()), [&](CArchive& ar) { read->OpenZVW(ar); }), 0u);
+        EXPECT_EQ(HexDump(StoreToBytes([&](CArchive& ar) { read->SaveZVW(ar); })).substr(0, 14),
+                  HexDump(bytes).substr(0, 14));
+        EXPECT_TRUE(*read == *c.field);
+    }
+    // The stored note index names the note flow again once the flows are read.
+    GFootNote* read = (GFootNote*)NewFieldOfKind(kFieldFootNote, body);
+    LoadFromBytes(Bytes(cases[0].bytes.begin() + 1, cases[0].bytes.end()), [&](CArchive& ar) { read->OpenZVW(ar); });
+    EXPECT_EQ(read->m_nNoteIndex, noteIndex);
+    GDoc holder(&doc, 99);
+    holder.m_fields.Add(read);
+    GFootNote::LinkNotes(holder);
+    EXPECT_EQ(read->m_pNote, mark->m_pNote);
+    EXPECT_EQ(read->m_strMark, CString("c"));
+    read->m_pNote = NULL;
 }
 
 } // namespace
