@@ -500,3 +500,140 @@ TEST_F(RowDrawing, ARowWhollyCoveredByAFrameDrawsNoText)
 }
 
 } // namespace
+
+namespace {
+
+// Rows with runs in several fonts and colours, a shaded paragraph, a boxed
+// one and a selection over them, drawn straight and through the bitmap on
+// canvases of the page colour. The straight path puts each glyph in the
+// cell the layout measured, the bitmap path at the font's own advance, so
+// glyphs may stand a pixel apart; everything else agrees pixel for pixel.
+class RowsMemAgainstRows : public RowDrawing
+{
+protected:
+    void SetUp() override
+    {
+        RowDrawing::SetUp();
+        savedPage = Options.Colors[CWOptions::kColorPage];
+        Options.Colors[CWOptions::kColorPage] = kPage;
+        Align(GParaStyle::kAlignLeft);
+        Type(0, "Plain words, bold words and big ones\rshaded here\rboxed in red\rthe end");
+        flow->SetFontAttr(13, 23, GFontStyle::kBold, GFontStyle::kBold);
+        flow->SetFontSize(28, 36, 60);
+        const long shadedFrom = flow->GetParaChar(1), boxedFrom = flow->GetParaChar(2);
+        GShade shade;
+        shade.first = shadedFrom;
+        shade.end = boxedFrom;
+        shade.style.percent = 100;
+        shade.style.back = shade.style.fore = kShading;
+        flow->m_shades.Add(shade);
+        GBorder box;
+        box.first = boxedFrom;
+        box.end = flow->GetParaChar(3);
+        box.distance = 20;
+        box.sides = kBorderBox;
+        for (CBorderStyle* s : {&box.top, &box.bottom, &box.left, &box.right})
+        {
+            s->lineStyle = 3;
+            s->colour = RGB(200, 0, 0);
+        }
+        flow->InsBorderItem(box, 0);
+        // Laid out anew: the rows make room for the box's lines.
+        flow->ReRowByPos(0, flow->m_chars.count - 1, GDoc::kWholeParagraph);
+    }
+    void TearDown() override
+    {
+        Options.Colors[CWOptions::kColorPage] = savedPage;
+        RowDrawing::TearDown();
+    }
+    std::vector<DWORD> Paint(bool throughBitmap)
+    {
+        DibCanvas c(kWidth, kHeight, kPage);
+        view.ZoomViewDC(&c.dc);
+        const long rows = flow->m_rows.count - 1;
+        if (throughBitmap)
+            flow->DrawRowsMem(&c.dc, &view, 0, rows, 0, 0);
+        else
+            flow->DrawRows(&c.dc, &view, 0, rows, 0, 0);
+        flow->DrawSelection(&c.dc, &view, 0, rows, 3, flow->GetParaChar(2) + 4, 0, 0);
+        return c.Snapshot();
+    }
+    // Pixels of a unlike those of b, and where they lie.
+    int Unlike(const std::vector<DWORD>& a, const std::vector<DWORD>& b, CRect& where, CRect within = CRect())
+    {
+        if (within.IsRectEmpty())
+            within = CRect(0, 0, kWidth, kHeight);
+        int n = 0;
+        where = CRect(kWidth, kHeight, 0, 0);
+        for (int y = within.top; y < within.bottom; ++y)
+            for (int x = within.left; x < within.right; ++x)
+                if (a[y * kWidth + x] != b[y * kWidth + x])
+                {
+                    ++n;
+                    where.UnionRect(&where, CRect(x, y, x + 1, y + 1));
+                }
+        return n;
+    }
+    // The text in the colour behind it: the shaded paragraph's in the
+    // shading's, the rest in the page colour; or all of it in black and
+    // its first word green.
+    void HideText(bool hide)
+    {
+        const long last = flow->m_chars.count - 3;
+        flow->SetFontColor(0, last, hide ? kPage : RGB(0, 0, 0));
+        if (hide)
+            flow->SetFontColor(flow->GetParaChar(1), flow->GetParaChar(2), kShading);
+        else
+            flow->SetFontColor(0, 5, RGB(0, 90, 0));
+    }
+    // The device pixel rows of row.
+    CRect RowPixels(long row)
+    {
+        DibCanvas c(1, 1);
+        view.ZoomViewDC(&c.dc);
+        view.OfsViewDC(&c.dc, kBodyFlow, 0, row);
+        CRect r(0, 0, 0, (int)flow->m_rows[row].height);
+        c.dc.LPtoDP(&r);
+        return CRect(0, r.top, kWidth, r.bottom);
+    }
+    static const int kWidth = 1200, kHeight = 500;
+    const COLORREF kPage = RGB(250, 250, 200);
+    const COLORREF kShading = RGB(200, 200, 255);
+    COLORREF savedPage = 0;
+};
+
+TEST_F(RowsMemAgainstRows, TheBitmapPathPaintsWhatTheDirectPathPaints)
+{
+    const DWORD page = (GetRValue(kPage) << 16) | (GetGValue(kPage) << 8) | GetBValue(kPage);
+    for (int percent : {100, 150})
+    {
+        SCOPED_TRACE(percent);
+        Zoom(percent);
+        HideText(true);
+        const std::vector<DWORD> bare = Paint(false);
+        CRect where;
+        EXPECT_EQ(Unlike(Paint(true), bare, where), 0) << "first difference in " << RectText(where);
+        EXPECT_GT(std::count_if(bare.begin(), bare.end(), [&](DWORD p) { return p != page; }), 1000)
+            << "shading, lines and selection";
+
+        HideText(false);
+        // The bitmap path's advances follow the font at the zoom, not the
+        // cells measured at 100 %: elsewhere its text runs wider.
+        if (percent != 100)
+            continue;
+        const std::vector<DWORD> direct = Paint(false), mem = Paint(true);
+        for (long row = 0; row + 1 < flow->m_rows.count; ++row)
+        {
+            SCOPED_TRACE(row);
+            CRect want, got;
+            ASSERT_GT(Unlike(direct, bare, want, RowPixels(row)), 0) << "the row's text shows";
+            Unlike(mem, bare, got, RowPixels(row));
+            EXPECT_NEAR(got.left, want.left, kSlack);
+            EXPECT_NEAR(got.right, want.right, kSlack);
+            EXPECT_NEAR(got.top, want.top, 1);
+            EXPECT_NEAR(got.bottom, want.bottom, 1);
+        }
+    }
+}
+
+} // namespace
