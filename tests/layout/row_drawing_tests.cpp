@@ -469,6 +469,59 @@ TEST_F(RowDrawing, ClearLastColumnRowExtendsOnlyTheLastRowOfAColumnOnTheScreen)
     EXPECT_EQ(band.bottom, areaEnd - flow->m_columns[area].position - (flow->m_rows[last].y - colTop));
 }
 
+// Three columns over the first two paragraphs only: the text stops in a
+// column before the last, and the next row starts another column area.
+// On the screen the stopping column's last row reaches down to the end of
+// its area, and the room of the empty columns to its right, from the
+// column's top to that end, is filled in the page colour.
+TEST_F(RowDrawing, ClearLastColumnRowFillsTheEmptyColumnsWhenTheNextRowIsInAnotherArea)
+{
+    Type(0, "a\rb\rc\rd");
+    tagColumnData data[kMostTextColumns] = {{500, 60}, {500, 80}, {500, 0}};
+    flow->SetColumns(0, flow->GetParaChar(2) - 1, 3, data, 0);
+    long last = -1;
+    for (long r = 0; r + 2 < flow->m_rows.count && last < 0; ++r)
+        if (flow->GetRowColumn(r + 1) != flow->GetRowColumn(r))
+            last = r;
+    ASSERT_GE(last, 0) << "the rows after the columns start another area";
+    const long area = flow->GetRowColumn(last);
+    const long col = flow->GetRowCol(last);
+    const GColumn& block = flow->m_columns[area];
+    ASSERT_EQ(block.count, 3);
+    ASSERT_LT(col, 2) << "the text stops before the last column";
+
+    const COLORREF kPage = RGB(250, 250, 200);
+    const COLORREF savedPage = Options.Colors[CWOptions::kColorPage];
+    Options.Colors[CWOptions::kColorPage] = kPage;
+    DibCanvas& c = Canvas();
+    view.OfsViewDC(&c.dc, kBodyFlow, 0, last);
+    CRect band(0, 0, flow->GetRowColumnWidth(last), flow->m_rows[last].height);
+    flow->ClearLastColumnRow(&c.dc, &view, band, flow->m_pFirstFrame, area, col, last, 0);
+    Options.Colors[CWOptions::kColorPage] = savedPage;
+
+    // In the row's coordinates: the column's top is above the row by the
+    // rows before it in the column; the area ends where the next begins.
+    const long colRow = block.startRows[col] >= 0 ? block.startRows[col] : last;
+    const long above = flow->m_rows[last].y - flow->m_rows[colRow].y;
+    const long areaEnd = flow->m_columns[area + 1].position - block.position - above;
+    EXPECT_EQ(band.bottom, areaEnd);
+    const GPageInfo& info = *doc.GetCurPageInfo();
+    long right = band.right + block.cols[col].gap / 2;
+    for (long k = col + 1; k < 3; ++k)
+        right += block.cols[k].width + block.cols[k].gap;
+    right += std::min<long>(flow->m_pFirstFrame->hTextDistance, info.paperWidth - info.textRight);
+    CRect want(band.right + block.cols[col].gap / 2, -above, right, areaEnd);
+    c.dc.LPtoDP(&want);
+    int filled = 0;
+    const CRect got = c.Ink(kPaper, &filled);
+    EXPECT_GT(filled, 1000);
+    EXPECT_EQ(filled, c.Count(got, kPage)) << "one fill in the page colour";
+    EXPECT_NEAR(got.left, want.left, 1);
+    EXPECT_NEAR(got.right, want.right, 1);
+    EXPECT_NEAR(got.top, want.top, 1);
+    EXPECT_NEAR(got.bottom, want.bottom, 1);
+}
+
 // A frame across the whole column at the body's first row: the row under
 // it holds no text and draws none, the text goes on below the frame.
 TEST_F(RowDrawing, ARowWhollyCoveredByAFrameDrawsNoText)
