@@ -97,22 +97,27 @@ public:
         view->ZoomViewDC(&s_dc);
         m_windowExt = s_dc.GetWindowExt();
         m_viewportExt = s_dc.GetViewportExt();
+        // Between rows the context maps pixels to pixels.
+        s_dc.SetMapMode(MM_TEXT);
+        s_dc.SetWindowOrg(0, 0);
+        s_dc.SetViewportOrg(0, 0);
     }
 
-    // The context ready for a row of pixels (in device pixels), mapped
-    // as the view zooms.
+    // The context for a row of pixels, filled with the page colour in
+    // pixels (a rectangle mapped from 0.1 mm may miss an edge pixel), then
+    // mapped as the view zooms.
     CDC& For(CDC* target, CSize pixels)
     {
         if (s_size.cx < pixels.cx || s_size.cy < pixels.cy)
             Grow(target, pixels);
+        const CRect all(CPoint(0, 0), pixels);
+        s_dc.FillRect(&all, &m_page);
         s_dc.SetMapMode(MM_ANISOTROPIC);
         s_dc.SetWindowExt(m_windowExt);
         s_dc.SetViewportExt(m_viewportExt);
-        s_dc.SetViewportOrg(0, 0);
         s_dc.SetTextJustification(0, 0);
         return s_dc;
     }
-    CBrush& PageBrush() { return m_page; }
 
 private:
     static void Release()
@@ -197,9 +202,12 @@ void DrawRowThrough(GDoc& flow, RowScratch& scratch, CDC* dc, CWView* view, long
     dc->LPtoDP(&device);
     device.NormalizeRect();
     CDC& mem = scratch.For(dc, device.Size());
-    // The bitmap's top-left is whole's top-left in the row's coordinates.
-    mem.SetWindowOrg(whole.left, whole.top);
-    mem.FillRect(&whole, &scratch.PageBrush());
+    // The target's mapping moved so that the bitmap's top-left pixel is
+    // the target's pixel at whole's top-left: both put every point on the
+    // same pixel, so a row looks the same drawn either way.
+    mem.SetWindowOrg(dc->GetWindowOrg());
+    const CPoint viewportOrg = dc->GetViewportOrg();
+    mem.SetViewportOrg(viewportOrg.x - device.left, viewportOrg.y - device.top);
     if (shadeIndex >= 0)
         ::DrawShade(&mem, shade, flow.m_shades[shadeIndex].style);
 
@@ -259,7 +267,12 @@ void DrawRowThrough(GDoc& flow, RowScratch& scratch, CDC* dc, CWView* view, long
             continue;
         }
         mem.MoveTo((int)AlignedX(flow, style, pen.x, x, first, last), pen.y);
+        // The same cells as on the target, so that the text keeps the
+        // measured widths at every zoom; the context's justification
+        // serves a piece that has none.
         JustifyPiece(flow, &mem, style, place, first, last, x - pen.x);
+        if (h > 0 && !(*holes)[h - 1].dxWidths)
+            flow.CalcHoleDxWidths(row, h - 1, -1, 0);
         ResetJustification();
         long pos = first;
         flow.DrawFormatedText(&mem, view, pos, last, &style, page, row, 0);
@@ -272,9 +285,11 @@ void DrawRowThrough(GDoc& flow, RowScratch& scratch, CDC* dc, CWView* view, long
     }
 
     // Back to the target at the union's place, in the target's pixels.
-    // Both ends in pixels: a source mapped to 0.1 mm would be stretched.
+    // Both ends in pixels: a source mapped to 0.1 mm would be stretched;
+    // the scratch context stays so for the next row.
     mem.SetMapMode(MM_TEXT);
     mem.SetWindowOrg(0, 0);
+    mem.SetViewportOrg(0, 0);
     dc->SaveDC();
     dc->SetMapMode(MM_TEXT);
     dc->SetWindowOrg(0, 0);
@@ -391,9 +406,7 @@ void GDoc::DrawShade(CDC* dc, CWView* view, long row, long flowPage, long page, 
 void GDoc::DrawFormatedText(CDC* dc, CWView* view, long& pos, long end, const GParaStyle* style, long page,
                             long row, int)
 {
-    // Through the bitmap the context's own justification spreads the
-    // blanks of justified text; the cells serve drawing on the target.
-    LONG* widths = bDrawMem ? NULL : m_rows[row].GetCharDxWidths(pos);
+    LONG* widths = m_rows[row].GetCharDxWidths(pos);
     // Cells carry the spacing of justified text themselves; without them
     // the piece keeps the justification its row gave the context.
     if (widths)
