@@ -199,7 +199,7 @@ TEST_F(RowDrawingMem, DrawRowMemFillsItsBandAndStartsTheTextWhereDrawRowDoes)
 TEST_F(RowDrawingMem, DrawRowMemEndsTheTextWhereDrawRowDoes)
 {
     DrawBoth();
-    EXPECT_NEAR(text.right, want.right, kSlack) << "cells there, the font's advances here";
+    EXPECT_NEAR(text.right, want.right, kSlack);
 }
 
 TEST_F(RowDrawing, SelectionInvertsExactlyItsStretches)
@@ -646,6 +646,24 @@ TEST_F(RowsMemAgainstRows, TheBitmapPathPaintsWhatTheDirectPathPaints)
         for (COLORREF shown : {RGB(0, 90, 0), RGB(200, 0, 0), kShading, RGB(0, 0, 0)})
             EXPECT_GT(count(shown), 20) << std::hex << shown;
         EXPECT_GT(count(RGB(255, 255, 255) ^ kPage), 1000) << "the selection";
+    }
+}
+
+TEST_F(RowsMemAgainstRows, JustifiedRowsAgreeAsWell)
+{
+    std::string words;
+    for (int i = 0; i < 30; ++i)
+        words += "spread HH ";
+    Type(0, words.c_str());
+    Align(GParaStyle::kAlignJustify);
+    ASSERT_GT(flow->m_rows.count, 6) << "the first paragraph takes several rows";
+    for (int percent : {100, 150})
+    {
+        SCOPED_TRACE(percent);
+        Zoom(percent);
+        const std::vector<DWORD> direct = Paint(false), mem = Paint(true);
+        CRect where;
+        EXPECT_EQ(Unlike(mem, direct, where), 0) << "first difference in " << RectText(where);
     }
 }
 
