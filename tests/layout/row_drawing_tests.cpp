@@ -72,6 +72,15 @@ protected:
         }
         flow->InsBorderItem(box, 0);
     }
+    // A paragraph of several rows at the start, justified.
+    void TypeJustifiedParagraph()
+    {
+        std::string text;
+        for (int i = 0; i < 40; ++i)
+            text += "word HH ";
+        Type(0, text.c_str());
+        Align(GParaStyle::kAlignJustify);
+    }
     DibCanvas& Canvas()
     {
         canvas.reset(new DibCanvas(1700, 800, kPaper));
@@ -365,11 +374,7 @@ namespace {
 
 TEST_F(RowDrawing, AJustifiedRowReachesFromItsIndentToTheColumnsRightEdge)
 {
-    std::string text;
-    for (int i = 0; i < 40; ++i)
-        text += "word HH ";
-    Type(0, text.c_str());
-    Align(GParaStyle::kAlignJustify);
+    TypeJustifiedParagraph();
     ASSERT_GT(flow->m_rows.count, 3) << "the paragraph takes several rows";
     for (int percent : {100, 150})
     {
@@ -651,11 +656,7 @@ TEST_F(RowsMemAgainstRows, TheBitmapPathPaintsWhatTheDirectPathPaints)
 
 TEST_F(RowsMemAgainstRows, JustifiedRowsAgreeAsWell)
 {
-    std::string words;
-    for (int i = 0; i < 30; ++i)
-        words += "spread HH ";
-    Type(0, words.c_str());
-    Align(GParaStyle::kAlignJustify);
+    TypeJustifiedParagraph();
     ASSERT_GT(flow->m_rows.count, 6) << "the first paragraph takes several rows";
     for (int percent : {100, 150})
     {
