@@ -1,12 +1,12 @@
 // The document: owner of the text flows, the style tables and the page
 // information. Model, layout and editing reach them through it.
 #pragma once
-#include "afx.h"
+#include "afxwin.h"
+#include "ZTDoc.h"
 #include "model/GArray.h"
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
 #include "model/forward.h"
-#include "ZTDoc.h"
 
 class CView;
 struct CWDocEditing;
@@ -16,9 +16,11 @@ class CZTOleRectItem;
 // layout; the style tables then read the older records.
 extern int bReadOldVersion;
 
-// Still missing: the framework document base (CZTDoc) and everything of
-// the document but the flow list, the page frames, the page set-ups, the
-// style tables and the counters below (undo stack, views, file reading and
+// The title, the modified state (SetModifiedFlag, which every editing
+// operation calls) and the item list of embedded objects and cells come
+// from the base library's document. Still missing: everything of the
+// document but the flow list, the page frames, the page set-ups, the style
+// tables and the counters below (undo stack, views, file reading and
 // writing); the seven standard flows are made only by CreateFrames.
 class CWDocument : public CZTDoc
 {
@@ -148,16 +150,10 @@ public:
     CWView* m_pFirstView = nullptr;
     CWView* GetFirstView() const { return m_pFirstView; }
 
-    // Comes from the framework document base later; until then it only
-    // keeps the flag.
-    void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified; }
-    BOOL IsModified() const { return m_bModified; }
-
 private:
     void CreateDefaultStyles();
 
     LONG m_nCurPageInfo;
-    BOOL m_bModified;
 };
 
 // Holds a document's change bracket open for a scope: ViewNotify(0) on

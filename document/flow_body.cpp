@@ -3,12 +3,14 @@
 // blocks, pages, shades, frames and fields, in that order.
 #include "model/GDoc.h"
 #include "model/GField.h"
+#include "model/field_factory.h"
 #include "model/GImage.h"
-#include "model/GLumifex.h"
 #include "model/GOle.h"
 #include "layout/CFrame.h"
 #include "document/CWDocument.h"
 #include "document/flow_body.h"
+#include <memory>
+#include <typeinfo>
 
 namespace
 {
@@ -109,8 +111,8 @@ void GDoc::SerializeRows(CArchive& ar)
     });
 }
 
-// Kinds with a field class: their record goes on after the kind byte.
-// Any other kind byte stands alone, and the reader makes nothing of it.
+// Kinds whose stored field is more than its kind byte. Any other kind
+// byte stands alone, and the reader makes nothing of it.
 static bool HasFieldRecord(BYTE kind)
 {
     switch (kind)
@@ -129,57 +131,37 @@ static bool HasFieldRecord(BYTE kind)
     return false;
 }
 
-// Pictures, text effects (written as pictures), objects and cells
-// write and read their own stored form.
-static bool HasStoredForm(BYTE kind)
+// Pictures, text effects, embedded objects and cells.
+static bool IsObjectKind(BYTE kind)
 {
     return kind == kFieldOle || kind == kFieldImage || kind == kFieldCell || kind == kFieldLumifex;
 }
 
-// A new field of a kind with its own stored form, to read it into.
-static GField* NewStoredField(BYTE kind, GDoc* flow)
-{
-    switch (kind)
-    {
-    case kFieldOle:
-        return new GOle(flow, 0, NULL);
-    case kFieldImage:
-        return new GImage(flow, 0, NULL);
-    case kFieldCell:
-        return new GCell(flow, 0, NULL);
-    }
-    return NULL;
-}
-
-// Still missing: the other fields' own stored form. Until the field classes
-// write their data, a field is stored as its kind byte and position and
-// read back as a plain field of that kind at that position. A text effect
-// stands in the body as a picture (its own record goes with the newer
-// fields); writer and reader agree on every kind, so a body never goes out
-// of step.
+// Each field writes its own record (kind byte, position, then its data),
+// which the reader reads back through the class of the kind byte. A kind
+// without a record is its kind byte alone. A text effect stands in the
+// body as a picture (its own record goes with the newer fields). A bare
+// field of a picture, effect, object or cell kind goes out as an empty one
+// of its class, so that the reader stays in step.
 static void SaveField(CArchive& ar, GField& field)
 {
-    if (HasStoredForm(field.m_nKind))
+    if (typeid(field) == typeid(GField) && IsObjectKind(field.m_nKind))
     {
-        if (dynamic_cast<GImage*>(&field) || dynamic_cast<GOle*>(&field) || dynamic_cast<GLumifex*>(&field))
-        {
-            field.SaveZVW(ar);
-            return;
-        }
-        // A bare field of such a kind goes out as an empty one of its
-        // class, so that the reader stays in step.
-        GField* blank = field.m_nKind == kFieldImage || field.m_nKind == kFieldLumifex
-                            ? (GField*)new GImage(field.m_pDoc, field.m_nPos, NULL)
-                            : (GField*)new GOle(field.m_pDoc, field.m_nPos, NULL);
+        std::unique_ptr<GField, void (*)(GField*)> blank(
+            field.m_nKind == kFieldImage || field.m_nKind == kFieldLumifex
+                ? (GField*)new GImage(field.m_pDoc, field.m_nPos, NULL)
+                : (GField*)new GOle(field.m_pDoc, field.m_nPos, NULL),
+            GField::Destroy);
         blank->m_nKind = field.m_nKind == kFieldLumifex ? kFieldImage : field.m_nKind;
         blank->SaveZVW(ar);
-        blank->Destroy();
         return;
     }
-    const BYTE kind = field.m_nKind == kFieldLumifex ? kFieldImage : field.m_nKind;
-    ar << kind;
-    if (HasFieldRecord(kind))
-        ar << field.m_nPos;
+    if (field.m_nKind != kFieldLumifex && !HasFieldRecord(field.m_nKind))
+    {
+        ar << field.m_nKind;
+        return;
+    }
+    field.SaveZVW(ar);
 }
 
 int GDoc::ReadFields(CArchive& ar)
@@ -192,27 +174,11 @@ int GDoc::ReadFields(CArchive& ar)
         {
             BYTE kind;
             ar >> kind;
-            if (!HasFieldRecord(kind))
+            std::unique_ptr<GField, void (*)(GField*)> field(NewFieldOfKind(kind, this), GField::Destroy);
+            if (!field)
                 continue;   // kinds without a class carry nothing more
-            if (GField* stored = NewStoredField(kind, this))
-            {
-                try
-                {
-                    stored->OpenZVW(ar);
-                }
-                catch (...)
-                {
-                    stored->Destroy();
-                    throw;
-                }
-                m_fields.Add(stored);
-                continue;
-            }
-            LONG pos;
-            ar >> pos;
-            GField* field = new GField(this, pos);
-            field->m_nKind = kind;
-            m_fields.Add(field);
+            field->OpenZVW(ar);
+            m_fields.Add(field.release());
         }
     });
     return 1;

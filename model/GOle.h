@@ -38,8 +38,8 @@ public:
 
     void SetSize(CSize size);
     CRect GetRect(CWView* view);     // view/object_field_rects.cpp
-    GField& operator=(GField& other);
-    int operator==(GField& other);
+    GField& operator=(const GField& other) override;
+    bool operator==(const GField& other) const override;
 
 protected:
     // The item as a cell or value item, or null.
@@ -55,6 +55,7 @@ public:
     // A copy for the flow target; a cell landing in another document keeps
     // the source cell's name (document/object_field_copies.cpp).
     GCell(const GCell& other, GDoc* target);
+    using GOle::operator=;
 
     // The value, or two spaces without item or value, so that the cell
     // keeps a visible width.

@@ -120,15 +120,16 @@ void GOle::Draw(CDC* dc, int, long, CWView*)
 GField* GOle::CreateCopy()
 {
     GOle* copy = new GOle(m_pDoc, m_nPos, NULL);
-    *copy = *this;
+    *copy = static_cast<const GField&>(*this);
     return copy;
 }
 
-GField& GOle::operator=(GField& other)
+GField& GOle::operator=(const GField& other)
 {
-    if (&other == this || (other.m_nKind != kFieldOle && other.m_nKind != kFieldCell))
+    const GOle* source = dynamic_cast<const GOle*>(&other);
+    if (source == this || !source)
         return *this;
-    GOle& from = static_cast<GOle&>(other);
+    const GOle& from = *source;
     m_pDoc = from.m_pDoc;
     m_nKind = from.m_nKind;
     m_nPos = from.m_nPos;
@@ -140,11 +141,11 @@ GField& GOle::operator=(GField& other)
     return *this;
 }
 
-int GOle::operator==(GField& other)
+bool GOle::operator==(const GField& other) const
 {
-    if (!SameFieldBase(*this, other))
-        return 0;
-    GOle& o = static_cast<GOle&>(other);
+    if (!GField::operator==(other))
+        return false;
+    const GOle& o = static_cast<const GOle&>(other);
     return m_pItem == o.m_pItem && m_nWidth == o.m_nWidth && m_nHeight == o.m_nHeight && m_rect == o.m_rect;
 }
 
@@ -200,7 +201,7 @@ void GCell::Draw(CDC* dc, int shade, long page, CWView* view)
 GField* GCell::CreateCopy()
 {
     GCell* copy = new GCell(m_pDoc, m_nPos, NULL);
-    *copy = *this;
+    *copy = static_cast<const GField&>(*this);
     copy->m_strText = m_strText;
     return copy;
 }
