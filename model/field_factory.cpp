@@ -8,9 +8,9 @@
 
 namespace {
 
-// Still missing: the classes of list numbers, footnote marks and captions
-// (their records hold no more yet); their records are read as a plain
-// field of the kind holding its position only.
+// Still missing: the stored data of list numbers, footnote marks and
+// captions; their records are read as a plain field of the kind holding
+// its position only.
 GField* PlainField(BYTE kind, GDoc* owner)
 {
     GField* field = new GField(owner, 0);
