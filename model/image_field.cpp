@@ -8,7 +8,7 @@
 namespace {
 
 const UINT kMovableZeroed = GMEM_MOVEABLE | GMEM_ZEROINIT;
-const DWORD kSkipChunk = 64 * 1024;
+const DWORD kReadChunk = 64 * 1024;
 
 // A stored DIB that cannot be kept is read past, chunk by chunk; a length
 // past the stream's end is damage.
@@ -41,7 +41,7 @@ void* ReadDib(CArchive& ar, DWORD n)
     BYTE* at = static_cast<BYTE*>(dib);
     for (DWORD left = n; left;)
     {
-        const UINT part = left < kSkipChunk ? (UINT)left : (UINT)kSkipChunk;
+        const UINT part = left < kReadChunk ? (UINT)left : (UINT)kReadChunk;
         if (ar.Read(at, part) != part)
         {
             GlobalUnlock(block);
