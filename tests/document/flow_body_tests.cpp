@@ -127,6 +127,8 @@ TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
 // The field records end the body: the count, then per field its own
 // record: the kind byte, the 4-byte position and the kind's data. A text
 // effect is stored as a picture; kinds 4, 5 and 7 are their kind byte alone.
+// Pictures, objects and cells go on with a size, a rectangle and a DIB
+// length or item handle (an empty one for a bare field of their kind).
 static std::vector<BYTE> WithObjectPart(std::vector<BYTE> common)
 {
     common.insert(common.end(), 28, 0);

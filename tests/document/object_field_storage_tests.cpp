@@ -152,7 +152,7 @@ TEST_F(StoredObjectFields, ATextEffectIsStoredAsThePictureOfItsBitmapAndItsOwnRe
     EXPECT_EQ(back.m_nPos, 2);
 }
 
-// A body's field list of a picture record and a page number at 7.
+// A body's field list of a picture record and a footnote mark at 7.
 Bytes PictureThenPageNumber(DWORD n, const Bytes& dib)
 {
     Bytes b;
@@ -161,7 +161,7 @@ Bytes PictureThenPageNumber(DWORD n, const Bytes& dib)
     b.insert(b.end(), head.begin(), head.end());
     PutLong(b, (LONG)n);
     b.insert(b.end(), dib.begin(), dib.end());
-    b.push_back(kFieldPageNum);
+    b.push_back(kFieldFootNote);
     PutLong(b, 7);
     b.push_back(0);   // format
     PutLong(b, 1);    // start
@@ -216,7 +216,7 @@ TEST_F(StoredObjectFields, DamagedPictureLengthsKeepTheFollowingFieldsOrFailTheR
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->m_pImage != NULL, c.image);
         EXPECT_EQ(picture->GetObjectSize(), CSize(300, 200));
-        EXPECT_EQ(target.m_fields[1]->m_nKind, kFieldPageNum);
+        EXPECT_EQ(target.m_fields[1]->m_nKind, kFieldFootNote);
         EXPECT_EQ(target.m_fields[1]->m_nPos, 7);
         // Drawing a picture without image draws nothing and reads nothing.
         DibCanvas canvas(50, 50);
