@@ -6,6 +6,7 @@
 #include "editing/editing_support.h"
 #include "model/GListField.h"
 #include "app/CWOptions.h"
+#include "view/CWView.h"
 #include <string>
 #include <vector>
 
@@ -311,6 +312,37 @@ TEST_F(ListTest, DeletedListNumbersComeBackWithUndo)
         const long from = Para(r.fromPara) + r.fromOffset, to = Para(r.toPara) + r.toOffset;
         ReplaysAsOneStep([&] { flow->DeleteText(from, to, 1); });
     }
+}
+
+TEST_F(ListTest, AFirstLineIndentLeavesRoomForTheListNumber)
+{
+    NewFlow("a");
+    flow->SetParaIM(0, 1, 30000);
+    const long plain = flow->GetParaStylePtr(0)->m_FirstLine.value;
+    NewFlow("a");
+    Apply(0, 0, kNumbers, 1);
+    int ascent = 0;
+    const long number = ListAt(0)->GetSize(GetMemIC(), ascent, 1).cx;
+    ASSERT_GT(number, 0);
+    flow->SetParaIM(0, 1, 30000);
+    EXPECT_EQ(flow->GetParaStylePtr(0)->m_FirstLine.value, plain - number);
+}
+
+TEST_F(ListTest, ACaretInAnItemRestylesItsWholeRunOnly)
+{
+    NewFlow("a\rb\rc\rd\re");
+    Apply(0, 2, kNumbers, 1);
+    Apply(3, 4, kNumbers, 1);   // a second list of the same style starts at d
+    flow->SetPos(Para(1) + 1);
+    flow->UnSelect();
+    // The item keeps continuing its list, as FindListStyle tells callers.
+    ASSERT_EQ(flow->ApplyListStyle(kCapLetter, 1, NULL, 1, 1), 1);
+    std::vector<long> styles;
+    for (GList* l : Lists())
+        styles.push_back(l->m_nStyle);
+    EXPECT_EQ(styles, (std::vector<long>{kCapLetter, kCapLetter, kCapLetter, kNumbers, kNumbers}));
+    EXPECT_EQ(Labels(), (Texts{"A.", "B.", "C.", "1.", "2."}));
+    EXPECT_EQ(flow->m_nCaret, Para(1) + 1) << "the caret stays where it was";
 }
 
 TEST_F(ListTest, OperationNames)

@@ -149,4 +149,29 @@ TEST_F(ListFieldTest, LabelBoxGrowsToTheWidestLabelAndStays)
     EXPECT_EQ(size.cx, wider) << "a short label measures the whole box";
     EXPECT_GT(ascent, 0);
 }
+TEST_F(ListFieldTest, ALabelIsDrawnAlignedInItsBoxAndThePenEndsAfterTheBox)
+{
+    GLevelStyle& level = doc.m_listStyles[kNumberStyle].style.Level(1);
+    CDC* ic = GetMemIC();
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(ic));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(ic, 400, 100));
+    CBitmap* old = dc.SelectObject(&bitmap);
+    dc.SetTextAlign(TA_UPDATECP | TA_BASELINE);
+    for (unsigned char align : {GLevelStyle::kLabelLeft, GLevelStyle::kLabelRight})
+    {
+        level.m_Align = align;
+        level.m_Width = 300;
+        level.m_Gap = 20;
+        GList field(flow, 0, kNumberStyle, 0, 1);
+        int ascent = 0;
+        const CSize size = field.GetSize(&dc, ascent, 1);
+        EXPECT_EQ(size.cx, 300);
+        dc.MoveTo(10, 50);
+        field.Draw(&dc, 1, 1, NULL);
+        EXPECT_EQ(dc.GetCurrentPosition(), CPoint(310, 50)) << (int)align;
+    }
+    dc.SelectObject(old);
+}
 }  // namespace
