@@ -37,7 +37,8 @@ CWOpSetListStyle::CWOpSetListStyle(GDoc* flow, long from, long to, long style, i
     : CWOperationItem(flow), m_nFrom((LONG)from), m_nTo((LONG)to), m_item(EntryOf(flow, style)),
       m_nLevel(level), m_nFromPrev(fromPrev), m_nChange(change)
 {
-    if (m_nTo == m_nFrom)
+    m_bCaretOnly = m_nTo == m_nFrom;
+    if (m_bCaretOnly)
         m_nTo = m_nFrom + 1;
     for (int i = 0; i < kListLevels; ++i)
         m_nStarts[i] = starts ? starts[i] : -1;
@@ -148,7 +149,7 @@ BOOL CWOpSetListStyle::ActionUndo()
         if (GList* field = m_pDoc->GetListField(pos))
         {
             if (kept)
-                field->ChangeStyle(RestoreEntry(kept->item), m_nTo == m_nFrom + 1);
+                field->ChangeStyle(RestoreEntry(kept->item), m_bCaretOnly);
             field->m_bLeaving = 1;
             m_pDoc->DeleteText(pos, pos + 1, 1);
         }
@@ -173,10 +174,7 @@ BOOL CWOpSetListStyle::ActionRedo()
         return TRUE;
     }
     m_pDoc->SetPos(m_nFrom);
-    if (m_nTo == m_nFrom + 1)
-        m_pDoc->Select(m_nFrom, m_nFrom);
-    else
-        m_pDoc->Select(m_nFrom, m_nTo);
+    m_pDoc->Select(m_nFrom, m_bCaretOnly ? m_nFrom : m_nTo);
     const long index = RestoreEntry(m_item);
     m_pDoc->ApplyListStyle(index, m_nLevel, m_nStarts, m_nFromPrev, m_nChange);
     return TRUE;

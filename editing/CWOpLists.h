@@ -44,6 +44,10 @@ private:
 
     LONG m_nFrom = 0;
     LONG m_nTo = 0;
+    // Made for an empty selection: an item at the caret restyles its whole
+    // run, and undo and redo do the same (a one-character selection does
+    // not).
+    BOOL m_bCaretOnly = FALSE;
     GStyleItem<GListStyle> m_item;
     LONG m_nLevel = 1;
     int m_nStarts[kListLevels] = {};

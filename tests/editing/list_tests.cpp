@@ -273,6 +273,8 @@ TEST_F(ListTest, EveryListChangeIsOneStepThatReplaysExactly)
         {"remove", true, 0, 2, [&] { flow->RemoveList(); }},
         {"demote", true, 0, 0, [&] { flow->Demote(Para(1), Para(3)); }},
         {"promote", true, 0, 0, [&] { flow->Promote(Para(1), Para(1)); }},
+        {"restyle the run at the caret", true, -1, -1,
+         [&] { flow->ApplyListStyle(kCapLetter, 1, NULL, 1, 1); }},
     };
     for (const auto& c : changes)
     {
@@ -286,7 +288,13 @@ TEST_F(ListTest, EveryListChangeIsOneStepThatReplaysExactly)
             Apply(0, 3, kNumbers, 1);
             flow->Demote(Para(1), Para(2));
         }
-        SelectParas(c.selectA, c.selectB);
+        if (c.selectA >= 0)
+            SelectParas(c.selectA, c.selectB);
+        else
+        {
+            flow->SetPos(Para(1) + 1);
+            flow->UnSelect();
+        }
         ReplaysAsOneStep(c.change);
     }
 }
@@ -352,7 +360,23 @@ TEST_F(ListTest, OperationNames)
     EXPECT_EQ(CWOpPromoteDemote(flow, 0, 0, 1).GetName(), CString("Promote"));
     EXPECT_EQ(CWOpPromoteDemote(flow, 0, 0, 0).GetName(), CString("Demote"));
     Apply(0, 0, kNumbers, 1);
-    ASSERT_GT(Stack()->GetUndoLen(), 0);
     EXPECT_EQ(Stack()->GetUndoName(0), CString("Set Bullets and Numbers"));
+    flow->Demote(0, 0);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Demote"));
+    flow->Promote(0, 0);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Promote"));
+}
+
+TEST_F(ListTest, ANewFieldTakesStyleLevelAndContinuesFromTheListAroundTheSelection)
+{
+    NewFlow("a\rb");
+    Apply(0, 0, kNumbers, 2);
+    flow->SetPos(Para(1));
+    flow->UnSelect();
+    GList field(flow, Para(1), 0, 0, 1);
+    field.FindInitStyle();
+    EXPECT_EQ(field.m_nStyle, kNumbers);
+    EXPECT_EQ(field.m_nLevel, 2);
+    EXPECT_EQ(field.m_bContinues, 1) << "right after an item of that style";
 }
 }  // namespace
