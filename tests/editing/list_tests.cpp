@@ -353,6 +353,22 @@ TEST_F(ListTest, ACaretInAnItemRestylesItsWholeRunOnly)
     EXPECT_EQ(flow->m_nCaret, Para(1) + 1) << "the caret stays where it was";
 }
 
+TEST_F(ListTest, LocateFieldFindsTheFieldAtOrTheLastBefore)
+{
+    NewFlow("abcdefghij");
+    for (long pos : {6, 4, 2})
+        flow->InsertField(new GList(flow, pos, kNumbers, 1, 1));
+    // The marks stand at 2, 5 and 8 now.
+    const struct
+    {
+        long pos, index;
+    } cases[] = {{0, -1}, {2, 0}, {3, 0}, {5, 1}, {7, 1}, {8, 2}, {12, 2}};
+    for (const auto& c : cases)
+        EXPECT_EQ(flow->LocateField(c.pos), c.index) << c.pos;
+    NewFlow("abc");
+    EXPECT_EQ(flow->LocateField(1), -1) << "no fields";
+}
+
 TEST_F(ListTest, OperationNames)
 {
     NewFlow("a");

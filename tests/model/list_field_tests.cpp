@@ -174,4 +174,31 @@ TEST_F(ListFieldTest, ALabelIsDrawnAlignedInItsBoxAndThePenEndsAfterTheBox)
     }
     dc.SelectObject(old);
 }
+TEST_F(ListFieldTest, TheLongestNumberWordFitsItsLabel)
+{
+    GLevelStyle& level = doc.m_listStyles[kNumberStyle].style.Level(1);
+    level.m_Seq.kind = GSequence::kOrdinalWord;
+    level.m_Start = 7777;
+    GList field(flow, 0, kNumberStyle, 0, 1);
+    const std::string text = field.AsText(1);
+    ASSERT_GT(text.size(), 40u);
+    EXPECT_EQ(text.substr(text.size() - 8), "SEVENTH.") << text;
+}
+
+TEST_F(ListFieldTest, CopiesCompareByWhatTheyStore)
+{
+    GList field(flow, 0, kNumberStyle, 0, 2);
+    GList copy(field);
+    EXPECT_EQ(copy.m_pSource, &field);
+    EXPECT_FALSE(copy == field) << "a copy names its source";
+    GList assigned;
+    assigned = field;
+    EXPECT_TRUE(assigned == field);
+    assigned.m_nNumbers[4] = 99;
+    EXPECT_FALSE(assigned == field);
+    GField* heap = field.CreateCopy();
+    ASSERT_NE(heap, &field);
+    EXPECT_EQ(((GList*)heap)->m_nLevel, 2);
+    heap->Destroy();
+}
 }  // namespace
