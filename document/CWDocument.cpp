@@ -10,7 +10,7 @@ int bReadOldVersion = 0;
 
 CWDocument::CWDocument(int)
     : m_pageInfos(0, 32), m_flows(7, 32), m_nViewNotify(0), m_nReRows(0), m_bUndoEnabled(TRUE),
-      m_frames(0, 32), m_bClipboard(FALSE), m_nCurPageInfo(0), m_bModified(FALSE)
+      m_frames(0, 32), m_bClipboard(FALSE), m_nCurPageInfo(0)
 {
     GPageInfo page;
     page.DefaultInit();

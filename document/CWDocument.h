@@ -1,7 +1,8 @@
 // The document: owner of the text flows, the style tables and the page
 // information. Model, layout and editing reach them through it.
 #pragma once
-#include "afx.h"
+#include "afxwin.h"
+#include "ZTDoc.h"
 #include "model/GArray.h"
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
@@ -15,11 +16,13 @@ class CZTOleRectItem;
 // layout; the style tables then read the older records.
 extern int bReadOldVersion;
 
-// Still missing: the framework document base (CZTDoc) and everything of
-// the document but the flow list, the page frames, the page set-ups, the
-// style tables and the counters below (undo stack, views, file reading and
+// The title, the modified state (SetModifiedFlag, which every editing
+// operation calls) and the item list of embedded objects and cells come
+// from the base library's document. Still missing: everything of the
+// document but the flow list, the page frames, the page set-ups, the style
+// tables and the counters below (undo stack, views, file reading and
 // writing); the seven standard flows are made only by CreateFrames.
-class CWDocument
+class CWDocument : public CZTDoc
 {
 public:
     GArray<GPageInfo> m_pageInfos;   // element 0 is the page set-up in force
@@ -141,16 +144,10 @@ public:
     GField* m_pSelLumifex = nullptr;  // a kFieldLumifex field
     BOOL IsOLEObjectSelected() const { return m_pSelItem != nullptr; }
 
-    // Comes from the framework document base later; until then it only
-    // keeps the flag.
-    void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified; }
-    BOOL IsModified() const { return m_bModified; }
-
 private:
     void CreateDefaultStyles();
 
     LONG m_nCurPageInfo;
-    BOOL m_bModified;
 };
 
 // Holds a document's change bracket open for a scope: ViewNotify(0) on

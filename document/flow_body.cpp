@@ -3,9 +3,12 @@
 // blocks, pages, shades, frames and fields, in that order.
 #include "model/GDoc.h"
 #include "model/GField.h"
+#include "model/field_factory.h"
 #include "layout/CFrame.h"
 #include "document/CWDocument.h"
 #include "document/flow_body.h"
+#include <memory>
+#include <typeinfo>
 
 namespace
 {
@@ -106,8 +109,8 @@ void GDoc::SerializeRows(CArchive& ar)
     });
 }
 
-// Kinds with a field class: their record goes on after the kind byte.
-// Any other kind byte stands alone, and the reader makes nothing of it.
+// Kinds whose stored field is more than its kind byte. Any other kind
+// byte stands alone, and the reader makes nothing of it.
 static bool HasFieldRecord(BYTE kind)
 {
     switch (kind)
@@ -126,18 +129,25 @@ static bool HasFieldRecord(BYTE kind)
     return false;
 }
 
-// Still missing: the fields' own stored form. Until the field classes
-// write their data, a field is stored as its kind byte and position and
-// read back as a plain field of that kind at that position. A text effect
-// stands in the body as a picture (its own record goes with the newer
-// fields); writer and reader agree on every kind, so a body never goes out
-// of step.
-static void SaveField(CArchive& ar, const GField& field)
+// Each field writes its own record (kind byte, position, then its data),
+// which the reader reads back through the class of the kind byte. A kind
+// without a record is its kind byte alone. A text effect stands in the
+// body as a picture (its own record goes with the newer fields); still
+// missing: its class, so a plain text-effect field is written as a picture
+// holding its position only.
+static void SaveField(CArchive& ar, GField& field)
 {
-    const BYTE kind = field.m_nKind == kFieldLumifex ? kFieldImage : field.m_nKind;
-    ar << kind;
-    if (HasFieldRecord(kind))
-        ar << field.m_nPos;
+    if (field.m_nKind == kFieldLumifex && typeid(field) == typeid(GField))
+    {
+        ar << kFieldImage << field.m_nPos;
+        return;
+    }
+    if (field.m_nKind != kFieldLumifex && !HasFieldRecord(field.m_nKind))
+    {
+        ar << field.m_nKind;
+        return;
+    }
+    field.SaveZVW(ar);
 }
 
 int GDoc::ReadFields(CArchive& ar)
@@ -150,13 +160,11 @@ int GDoc::ReadFields(CArchive& ar)
         {
             BYTE kind;
             ar >> kind;
-            if (!HasFieldRecord(kind))
+            std::unique_ptr<GField, void (*)(GField*)> field(NewFieldOfKind(kind, this), GField::Destroy);
+            if (!field)
                 continue;   // kinds without a class carry nothing more
-            LONG pos;
-            ar >> pos;
-            GField* field = new GField(this, pos);
-            field->m_nKind = kind;
-            m_fields.Add(field);
+            field->OpenZVW(ar);
+            m_fields.Add(field.release());
         }
     });
     return 1;

@@ -5,11 +5,29 @@
 #include "model/GCaption.h"
 #include "model/GField.h"
 #include "editing/editing_support.h"
+#include "editing/document_editing.h"
+#include "model/GFontStyle.h"
 
-// Still missing: the pending character style applied to the placeholder
-// (and a footnote mark made superscript), list renumbering for list
-// numbers, and automatic captions; until character formatting and lists
-// are built the placeholder keeps the format of the text around it.
+namespace {
+
+// A footnote mark is raised; the text typed right after it takes the
+// mark's style as it was, not raised.
+void RaiseFootnoteMark(GDoc& flow, long pos)
+{
+    if (!flow.m_pOwner)
+        return;
+    GFontStyle around;
+    flow.CombineSameFStyles(pos, pos + 1, around);
+    GetDocEditing(flow.m_pOwner).pendingStyle = around;
+    GFontStyle raised = around;
+    raised.SetAttr(GFontStyle::kSuperscript, 1);
+    flow.SetFontStyle(pos, pos + 1, raised, 1);
+    GetDocEditing(flow.m_pOwner).bPendingStyle = TRUE;
+}
+
+} // namespace
+
+// Still missing: automatic captions of objects, pictures and cells.
 void GDoc::InsertField(GField* field)
 {
     if (!field)
@@ -27,10 +45,21 @@ void GDoc::InsertField(GField* field)
         ++index;
     InsFieldItem(field, index);
 
-    if (field->m_nKind == kFieldCaption)
+    ApplyPendingStyle(this, pos, pos + 1);
+    switch (field->m_nKind)
+    {
+    case kFieldList:
+        PropagateDown(index, 0);
+        break;
+    case kFieldCaption:
         for (long i = index + 1; i < m_fields.count; ++i)
             if (m_fields[i]->m_nKind == kFieldCaption)
                 m_fields[i]->Update();
+        break;
+    case kFieldFootNote:
+        RaiseFootnoteMark(*this, pos);
+        break;
+    }
 
     FinishRowEdit(this, GetCharRow(pos));
 }

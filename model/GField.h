@@ -3,6 +3,7 @@
 // GArrayI<GField*>. The item primitives and the word count use it.
 #pragma once
 #include "afxwin.h"
+#include <typeinfo>
 #include "model/number_formats.h"
 #include "model/forward.h"
 
@@ -24,8 +25,6 @@ const int kMarkRomanUpper = 1;
 const int kMarkLetterUpper = 2;
 const int kMarkLetterLower = 3;
 
-// Still missing: the stored form (OpenZVW, SaveZVW), measuring and drawing
-// (GetSize, Draw), assignment, comparison and most field kinds.
 class GField
 {
 public:
@@ -39,6 +38,25 @@ public:
     GField(const GField& other) : m_pDoc(other.m_pDoc), m_nKind(other.m_nKind), m_nPos(other.m_nPos),
         m_pSource(const_cast<GField*>(&other)) {}
     virtual ~GField() {}
+
+    // Writes a saved state back into a live field of the same kind: the
+    // base copies owner, kind, position and source.
+    virtual GField& operator=(const GField& other)
+    {
+        m_pDoc = other.m_pDoc;
+        m_nKind = other.m_nKind;
+        m_nPos = other.m_nPos;
+        m_pSource = other.m_pSource;
+        return *this;
+    }
+    // The base: both of one class with the same owner, kind, position and
+    // source. Kinds compare what they show instead.
+    virtual bool operator==(const GField& other) const
+    {
+        return typeid(*this) == typeid(other) && m_pDoc == other.m_pDoc && m_nKind == other.m_nKind &&
+               m_nPos == other.m_nPos && m_pSource == other.m_pSource;
+    }
+    bool operator!=(const GField& other) const { return !(*this == other); }
 
     // The stored form: the common part (kind byte, position) comes first;
     // each kind reads and writes its own data after it. The flow's field
@@ -89,8 +107,13 @@ public:
     }
 
     // Deletes the field through its virtual destructor. Arrays call it only
-    // for fields that exist.
+    // for fields that exist; the static form takes a field that may be null.
     void Destroy() { delete this; }
+    static void Destroy(GField* field)
+    {
+        if (field)
+            field->Destroy();
+    }
 
     // The text of a footnote or caption number: arabic, upper-case Roman,
     // or one letter that starts again after Z. Another style gives "".

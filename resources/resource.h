@@ -194,6 +194,17 @@
 #define IDB_SHADE_50      5113
 #define IDB_SHADE_60      5114
 #define IDB_SHADE_70      5115
+// Page-number fields: the texts of their ten layouts (%lu: a page number).
+#define IDS_PAGENUM_SLASH_LAST               46080
+#define IDS_PAGENUM_OF_LAST                  46081
+#define IDS_PAGENUM_DASHED                   46082
+#define IDS_PAGENUM_PAGE                     46083
+#define IDS_PAGENUM_PAGE_SLASH_LAST          46084
+#define IDS_PAGENUM_PAGE_COLON               46085
+#define IDS_PAGENUM_PAGE_OF_LAST             46086
+#define IDS_PAGENUM_LAST                     46087
+#define IDS_PAGENUM_PAGES                    46088
+#define IDS_PAGENUM_NUMBER                   46089
 // The settings' registry key under the current user.
 #define IDS_REGISTRY_KEY                     46091
 // HTML reader: the report and the messages of its error codes (code 6 and

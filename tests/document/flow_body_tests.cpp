@@ -5,11 +5,41 @@
 #include "tests/layout/reflow_test_support.h"
 #include "tests/support/flow_inspection.h"
 #include "model/GField.h"
+#include "model/field_factory.h"
+#include "model/GDateTime.h"
+#include "model/GDocTitle.h"
+#include "model/GPageNum.h"
+#include "tests/support/archive_bytes.h"
 #include "document/flow_body.h"
 
 using namespace layout_test;
 
 namespace {
+
+// A field of kind at pos as the program has it: of its kind's class, or
+// a plain field for a kind byte without one.
+GField* FieldOfKind(BYTE kind, GDoc& flow, long pos)
+{
+    GField* field = NewFieldOfKind(kind, &flow);
+    if (!field)
+    {
+        field = new GField(&flow, 0);
+        field->m_nKind = kind;
+    }
+    field->m_nPos = (LONG)pos;
+    return field;
+}
+
+// A new list field's record at 5: style 0, level 1, every number 1, not
+// continuing.
+std::vector<BYTE> ListRecord()
+{
+    std::vector<BYTE> record = {kFieldList, 5, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    for (int i = 0; i < 9; ++i)
+        record.insert(record.end(), {1, 0, 0, 0});
+    record.insert(record.end(), {0, 0, 0, 0});
+    return record;
+}
 
 class FlowCopyTest : public FallbackFlowTest
 {
@@ -35,9 +65,7 @@ protected:
         shade.style.percent = 50;
         flow.m_shades.Add(shade);
         flow.m_chars[2] = kFieldMark;
-        GField* field = new GField(&flow, 2);
-        field->m_nKind = kFieldPageNum;
-        flow.m_fields.Add(field);
+        flow.m_fields.Add(FieldOfKind(kFieldPageNum, flow, 2));
     }
 };
 
@@ -91,9 +119,7 @@ TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
         // A field of the kind at 5, after the page-number field at 2: what
         // it writes must leave the body in step for everything after it.
         flow.m_chars[5] = kFieldMark;
-        GField* field = new GField(&flow, 5);
-        field->m_nKind = c.kind;
-        flow.m_fields.Add(field);
+        flow.m_fields.Add(FieldOfKind(c.kind, flow, 5));
         GDoc* copy = flow.CreateCopy();
         ASSERT_TRUE(copy != NULL);
         ASSERT_EQ(copy->m_fields.GetCount(), c.kept ? 2 : 1);
@@ -109,35 +135,92 @@ TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
     }
 }
 
-// The field records end the body: the count, then per field its kind byte
-// and, for kinds with a class, its 4-byte position. A text effect is
-// stored as a picture; kinds without a class are their kind byte alone.
+// The field records end the body: the count, then per field its own
+// record: the kind byte, the 4-byte position and the kind's data. A text
+// effect is stored as a picture; kinds 4, 5 and 7 are their kind byte alone.
 TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
 {
-    struct Case { BYTE kind; std::vector<BYTE> record; } cases[] = {
-        { kFieldOle, {1, 5, 0, 0, 0} },       { kFieldDateTime, {2, 5, 0, 0, 0} },
-        { kFieldPageNum, {3, 5, 0, 0, 0} },   { 4, {4} },
-        { 5, {5} },                           { kFieldList, {6, 5, 0, 0, 0} },
-        { 7, {7} },                           { kFieldDocTitle, {8, 5, 0, 0, 0} },
-        { kFieldImage, {9, 5, 0, 0, 0} },     { kFieldFootNote, {10, 5, 0, 0, 0} },
-        { kFieldCaption, {11, 5, 0, 0, 0} },  { kFieldCell, {12, 5, 0, 0, 0} },
-        { kFieldLumifex, {9, 5, 0, 0, 0} },
+    GDateTime* date = new GDateTime(&flow, 5);
+    date->m_nTime = 0x11223344;
+    date->m_nWeekday = kWeekdayShort;
+    date->m_date = {13, 1, 0};
+    date->m_time = {3, 0, 7};
+    GPageNum* page = new GPageNum(&flow, 5, 7, -2);
+    GDocTitle* title = new GDocTitle(&flow, 5, 4);
+    title->m_strTitle = "Ab";
+    struct Case { GField* field; std::vector<BYTE> record; } cases[] = {
+        { FieldOfKind(kFieldOle, flow, 5), {1, 5, 0, 0, 0} },
+        { date, {2, 5, 0, 0, 0, 0x44, 0x33, 0x22, 0x11, 2, 13, 0, 1, 0, 3, 0, 0, 7} },
+        { page, {3, 5, 0, 0, 0, 7, 0xFE, 0xFF, 0xFF, 0xFF} },
+        { FieldOfKind(4, flow, 5), {4} },
+        { FieldOfKind(5, flow, 5), {5} },
+        { FieldOfKind(kFieldList, flow, 5), ListRecord() },
+        { FieldOfKind(7, flow, 5), {7} },
+        { title, {8, 5, 0, 0, 0, 4, 2, 'A', 'b'} },
+        { FieldOfKind(kFieldImage, flow, 5), {9, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldFootNote, flow, 5), {10, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldCaption, flow, 5), {11, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldCell, flow, 5), {12, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldLumifex, flow, 5), {9, 5, 0, 0, 0} },
     };
     for (const Case& c : cases)
     {
-        SCOPED_TRACE((int)c.kind);
+        SCOPED_TRACE((int)c.field->m_nKind);
         flow.m_chars[5] = kFieldMark;
-        GField* field = new GField(&flow, 5);
-        field->m_nKind = c.kind;
-        flow.m_fields.Add(field);
-        // Two fields, the page number at 2 first.
-        std::vector<BYTE> expected = {2, 0, 0, 0, kFieldPageNum, 2, 0, 0, 0};
+        flow.m_fields.Add(c.field);
+        // Two fields, the page number at 2 first (format 0, starting at 1).
+        std::vector<BYTE> expected = {2, 0, 0, 0, kFieldPageNum, 2, 0, 0, 0, 0, 1, 0, 0, 0};
         expected.insert(expected.end(), c.record.begin(), c.record.end());
         const std::vector<BYTE> bytes = FlowBodyBytes(flow);
         ASSERT_GE(bytes.size(), expected.size());
         EXPECT_EQ(std::vector<BYTE>(bytes.end() - expected.size(), bytes.end()), expected);
         flow.m_fields.Destroy(1, 1);
     }
+}
+
+// A date, a page-number and a title field come back from the stored body
+// as they went in: of their classes, with their settings, and written
+// again byte for byte.
+TEST_F(FlowCopyTest, TextFieldsComeBackRecordForRecord)
+{
+    flow.m_fields.Flush();
+    GDateTime* date = new GDateTime(&flow, 2);
+    date->m_nTime = 1773065107;
+    date->m_nWeekday = kWeekdayFull;
+    date->m_date = {9, 1, 0};
+    date->m_time = {1, 1, 0};
+    date->Update();
+    flow.m_fields.Add(date);
+    flow.m_chars[5] = kFieldMark;
+    flow.m_fields.Add(new GPageNum(&flow, 5, 5, 5));
+    flow.m_chars[8] = kFieldMark;
+    flow.m_fields.Add(new GDocTitle(&flow, 8, 3));
+
+    const Bytes written = FlowBodyBytes(flow);
+    GDoc read(NULL, kFirstContentFlow);
+    EXPECT_EQ(0u, LoadFromBytes(written, [&](CArchive& ar) { read.OpenZVW(ar); }));
+    EXPECT_EQ(FlowState(flow), FlowState(read));
+    ASSERT_EQ(3, read.m_fields.GetCount());
+
+    GDateTime* readDate = dynamic_cast<GDateTime*>(read.m_fields[0]);
+    ASSERT_TRUE(readDate != NULL);
+    EXPECT_TRUE(*readDate == *date);
+    EXPECT_EQ(kWeekdayFull, readDate->m_nWeekday);
+    EXPECT_TRUE(readDate->m_date == date->m_date);
+    EXPECT_TRUE(readDate->m_time == date->m_time);
+    // The text is not stored: a field read shows its time in its layouts.
+    EXPECT_STREQ(date->m_szText, readDate->AsText(1));
+
+    GPageNum* readPage = dynamic_cast<GPageNum*>(read.m_fields[1]);
+    ASSERT_TRUE(readPage != NULL);
+    EXPECT_EQ(5, readPage->m_nFormat);
+    EXPECT_EQ(5, readPage->m_nStart);
+    EXPECT_EQ(5, readPage->m_nPos);
+
+    GDocTitle* readTitle = dynamic_cast<GDocTitle*>(read.m_fields[2]);
+    ASSERT_TRUE(readTitle != NULL);
+    EXPECT_EQ(3, readTitle->m_nCode);
+    EXPECT_EQ(&read, readTitle->m_pDoc);
 }
 
 TEST_F(FlowCopyTest, ARowIsStoredInTwentyEightBytesAndAHoleInTwelve)
@@ -180,6 +263,8 @@ static int ReadFault(const std::vector<BYTE>& bytes)
 
 TEST_F(FlowCopyTest, DamagedBodiesThrowTheirFaults)
 {
+    // The body ends with the field count and the page number's record.
+    const size_t kPageNumRecordSize = 10;
     const std::vector<BYTE> good = FlowBodyBytes(flow);
     EXPECT_EQ(0, ReadFault(good));
     const size_t formats = 4 + flow.m_chars.GetCount();
@@ -193,7 +278,7 @@ TEST_F(FlowCopyTest, DamagedBodiesThrowTheirFaults)
         {"two characters", 0, 2, kArrayReadFault},
         {"no format run", formats, 0, kArrayReadFault},
         {"too many format runs", formats, 1000001, kArrayReadFault},
-        {"fields", good.size() - 4 - 5, 1001, kFieldCountFault},
+        {"fields", good.size() - 4 - kPageNumRecordSize, 1001, kFieldCountFault},
     };
     for (const Case& c : cases)
     {

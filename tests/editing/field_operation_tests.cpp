@@ -6,6 +6,8 @@
 #include "model/GCaption.h"
 #include "model/GFootNote.h"
 #include "model/GListField.h"
+#include "model/GDocTitle.h"
+#include "model/GPageNum.h"
 
 namespace {
 
@@ -132,6 +134,9 @@ TEST_F(FieldOperations, RedoOfAnInsertedFootnoteBringsItsStateAtUndo)
     GFootNote* mark = (GFootNote*)flow->m_fields[0];
     mark->m_nFixed = 7;
     mark->Update();
+    // The mark's raising is a step of its own, undone first.
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Set font style"));
+    ASSERT_TRUE(DocMakeUndo(&doc));
     ASSERT_TRUE(DocMakeUndo(&doc));
     EXPECT_EQ(flow->m_fields.count, 0);
     ASSERT_TRUE(DocMakeRedo(&doc));
@@ -223,6 +228,62 @@ TEST_F(FieldOperations, AListNumberInADeletedRangeComesBackInPlace)
     EXPECT_EQ(flow->m_fields[0]->m_nPos, 2);
     EXPECT_EQ(flow->m_fields[1]->m_nKind, kFieldDateTime);
     EXPECT_EQ(flow->m_fields[1]->m_nPos, 6);
+}
+
+// A style armed on an empty range goes onto the next field's placeholder,
+// as onto typed text, and is spent there.
+TEST_F(FieldOperations, ThePendingStyleGoesOntoTheFieldAndIsSpent)
+{
+    Type(0, "plain text");
+    GFontStyle bold;
+    bold.SetAttr(GFontStyle::kBold, 1);
+    flow->SetFontStyle(5, 5, bold, 1);
+    ASSERT_TRUE(GetDocEditing(&doc).bPendingStyle);
+    flow->InsertField(new GPageNum(flow, 5, 0, 1));
+    EXPECT_EQ(flow->GetCharFStylePtr(5)->GetAttr(GFontStyle::kBold), 1);
+    EXPECT_FALSE(GetDocEditing(&doc).bPendingStyle);
+    EXPECT_EQ(flow->GetCharFStylePtr(4)->GetAttr(GFontStyle::kBold), 0);
+    EXPECT_EQ(flow->GetCharFStylePtr(6)->GetAttr(GFontStyle::kBold), 0);
+}
+
+// A footnote mark typed into bold text is raised; what is typed after it
+// is bold and not raised. Undo takes the mark away with its formatting.
+TEST_F(FieldOperations, AFootnoteMarkIsRaisedAndTheTextAfterItIsNot)
+{
+    Type(0, "bold text");
+    GFontStyle bold;
+    bold.SetAttr(GFontStyle::kBold, 1);
+    flow->SetFontStyle(0, 9, bold, 1);
+    ClearStack();
+    const std::string before = FlowState(*flow);
+    flow->InsertField(new GFootNote(flow, 4, kMarkArabic));
+    const GFontStyle* mark = flow->GetCharFStylePtr(4);
+    EXPECT_EQ(mark->GetAttr(GFontStyle::kBold), 1);
+    EXPECT_EQ(mark->GetAttr(GFontStyle::kSuperscript), 1);
+    EXPECT_TRUE(GetDocEditing(&doc).bPendingStyle);
+
+    Type(5, "x");
+    const GFontStyle* typed = flow->GetCharFStylePtr(5);
+    EXPECT_EQ(typed->GetAttr(GFontStyle::kBold), 1);
+    EXPECT_NE(typed->GetAttr(GFontStyle::kSuperscript), 1);
+    EXPECT_EQ(flow->GetCharFStylePtr(6)->GetAttr(GFontStyle::kSuperscript), 0) << "the text behind";
+
+    UndoAll();
+    EXPECT_EQ(FlowState(*flow), before);
+}
+
+// List numbers are recorded by the list operations, never here; every
+// other kind with a class is.
+TEST_F(FieldOperations, AListNumberRecordsNoFieldInsertion)
+{
+    Type(0, "item");
+    ClearStack();
+    flow->InsertField(new GList(flow, 0, 0, 0, 1));
+    EXPECT_EQ(Stack()->GetUndoLen(), 0);
+    EXPECT_EQ(flow->m_fields.count, 1);
+    flow->InsertField(new GDocTitle(flow, 3, 0));
+    EXPECT_EQ(Stack()->GetUndoLen(), 1);
+    EXPECT_EQ(Stack()->GetUndoName(0), CString("Insert Document Title"));
 }
 
 TEST_F(FieldOperations, ResizingAPictureSwapsTheSizes)

@@ -369,6 +369,33 @@ TEST_F(ListTest, LocateFieldFindsTheFieldAtOrTheLastBefore)
     EXPECT_EQ(flow->LocateField(1), -1) << "no fields";
 }
 
+TEST_F(ListTest, AStoredBodyWithAnImpossibleListFieldIsDamaged)
+{
+    NewFlow("a\rb");
+    Apply(0, 1, kNumbers, 2);
+    const Bytes good = FlowBodyBytes(*flow);
+    const size_t record = good.size() - GList::kStoredSize;
+    ASSERT_EQ(good[record], kFieldList);
+    auto read = [&](const Bytes& bytes) {
+        GDoc copy(&doc, kFirstContentFlow);
+        LoadFromBytes(bytes, [&](CArchive& ar) { copy.OpenZVW(ar); });
+        return copy.m_fields.count;
+    };
+    EXPECT_EQ(read(good), 2);
+    const struct
+    {
+        const char* what;
+        size_t offset;
+        BYTE value;
+    } damage[] = {{"level 0", 9, 0}, {"level 10", 9, 10}, {"a style past the table", 5, 12}};
+    for (const auto& d : damage)
+    {
+        Bytes bytes = good;
+        bytes[record + d.offset] = d.value;
+        EXPECT_THROW(read(bytes), int) << d.what;
+    }
+}
+
 TEST_F(ListTest, OperationNames)
 {
     NewFlow("a");

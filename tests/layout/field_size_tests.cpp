@@ -2,6 +2,7 @@
 // their row, nothing without text, and rows measure them by their size.
 #include "tests/editing/editing_test_support.h"
 #include "layout/text_measure.h"
+#include "model/GDocTitle.h"
 
 namespace {
 
@@ -55,6 +56,24 @@ TEST_F(FieldSizes, AFieldWithoutTextMeasuresNothing)
     const CSize size = f->GetSize(GetCalcDC(), ascent, 1);
     EXPECT_EQ(size.cx, 0);
     EXPECT_EQ(size.cy, 0);
+}
+
+// A title field shows the document's title as it is when measured: a
+// changed title needs no update call.
+TEST_F(FieldSizes, ATitleFieldMeasuresTheTitleOfTheMoment)
+{
+    Type(0, "ab");
+    GDocTitle* title = new GDocTitle(flow, 1, 0);
+    flow->InsertField(title);
+    doc.SetTitle("Memo");
+    int ascent = 0;
+    const long shortWidth = title->GetSize(GetCalcDC(), ascent, 1).cx;
+    EXPECT_STREQ("Memo", title->AsText(1));
+    doc.SetTitle("Memorandum of the board");
+    const long longWidth = title->GetSize(GetCalcDC(), ascent, 1).cx;
+    EXPECT_STREQ("Memorandum of the board", title->AsText(1));
+    EXPECT_GT(shortWidth, 0);
+    EXPECT_GT(longWidth, shortWidth);
 }
 
 } // namespace

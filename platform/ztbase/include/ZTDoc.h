@@ -1,7 +1,7 @@
 // The base library's document and item list, and its module state: what
 // the word processor's fields, frames' undo and mail merge rely on.
 #pragma once
-#include "afx.h"
+#include "afxwin.h"
 #include "afxtempl.h"
 
 class CZTDoc;
@@ -22,25 +22,20 @@ protected:
     CZTDoc* m_pDoc;
 };
 
-// The document base: title, modified state and the item list. Still
-// missing: it is not a framework document yet (views, files, embedding);
-// CWDocument does not derive from it until the framework classes exist.
-class CZTDoc : public CObject
+// The document base of the family's applications: a framework document
+// (title, modified state, views) with the item list. Still missing: the
+// embedding server, the calculation engine and the mail-merge data source.
+class CZTDoc : public CDocument
 {
 public:
     // Inline, so that the framework library's items can use the list
     // without linking this library.
-    CZTDoc() : m_bModified(FALSE), m_nNextHandle(1) {}
+    CZTDoc() : m_nNextHandle(1) {}
     virtual ~CZTDoc()
     {
         for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
             delete m_items[i];
     }
-
-    virtual void SetModifiedFlag(int modified = 1) { m_bModified = modified != 0; }
-    BOOL IsModified() const { return m_bModified; }
-    const CString& GetTitle() const { return m_title; }
-    void SetTitle(const CString& title) { m_title = title; }
 
     // Adds item (the document owns it from then on) and gives it a handle.
     unsigned long AddItem(CZTItem* item)
@@ -74,8 +69,6 @@ public:
     int GetItemCount() const { return (int)m_items.GetSize(); }
 
 private:
-    CString m_title;
-    BOOL m_bModified;
     unsigned long m_nNextHandle;
     CTypedPtrArray<CPtrArray, CZTItem*> m_items;
 };
