@@ -58,10 +58,10 @@ public:
     GList& operator=(const GList& other);
     // Writes a saved state back: from another list field everything,
     // from another kind only the common part.
-    GField& operator=(const GField& other);
+    GField& operator=(const GField& other) override;
     // Same class, owner, kind, position and source, and the same style,
     // level, numbers and continues flag.
-    bool operator==(const GField& other) const;
+    bool operator==(const GField& other) const override;
     GField* CreateCopy() override { return new GList(*this); }
 
     // The common part, then style, level, numbers, continues. Reading

@@ -78,10 +78,7 @@ GList& GList::operator=(const GList& other)
 {
     if (this == &other)
         return *this;
-    m_pDoc = other.m_pDoc;
-    m_nKind = other.m_nKind;
-    m_nPos = other.m_nPos;
-    m_pSource = other.m_pSource;
+    GField::operator=(other);
     m_nStyle = other.m_nStyle;
     m_nLevel = other.m_nLevel;
     memcpy(m_nNumbers, other.m_nNumbers, sizeof(m_nNumbers));
@@ -96,20 +93,14 @@ GField& GList::operator=(const GField& other)
 {
     if (const GList* list = dynamic_cast<const GList*>(&other))
         return *this = *list;
-    m_pDoc = other.m_pDoc;
-    m_nKind = other.m_nKind;
-    m_nPos = other.m_nPos;
-    m_pSource = other.m_pSource;
-    return *this;
+    return GField::operator=(other);
 }
 
 bool GList::operator==(const GField& other) const
 {
     const GList* o = dynamic_cast<const GList*>(&other);
-    return o && typeid(*this) == typeid(other) && m_pDoc == o->m_pDoc && m_nKind == o->m_nKind &&
-           m_nPos == o->m_nPos && m_pSource == o->m_pSource && m_nStyle == o->m_nStyle &&
-           m_nLevel == o->m_nLevel && memcmp(m_nNumbers, o->m_nNumbers, sizeof(m_nNumbers)) == 0 &&
-           m_bContinues == o->m_bContinues;
+    return o && GField::operator==(other) && m_nStyle == o->m_nStyle && m_nLevel == o->m_nLevel &&
+           memcmp(m_nNumbers, o->m_nNumbers, sizeof(m_nNumbers)) == 0 && m_bContinues == o->m_bContinues;
 }
 
 // ---- Stored form
