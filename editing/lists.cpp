@@ -201,7 +201,9 @@ void GDoc::FormatPara(int style, int level, long para, long pos)
 
 int GDoc::ApplyListStyle(long style, int level, int* starts, int fromPrev, int change)
 {
-    if (!m_pOwner)
+    // No list style, no list field: nothing is changed or recorded (a
+    // kept field would take an index that names nothing).
+    if (!m_pOwner || style < 0 || style >= m_pOwner->m_listStyles.count)
         return 0;
     m_pOwner->SetModifiedFlag(1);
     long caret = m_nCaret, s, e;
@@ -216,7 +218,6 @@ int GDoc::ApplyListStyle(long style, int level, int* starts, int fromPrev, int c
         RecordOperation(this, new CWOpSetListStyle(this, s, e, style, level, starts, fromPrev, change));
 
     CChangeBracket bracket(m_pOwner);
-    const bool styleExists = style >= 0 && style < m_pOwner->m_listStyles.count;
     bool caretStays = false;
     long lastField = -1;       // position of the last field handled
     long shiftFirst = 0, shiftEnd = 0, shiftCaret = 0;
@@ -251,11 +252,6 @@ int GDoc::ApplyListStyle(long style, int level, int* starts, int fromPrev, int c
         }
         else
         {
-            if (!styleExists)
-            {
-                CloseGroup(group);
-                return 0;
-            }
             // The level's values go in before the field, so that its
             // indent adds to the paragraph's own.
             GList* made = new GList(this, pos, style, starts, fromPrev, level);
@@ -270,11 +266,6 @@ int GDoc::ApplyListStyle(long style, int level, int* starts, int fromPrev, int c
     }
     if (lastField < 0)
     {
-        if (!styleExists)
-        {
-            CloseGroup(group);
-            return 0;
-        }
         const long pos = GetParaChar(last);
         InsertField(new GList(this, pos, style, starts, fromPrev, level));
         shiftFirst += selFirst > pos;

@@ -173,6 +173,14 @@ TEST_F(ListTest, ApplyingSkipsEmptyParagraphsUnlessAllAreEmpty)
     flow->SetPos(0);
     ASSERT_EQ(flow->ApplyListStyle(kNumbers, 1, NULL, 0, 1), 1);
     EXPECT_EQ(MarkedFlowText(*flow), "@");
+
+    // A style the table does not hold makes no field and changes nothing.
+    const std::string before = FlowState(*flow);
+    const long steps = Stack()->GetUndoLen();
+    for (long style : {-1L, (long)doc.m_listStyles.count})
+        EXPECT_EQ(flow->ApplyListStyle(style, 1, NULL, 0, 1), 0);
+    EXPECT_EQ(FlowState(*flow), before);
+    EXPECT_EQ(Stack()->GetUndoLen(), steps);
 }
 
 TEST_F(ListTest, ReapplyingWithoutChangeOnlyRenumbers)
