@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+extern int bInsertOnlyNewLine;
+
 namespace
 {
 const long kNumbers = 6;     // "1." on every level, upper levels included
@@ -402,6 +404,20 @@ TEST_F(ListTest, AStoredBodyWithAnImpossibleListFieldIsDamaged)
         bytes[record + d.offset] = d.value;
         EXPECT_THROW(read(bytes), int) << d.what;
     }
+}
+
+TEST_F(ListTest, EnterInAnItemMakesTheNextItem)
+{
+    NewFlow("abc\rdef");
+    Apply(0, 1, kNumbers, 1);
+    flow->SetPos(Para(0) + 4);
+    flow->UnSelect();
+    bInsertOnlyNewLine = 1;
+    Type(Para(0) + 4, "\r");
+    bInsertOnlyNewLine = 0;
+    EXPECT_EQ(MarkedFlowText(*flow), "@abc|@|@def");
+    EXPECT_EQ(Labels(), (Texts{"1.", "2.", "3."}));
+    EXPECT_EQ(StructureFault(*flow), "");
 }
 
 TEST_F(ListTest, OperationNames)
