@@ -267,6 +267,24 @@ TEST_F(ListTest, RemovingKeepsTheSelectionOverTheSameText)
         if (c != (char)kFieldMark)
             withoutMarks += c;
     EXPECT_EQ(FlowText(*flow, flow->m_nSelFirst, flow->m_nSelEnd), withoutMarks);
+    // No style of the standard set is named "Paragraph": the first one serves.
+    for (long p = 0; p < 3; ++p)
+        EXPECT_TRUE(flow->m_paras[p].style == Mint(0, 0)) << p;
+}
+
+TEST_F(ListTest, UndoingAPromotionPutsTheCaretBack)
+{
+    NewFlow("abc\rdef");
+    Apply(0, 1, kNumbers, 1);
+    flow->Demote(Para(1), Para(1));
+    flow->SetPos(Para(1) + 2);
+    flow->UnSelect();
+    const long caret = flow->m_nCaret;
+    flow->Promote(Para(1), Para(1));
+    flow->SetPos(0);
+    ASSERT_TRUE(DocMakeUndo(&doc));
+    EXPECT_EQ(flow->m_nCaret, caret);
+    EXPECT_EQ(ListAt(1)->m_nLevel, 2);
 }
 
 TEST_F(ListTest, EveryListChangeIsOneStepThatReplaysExactly)
