@@ -5,7 +5,6 @@
 #include "model/GCaption.h"
 #include "model/GField.h"
 #include "editing/editing_support.h"
-#include "editing/document_editing.h"
 #include "model/GFontStyle.h"
 
 namespace {

@@ -50,7 +50,7 @@ public:
         return *this;
     }
     // The base: both of one class with the same owner, kind, position and
-    // source. Kinds compare what they show instead.
+    // source. Kinds say for themselves what makes two of them equal.
     virtual bool operator==(const GField& other) const
     {
         return typeid(*this) == typeid(other) && m_pDoc == other.m_pDoc && m_nKind == other.m_nKind &&

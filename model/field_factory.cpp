@@ -7,9 +7,9 @@
 
 namespace {
 
-// Still missing: the classes of embedded objects, pictures,
-// footnote marks, captions and cells (their records hold no more yet); their records are read as a plain
-// field of the kind holding its position only.
+// Still missing: the stored data of embedded objects, pictures, footnote
+// marks, captions and cells; their records are read as a plain field of
+// the kind holding its position only.
 GField* PlainField(BYTE kind, GDoc* owner)
 {
     GField* field = new GField(owner, 0);

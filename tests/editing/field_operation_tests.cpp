@@ -286,6 +286,17 @@ TEST_F(FieldOperations, AListNumberRecordsNoFieldInsertion)
     EXPECT_EQ(Stack()->GetUndoName(0), CString("Insert Document Title"));
 }
 
+// The modified state is the base library's document's: what editing sets
+// is what the framework asks before closing.
+TEST_F(FieldOperations, InsertingAFieldMarksTheFrameworkDocumentModified)
+{
+    Type(0, "abc");
+    CDocument* framework = &doc;
+    framework->SetModifiedFlag(FALSE);
+    flow->InsertField(new GDocTitle(flow, 1, 0));
+    EXPECT_TRUE(framework->IsModified());
+}
+
 TEST_F(FieldOperations, ResizingAPictureSwapsTheSizes)
 {
     Type(0, "pic");
