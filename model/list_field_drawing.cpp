@@ -48,14 +48,15 @@ void GList::Accumulate(CSize& size, int ascent, CSize extent, int pieceAscent)
 
 void GList::LoopSize(CDC* dc, int level, const GFontStyle* text, int& ascent, CSize& size)
 {
-    if (level <= 1)
+    level = std::max(1, std::min(level, kListLevels));
+    if (level == 1)
     {
         ascent = text->GetAscent();
         size = CSize(0, ascent);
     }
     else
         LoopSize(dc, level - 1, text, ascent, size);
-    const GListLabel& label = m_Labels[std::min(level, kListLevels) - 1];
+    const GListLabel& label = m_Labels[level - 1];
     if (label.prefix[0])
         Accumulate(size, ascent, Extent(dc, text, label.prefix), text->GetAscent());
     if (label.number[0])
