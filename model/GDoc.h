@@ -130,6 +130,10 @@ public:
     // the range. Without either, style -1 and fromPrev 0. An empty range
     // at a paragraph's start holds no paragraph.
     void FindListStyle(long start, long end, long& style, int& fromPrev) const;
+    // Makes the selection's paragraphs items of list style at level, as one
+    // undoable step: the first new item continues the list before it when
+    // fromPrev is set, later ones always do; with change, items of another
+    // style take this one. Answers 1, or 0 when the table has no such style.
     int ApplyListStyle(long style, int level, int* starts, int fromPrev, int change);
     // Lists (editing/lists.cpp). LocateField: the index of the field at
     // pos, else of the last field before it, else -1 (a binary search,
