@@ -217,8 +217,13 @@ void GList::Update()
         GList* next = AsList(m_pDoc->m_fields[i]);
         if (!next || next == this || next->m_nStyle != m_nStyle || next->m_bLeaving)
             continue;
+        LONG before[kListLevels];
+        memcpy(before, next->m_nNumbers, sizeof(before));
         next->Renumber();
         next->Measure();
+        // A label that changed is shown anew.
+        if (memcmp(before, next->m_nNumbers, sizeof(before)) != 0)
+            next->Invalidate();
     }
 }
 

@@ -438,6 +438,19 @@ TEST_F(ListTest, EnterInAnItemMakesTheNextItem)
     EXPECT_EQ(StructureFault(*flow), "");
 }
 
+TEST_F(ListTest, LabelsThatARenumberingChangesAreRepainted)
+{
+    NewFlow("a\rb\rc\rd");
+    Apply(0, 3, kNumbers, 1);
+    GList* fourth = ListAt(3);
+    flow->m_redraw.Reset(-1, -1);
+    GList* first = ListAt(0);
+    doc.m_listStyles[kNumbers].style.Level(1).m_Start = 5;
+    first->Update();
+    EXPECT_EQ(std::string(fourth->AsText(1)), "8.");
+    EXPECT_GE(flow->m_redraw.m_nEndRow, flow->GetCharRow(fourth->m_nPos) + 1);
+}
+
 TEST_F(ListTest, OperationNames)
 {
     NewFlow("a");
