@@ -96,6 +96,20 @@ TEST_F(Borders, EqualBoxesJoinButOtherBordersDoNot)
     EXPECT_EQ(Runs(), (std::vector<std::pair<long, long>>{{Para(1), 4}, {Para(2), 4}}));
 }
 
+// Boxes one character apart join, but not over a one-character paragraph
+// that has a border of its own: the joined box would overlap it.
+TEST_F(Borders, EqualBoxesDoNotJoinOverAnEmptyParagraphWithItsOwnBorder)
+{
+    NewFlow("p1\r\rp3");
+    Sides red(RGB(1, 0, 0));
+    flow->SetBorder(kBorderBox, red.s, 20, 0, 2);
+    flow->SetBorder(kExactSides + kBorderTop, red.s, 20, 3, 3);
+    EXPECT_EQ(Replays([&] { flow->SetBorder(kBorderBox, red.s, 20, 4, 6); }), 1);
+    EXPECT_EQ(Runs(), (std::vector<std::pair<long, long>>{{0, 15}, {3, 4}, {4, 15}}));
+    EXPECT_EQ(flow->m_borders[0].end, 3);
+    EXPECT_EQ(flow->m_borders[1].end, 4);
+}
+
 TEST_F(Borders, MasksToggleSetOrRemoveSides)
 {
     const struct

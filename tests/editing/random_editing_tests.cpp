@@ -33,10 +33,8 @@ std::string RunsFault(const char* name, const GDoc& f, const GArray<Run>& runs)
             return at + " is not within the text of " + std::to_string(last);
         if (i > 0 && runs[i].first < runs[i - 1].end)
             return at + " overlaps or precedes the run before it";
-        // Still to come: a deletion that joins paragraphs leaves run ends
-        // inside the joined paragraph, so runs are not yet held to
-        // paragraph starts (starts).
-        (void)starts;
+        if (!starts.count(runs[i].first) || !starts.count(runs[i].end))
+            return at + " does not begin and end at paragraph starts";
     }
     return "";
 }
