@@ -283,4 +283,30 @@ TEST_F(Borders, BorderChangesLeaveTheLayoutAFreshLayoutGives)
     EXPECT_EQ(flow->m_borders.count, 0);
 }
 
+// Deleting text out of bordered paragraphs takes their border lines, and
+// the space the lines took, with it: what is left lays out as fresh.
+TEST_F(Borders, DeletionsAcrossBordersLeaveTheLayoutAFreshLayoutGives)
+{
+    NewFlow("first paragraph\rsecond\rthird one\rfourth\rfifth and last\rsixth\rseventh");
+    flow->SetBorder(kBorderBox, Sides(RGB(1, 0, 0)).s, 10, 16, 20);
+    flow->SetBorder(kBorderBox, Sides(RGB(0, 0, 1)).s, 10, 33, 45);
+    const struct
+    {
+        long from, to;
+    } deletions[] = {{10, 18}, {20, 30}, {3, 5}, {0, 12}};
+    for (const auto& d : deletions)
+    {
+        flow->DeleteText(d.from, d.to, 1);
+        const std::string edited = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), edited) << d.from << ".." << d.to;
+    }
+    while (DocMakeUndo(&doc))
+    {
+        const std::string undone = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), undone) << "undo " << Stack()->GetUndoLen();
+    }
+}
+
 } // namespace
