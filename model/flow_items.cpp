@@ -137,16 +137,6 @@ void KeepRunsOnParagraphs(const GDoc& doc, GArray<Run>& runs, long from)
         DropRepeatedRuns(runs);
 }
 
-// Whether a run begins or ends within from..to.
-template <class Run>
-bool AnyRunEndIn(const GArray<Run>& runs, long from, long to)
-{
-    for (LONG i = 0; i < runs.count; ++i)
-        if ((runs[i].first >= from && runs[i].first <= to) || (runs[i].end >= from && runs[i].end <= to))
-            return true;
-    return false;
-}
-
 // Rows r + 1 to r + 2 are repainted for every run that touches the place
 // where the text closed up (from) or the start of the next row (c).
 template <class Run>
@@ -243,8 +233,6 @@ void GDoc::DelCharItem(long from, long to)
         m_tabs[i].pos -= (LONG)n;
 
     const long lastParaEnd = m_chars.count - 3;
-    // Border lines take room before the rows where runs begin and end.
-    const bool bordersMove = AnyRunEndIn(m_borders, from, to);
     ShiftRunsForDelete(m_borders, from, to, lastParaEnd);
 
     for (LONG i = m_fields.count - 1; i >= 0 && m_fields[i]->m_nPos > from; --i)
@@ -364,10 +352,12 @@ void GDoc::DelCharItem(long from, long to)
 
     if (listField >= 0)
         PropagateDown(listField, 1);
-    // When border runs moved or went, so did the room their lines take,
-    // further down than the first row that stays where it was: every row
-    // is placed again.
-    if (bordersMove)
+    // Border lines take room before the rows where runs begin and end. The
+    // runs closed up before the rows went, so rows placed as they went may
+    // have taken room that is not theirs, and moved or removed runs move
+    // their room further down than the first row that stays where it was:
+    // with borders, every row is placed again.
+    if (m_borders.count > 0)
         PlaceRows(0, 0, 0, -1);
     else
         SetRowPos(0, 0);

@@ -287,6 +287,14 @@ TEST_F(Borders, BorderChangesLeaveTheLayoutAFreshLayoutGives)
 // the space the lines took, with it: what is left lays out as fresh.
 TEST_F(Borders, DeletionsAcrossBordersLeaveTheLayoutAFreshLayoutGives)
 {
+    // Rows that go before a box: the rows before them keep their places.
+    NewFlow("aa\rbb\rcc\rdd\ree\rff\rgg");
+    flow->SetBorder(kBorderBox, Sides(RGB(1, 0, 0)).s, 10, 15, 17);
+    flow->DeleteText(9, 14, 1);
+    const std::string closedUp = FlowState(*flow);
+    flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    ASSERT_EQ(FlowState(*flow), closedUp);
+
     NewFlow("first paragraph\rsecond\rthird one\rfourth\rfifth and last\rsixth\rseventh");
     flow->SetBorder(kBorderBox, Sides(RGB(1, 0, 0)).s, 10, 16, 20);
     flow->SetBorder(kBorderBox, Sides(RGB(0, 0, 1)).s, 10, 33, 45);
