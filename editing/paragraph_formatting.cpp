@@ -61,6 +61,15 @@ void Finish(GDoc& flow, const ParaRange& r, bool reBreak)
     MarkModified(&flow);
 }
 
+bool HoldsTab(const GDoc& flow, const ParaRange& r)
+{
+    const long end = flow.GetParaChar(r.last + 1);
+    for (long pos = flow.GetParaChar(r.first); pos < end; ++pos)
+        if (flow.m_chars[pos] == kTab)
+            return true;
+    return false;
+}
+
 // Each paragraph's style is copied, changed and interned.
 void ChangeEach(GDoc& flow, const ParaRange& r, const std::function<void(GParaStyle&, long para)>& change)
 {
@@ -300,8 +309,10 @@ void GDoc::SetParaAlign(long from, long to, unsigned char align)
     if (Combined(*this, r).m_Align == align)
         return;
     ChangeEach(*this, r, [align](GParaStyle& s, long) { s.m_Align = align; });
-    // Alignment moves text within its rows; the rows stay as they break.
-    Finish(*this, r, false);
+    // Alignment moves text within its rows; the rows stay as they break,
+    // but a tab's place and width follow the alignment (and where the row
+    // breaks follows the tab), so paragraphs with tabs are broken again.
+    Finish(*this, r, HoldsTab(*this, r));
 }
 
 void GDoc::SetParaTab(long from, long to, unsigned char index, GTab& tab, unsigned char flag)
