@@ -7,7 +7,6 @@
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
 #include "model/forward.h"
-#include "ZTDoc.h"
 
 class CView;
 struct CWDocEditing;

@@ -17,10 +17,10 @@ CZTOleRectItem* CloneFor(CZTOleRectItem* item, GDoc* target)
 } // namespace
 
 GOle::GOle(const GOle& other, GDoc* target)
-    : GField(other), m_pItem(CloneFor(other.m_pItem, target)), m_nWidth(other.m_nWidth), m_nHeight(other.m_nHeight),
-      m_rect(other.m_rect)
+    : GField(other), m_pItem(NULL), m_nWidth(other.m_nWidth), m_nHeight(other.m_nHeight), m_rect(other.m_rect)
 {
     m_pDoc = target;
+    TakeItem(CloneFor(other.m_pItem, target));
     if (m_pItem)
         Update();
 }
@@ -29,7 +29,7 @@ GCell::GCell(const GCell& other, GDoc* target) : GOle(target, other.m_nPos, NULL
 {
     m_nKind = kFieldCell;
     m_pSource = const_cast<GCell*>(&other);
-    m_pItem = CloneFor(other.m_pItem, target);
+    TakeItem(CloneFor(other.m_pItem, target));
     CZTCell* source = dynamic_cast<CZTCell*>(other.m_pItem);
     CZTCell* clone = dynamic_cast<CZTCell*>(m_pItem);
     if (source && clone && clone->GetDocument() != source->GetDocument())

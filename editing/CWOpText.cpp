@@ -189,9 +189,11 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
     m_pFonts = new CWOpSetFontStyle(flow, from, to, NULL);
     // The paragraph that holds to joins the first; its style is kept too.
     m_pParas = new CWOpSetParaStyle(flow, from, to + 1, NULL);
-    // The runs are kept whole: undo puts exactly them back.
-    m_pBorders = new CWOpSetBorder(flow, from, to, 0, NULL, 0);
-    m_pShades = new CWOpSetShade(flow, from, to, CShadeStyle());
+    // The runs are kept whole: undo puts exactly them back. The joined
+    // paragraph takes the border and shading of the first, so those of the
+    // paragraph that holds to are kept as well.
+    m_pBorders = new CWOpSetBorder(flow, from, to + 1, 0, NULL, 0);
+    m_pShades = new CWOpSetShade(flow, from, to + 1, CShadeStyle());
 
     // The layouts that begin inside the range, and the one after them,
     // which re-columning may join into the layout before the range. Blocks

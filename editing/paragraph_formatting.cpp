@@ -7,6 +7,7 @@
 #include "model/GListField.h"
 #include "editing/CWOpFormats.h"
 #include "editing/editing_support.h"
+#include "view/CWView.h"
 #include <algorithm>
 #include <functional>
 
@@ -60,6 +61,15 @@ void Finish(GDoc& flow, const ParaRange& r, bool reBreak)
     MarkModified(&flow);
 }
 
+bool HoldsTab(const GDoc& flow, const ParaRange& r)
+{
+    const long end = flow.GetParaChar(r.last + 1);
+    for (long pos = flow.GetParaChar(r.first); pos < end; ++pos)
+        if (flow.m_chars[pos] == kTab)
+            return true;
+    return false;
+}
+
 // Each paragraph's style is copied, changed and interned.
 void ChangeEach(GDoc& flow, const ParaRange& r, const std::function<void(GParaStyle&, long para)>& change)
 {
@@ -83,11 +93,15 @@ long TextWidth(const GDoc& flow, long para)
     return width;
 }
 
-// Still missing: the width of a paragraph's list number, once list
-// fields measure themselves; the first-line limit counts 0 until then.
-long ListNumberWidth(const GDoc&, long)
+// The width of the list number a paragraph begins with, measured on the
+// screen information context; 0 without one.
+long ListNumberWidth(const GDoc& flow, long para)
 {
-    return 0;
+    GList* list = flow.GetListField(flow.GetParaChar(para));
+    if (!list)
+        return 0;
+    int ascent = 0;
+    return list->GetSize(GetMemIC(), ascent, 1).cx;
 }
 
 // Tab stops lie between the larger of left and first-line indent and the
@@ -295,8 +309,10 @@ void GDoc::SetParaAlign(long from, long to, unsigned char align)
     if (Combined(*this, r).m_Align == align)
         return;
     ChangeEach(*this, r, [align](GParaStyle& s, long) { s.m_Align = align; });
-    // Alignment moves text within its rows; the rows stay as they break.
-    Finish(*this, r, false);
+    // Alignment moves text within its rows; the rows stay as they break,
+    // but a tab's place and width follow the alignment (and where the row
+    // breaks follows the tab), so paragraphs with tabs are broken again.
+    Finish(*this, r, HoldsTab(*this, r));
 }
 
 void GDoc::SetParaTab(long from, long to, unsigned char index, GTab& tab, unsigned char flag)

@@ -293,7 +293,9 @@ void GDoc::SetBorder(long mask, CBorderStyle* styles, int distance, long from, l
     }
 
     SortBorders(m_borders);
-    // Equal boxes that touch (or stand one character apart) become one.
+    // Equal boxes that touch (or stand one character apart) become one,
+    // but never over a run between them (a one-character paragraph with a
+    // border of its own), which the joined box would overlap.
     for (LONG i = 0; i < m_borders.count; ++i)
         for (LONG j = i + 1; j < m_borders.count; ++j)
         {
@@ -301,7 +303,10 @@ void GDoc::SetBorder(long mask, CBorderStyle* styles, int distance, long from, l
             GBorder& bj = m_borders[j];
             if (bi.sides != kBorderBox || bj.sides != kBorderBox || !compStyle(&bi, &bj))
                 continue;
-            if (bj.first >= bi.end && bj.first <= bi.end + kJoinReach)
+            bool runBetween = false;
+            for (LONG k = i + 1; k < j && !runBetween; ++k)
+                runBetween = m_borders[k].sides != 0 && m_borders[k].first >= bi.end;
+            if (bj.first >= bi.end && bj.first <= bi.end + kJoinReach && !runBetween)
             {
                 bi.end = bj.end;
                 bj.sides = 0;

@@ -175,12 +175,10 @@ void GDoc::ClearLastColumnRow(CDC* dc, CWView* view, CRect& band, CFrame* frame,
                                                                         : GetColumnRow(area + 1 < m_columns.count ? area + 1 : area, 0);
     if (row != nextStart - 1)
         return;
-    const long pageBlock = flowPage < m_pages.count ? m_pages[flowPage].block : 0;
     const long colRow = b.startRows[column] >= 0 ? b.startRows[column] : row;
     const long areaEnd = area + 1 < m_columns.count ? m_columns[area + 1].position : b.position;
     // The band's bottom in the row's coordinates: the end of the column area.
     band.bottom = areaEnd - b.position - (m_rows[row].y - m_rows[colRow].y);
-    (void)pageBlock;
     if (lastColumn || GetRowColumn(nextStart) == area)
         return;
     long right = band.right + b.cols[column].gap / 2;

@@ -76,51 +76,87 @@ long AlignedX(GDoc& flow, const GParaStyle& style, long penX, long holeX, long f
     return penX;
 }
 
-// The memory context and bitmap a row is drawn into. Making a bitmap per
-// row costs far more than drawing the row, so one bitmap, grown as rows
-// need, serves every row drawn on contexts of the same kind.
-class RowBitmap
+// The memory context and bitmap rows are drawn into, set up once for all
+// the rows of one call. Asking a context for its format and making bitmaps
+// each cost far more than drawing a row, so one context, with a bitmap
+// grown as rows need, serves every call on targets of the same format;
+// between rows only the window origin changes.
+class RowScratch
 {
 public:
-    RowBitmap(CDC* target, CSize size)
+    RowScratch(CDC* target, CWView* view) : m_page(Options.Colors[CWOptions::kColorPage])
     {
-        size.cx = std::max(1L, (long)size.cx);
-        size.cy = std::max(1L, (long)size.cy);
         const int format = target->GetDeviceCaps(BITSPIXEL);
-        if (!s_dc.m_hDC || s_format != format || s_size.cx < size.cx || s_size.cy < size.cy)
+        if (s_dc.m_hDC && s_format != format)
+            Release();
+        if (!s_dc.m_hDC)
         {
-            if (s_dc.m_hDC)
-            {
-                s_dc.SelectObject(CBitmap::FromHandle(s_old));
-                s_bitmap.DeleteObject();
-                s_dc.DeleteDC();
-            }
-            s_size = CSize(std::max(size.cx, s_size.cx), std::max(size.cy, s_size.cy));
-            s_format = format;
             s_dc.CreateCompatibleDC(target);
-            s_bitmap.CreateCompatibleBitmap(target, s_size.cx, s_size.cy);
-            s_old = (HBITMAP)::SelectObject(s_dc.m_hDC, s_bitmap.m_hObject);
+            s_format = format;
         }
-        m_saved = s_dc.SaveDC();
+        view->ZoomViewDC(&s_dc);
+        m_windowExt = s_dc.GetWindowExt();
+        m_viewportExt = s_dc.GetViewportExt();
+        // Between rows the context maps pixels to pixels.
+        s_dc.SetMapMode(MM_TEXT);
+        s_dc.SetWindowOrg(0, 0);
+        s_dc.SetViewportOrg(0, 0);
     }
-    ~RowBitmap() { dc.RestoreDC(m_saved); }
 
-    CDC& dc = s_dc;
+    // The context for a row of pixels, filled with the page colour in
+    // pixels (a rectangle mapped from 0.1 mm may miss an edge pixel), then
+    // mapped as the view zooms.
+    CDC& For(CDC* target, CSize pixels)
+    {
+        if (s_size.cx < pixels.cx || s_size.cy < pixels.cy)
+            Grow(target, pixels);
+        const CRect all(CPoint(0, 0), pixels);
+        s_dc.FillRect(&all, &m_page);
+        s_dc.SetMapMode(MM_ANISOTROPIC);
+        s_dc.SetWindowExt(m_windowExt);
+        s_dc.SetViewportExt(m_viewportExt);
+        s_dc.SetTextJustification(0, 0);
+        return s_dc;
+    }
 
 private:
+    static void Release()
+    {
+        if (s_old)
+            ::SelectObject(s_dc.m_hDC, s_old);
+        s_bitmap.DeleteObject();
+        s_dc.DeleteDC();
+        s_old = NULL;
+        s_size = CSize(0, 0);
+    }
+    static void Grow(CDC* target, CSize pixels)
+    {
+        const CSize size(std::max(pixels.cx, s_size.cx), std::max(pixels.cy, s_size.cy));
+        CBitmap bigger;
+        bigger.CreateCompatibleBitmap(target, std::max(1L, (long)size.cx), std::max(1L, (long)size.cy));
+        const HBITMAP previous = (HBITMAP)::SelectObject(s_dc.m_hDC, bigger.m_hObject);
+        if (!s_old)
+            s_old = previous;
+        s_bitmap.DeleteObject();
+        s_bitmap.Attach(bigger.Detach());
+        s_size = size;
+    }
+
     static CDC s_dc;
     static CBitmap s_bitmap;
     static HBITMAP s_old;
     static CSize s_size;
     static int s_format;
-    int m_saved = 0;
+    CBrush m_page;
+    CSize m_windowExt;
+    CSize m_viewportExt;
 };
 
-CDC RowBitmap::s_dc;
-CBitmap RowBitmap::s_bitmap;
-HBITMAP RowBitmap::s_old = NULL;
-CSize RowBitmap::s_size(0, 0);
-int RowBitmap::s_format = 0;
+CDC RowScratch::s_dc;
+CBitmap RowScratch::s_bitmap;
+HBITMAP RowScratch::s_old = NULL;
+CSize RowScratch::s_size(0, 0);
+int RowScratch::s_format = 0;
 
 // A justified piece off its paragraph's last row spreads the room before
 // its hole (room) over its blanks through the context's justification;
@@ -149,6 +185,119 @@ void JustifyPiece(GDoc& flow, CDC* dc, const GParaStyle& style, int place, long 
 long RowIndent(GDoc& flow, long row, const GParaStyle& style)
 {
     return flow.RowInParaIs(row) & kFirstRowBit ? style.m_FirstLine.value : style.m_Left.value;
+}
+
+// DrawRowMem on a scratch context its caller set up.
+void DrawRowThrough(GDoc& flow, RowScratch& scratch, CDC* dc, CWView* view, long row, long flowPage, long page)
+{
+    bDrawMem = 1;
+    CRect band, shade;
+    long shadeIndex = -1;
+    flow.DrawShade(dc, view, row, flowPage, page, band, shade, shadeIndex);
+    CRect whole;
+    whole.UnionRect(&band, &shade);
+
+    // The bitmap in device pixels of the target's mapping.
+    CRect device = whole;
+    dc->LPtoDP(&device);
+    device.NormalizeRect();
+    CDC& mem = scratch.For(dc, device.Size());
+    // The target's mapping moved so that the bitmap's top-left pixel is
+    // the target's pixel at whole's top-left: both put every point on the
+    // same pixel, so a row looks the same drawn either way.
+    mem.SetWindowOrg(dc->GetWindowOrg());
+    const CPoint viewportOrg = dc->GetViewportOrg();
+    mem.SetViewportOrg(viewportOrg.x - device.left, viewportOrg.y - device.top);
+    if (shadeIndex >= 0)
+        ::DrawShade(&mem, shade, flow.m_shades[shadeIndex].style);
+
+    const GParaStyle& style = ParaStyleOf(flow, flow.GetRowPara(row));
+    long first = flow.m_rows[row].first;
+    const long nextFirst = flow.m_rows[row + 1].first;
+    long end = DrawnEnd(flow, first, nextFirst);
+    if (end == first)
+        ++end;   // an empty row counts one character
+    mem.MoveTo((int)RowIndent(flow, row, style), (int)flow.m_rows[row].ascent);
+
+    GArray<CHole>* holes = flow.m_rows[row].holes;
+    const long count = holes ? holes->GetCount() : 0;
+    const long rightIndent = style.m_Right.value;
+    const long frameWidth = flow.m_pFirstFrame ? flow.m_pFirstFrame->GetWidth() : flow.GetRowColumnWidth(row);
+    SLastFrameParams cache;
+    const long available = flow.GetRowMargins(row, 0, &cache).Width() - rightIndent;
+    const long leftMargin = flow.GetRowLeftMargin(row, -1);
+    const int place = flow.RowInParaIs(row);
+    for (long h = 0; h <= count; ++h)
+    {
+        if (h == 0 && count > 0 && (*holes)[0].width == 0)
+            continue;
+        const CPoint pen = Pen(&mem, view);
+        long x, width, last;
+        if (h == count)
+        {
+            x = available;
+            width = 0;
+            last = DropTrailingBlanks(flow, first, DrawnEnd(flow, first, nextFirst));
+        }
+        else
+        {
+            const CHole& hole = (*holes)[h];
+            if (hole.x > frameWidth - rightIndent || hole.x + hole.width < leftMargin)
+                continue;
+            x = hole.x;
+            width = hole.width;
+            if (hole.resume != kNoPosition)
+                last = hole.resume;
+            else
+            {
+                last = nextFirst;
+                if (row == flow.m_rows.GetCount() - 2)
+                    last -= 2;
+                else if (place & kLastRowBit)
+                    last -= 1;
+                last = DropTrailingBlanks(flow, first, last);
+            }
+        }
+        if (first >= end)
+            break;
+        last = std::min(last, end);
+        if (last <= first)
+        {
+            mem.MoveTo((int)(x + width), pen.y);
+            continue;
+        }
+        mem.MoveTo((int)AlignedX(flow, style, pen.x, x, first, last), pen.y);
+        // The same cells as on the target, so that the text keeps the
+        // measured widths at every zoom; the context's justification
+        // serves a piece that has none.
+        JustifyPiece(flow, &mem, style, place, first, last, x - pen.x);
+        if (h > 0 && !(*holes)[h - 1].dxWidths)
+            flow.CalcHoleDxWidths(row, h - 1, -1, 0);
+        ResetJustification();
+        long pos = first;
+        flow.DrawFormatedText(&mem, view, pos, last, &style, page, row, 0);
+        if (h < count)
+        {
+            const LONG resume = (*holes)[h].resume;
+            first = resume == kNoPosition ? nextFirst - 1 : resume;
+        }
+        mem.MoveTo((int)(x + width), Pen(&mem, view).y);
+    }
+
+    // Back to the target at the union's place, in the target's pixels.
+    // Both ends in pixels: a source mapped to 0.1 mm would be stretched;
+    // the scratch context stays so for the next row.
+    mem.SetMapMode(MM_TEXT);
+    mem.SetWindowOrg(0, 0);
+    mem.SetViewportOrg(0, 0);
+    dc->SaveDC();
+    dc->SetMapMode(MM_TEXT);
+    dc->SetWindowOrg(0, 0);
+    dc->SetViewportOrg(0, 0);
+    dc->BitBlt(device.left, device.top, device.Width(), device.Height(), &mem, 0, 0, SRCCOPY);
+    dc->RestoreDC(-1);
+    flow.DrawBorders(dc, view, row, flowPage, page);
+    bDrawMem = 0;
 }
 
 } // namespace
@@ -257,9 +406,7 @@ void GDoc::DrawShade(CDC* dc, CWView* view, long row, long flowPage, long page, 
 void GDoc::DrawFormatedText(CDC* dc, CWView* view, long& pos, long end, const GParaStyle* style, long page,
                             long row, int)
 {
-    // Through the bitmap the context's own justification spreads the
-    // blanks of justified text; the cells serve drawing on the target.
-    LONG* widths = bDrawMem ? NULL : m_rows[row].GetCharDxWidths(pos);
+    LONG* widths = m_rows[row].GetCharDxWidths(pos);
     // Cells carry the spacing of justified text themselves; without them
     // the piece keeps the justification its row gave the context.
     if (widths)
@@ -365,118 +512,6 @@ void GDoc::DrawRow(CDC* dc, CWView* view, long row, long flowPage, long page, SL
     DrawBorders(dc, view, row, flowPage, page);
 }
 
-void GDoc::DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page)
-{
-    bDrawMem = 1;
-    CRect band, shade;
-    long shadeIndex = -1;
-    DrawShade(dc, view, row, flowPage, page, band, shade, shadeIndex);
-    CRect whole;
-    whole.UnionRect(&band, &shade);
-
-    // The bitmap in device pixels of the target's mapping.
-    CRect device = whole;
-    dc->LPtoDP(&device);
-    device.NormalizeRect();
-    RowBitmap scratch(dc, device.Size());
-    CDC& mem = scratch.dc;
-    view->ZoomViewDC(&mem);
-    // The bitmap's top-left is whole's top-left in the row's coordinates.
-    const CPoint rowOrigin = dc->GetWindowOrg();
-    mem.SetWindowOrg(whole.left, whole.top);
-    {
-        CBrush page(Options.Colors[CWOptions::kColorPage]);
-        mem.FillRect(&whole, &page);
-    }
-    if (shadeIndex >= 0)
-        ::DrawShade(&mem, shade, m_shades[shadeIndex].style);
-
-    const GParaStyle& style = ParaStyleOf(*this, GetRowPara(row));
-    long first = m_rows[row].first;
-    const long nextFirst = m_rows[row + 1].first;
-    long end = DrawnEnd(*this, first, nextFirst);
-    if (end == first)
-        ++end;   // an empty row counts one character
-    mem.MoveTo((int)RowIndent(*this, row, style), (int)m_rows[row].ascent);
-
-    GArray<CHole>* holes = m_rows[row].holes;
-    const long count = holes ? holes->GetCount() : 0;
-    const long rightIndent = style.m_Right.value;
-    const long frameWidth = m_pFirstFrame ? m_pFirstFrame->GetWidth() : GetRowColumnWidth(row);
-    SLastFrameParams cache;
-    const long available = GetRowMargins(row, 0, &cache).Width() - rightIndent;
-    const long leftMargin = GetRowLeftMargin(row, -1);
-    const int place = RowInParaIs(row);
-    for (long h = 0; h <= count; ++h)
-    {
-        if (h == 0 && count > 0 && (*holes)[0].width == 0)
-            continue;
-        const CPoint pen = Pen(&mem, view);
-        long x, width, last;
-        if (h == count)
-        {
-            x = available;
-            width = 0;
-            last = DropTrailingBlanks(*this, first, DrawnEnd(*this, first, nextFirst));
-        }
-        else
-        {
-            const CHole& hole = (*holes)[h];
-            if (hole.x > frameWidth - rightIndent || hole.x + hole.width < leftMargin)
-                continue;
-            x = hole.x;
-            width = hole.width;
-            if (hole.resume != kNoPosition)
-                last = hole.resume;
-            else
-            {
-                last = nextFirst;
-                if (row == m_rows.GetCount() - 2)
-                    last -= 2;
-                else if (place & kLastRowBit)
-                    last -= 1;
-                last = DropTrailingBlanks(*this, first, last);
-            }
-        }
-        if (first >= end)
-            break;
-        last = std::min(last, end);
-        if (last <= first)
-        {
-            mem.MoveTo((int)(x + width), pen.y);
-            continue;
-        }
-        mem.MoveTo((int)AlignedX(*this, style, pen.x, x, first, last), pen.y);
-        JustifyPiece(*this, &mem, style, place, first, last, x - pen.x);
-        ResetJustification();
-        long pos = first;
-        DrawFormatedText(&mem, view, pos, last, &style, page, row, 0);
-        if (h < count)
-        {
-            const LONG resume = (*holes)[h].resume;
-            first = resume == kNoPosition ? nextFirst - 1 : resume;
-        }
-        mem.MoveTo((int)(x + width), Pen(&mem, view).y);
-    }
-
-    // Back to the target at the union's place, in the target's pixels.
-    CRect target = whole;
-    dc->LPtoDP(&target);
-    target.NormalizeRect();
-    // Both ends in pixels: a source mapped to 0.1 mm would be stretched.
-    mem.SetMapMode(MM_TEXT);
-    mem.SetWindowOrg(0, 0);
-    dc->SaveDC();
-    dc->SetMapMode(MM_TEXT);
-    dc->SetWindowOrg(0, 0);
-    dc->SetViewportOrg(0, 0);
-    dc->BitBlt(target.left, target.top, target.Width(), target.Height(), &mem, 0, 0, SRCCOPY);
-    dc->RestoreDC(-1);
-    dc->SetWindowOrg(rowOrigin);
-    DrawBorders(dc, view, row, flowPage, page);
-    bDrawMem = 0;
-}
-
 void GDoc::DrawRows(CDC* dc, CWView* view, long from, long to, long flowPage, long page)
 {
     SLastFrameParams cache;
@@ -488,10 +523,17 @@ void GDoc::DrawRows(CDC* dc, CWView* view, long from, long to, long flowPage, lo
     DrawArrows(dc, flowPage, view);
 }
 
+void GDoc::DrawRowMem(CDC* dc, CWView* view, long row, long flowPage, long page)
+{
+    RowScratch scratch(dc, view);
+    DrawRowThrough(*this, scratch, dc, view, row, flowPage, page);
+}
+
 void GDoc::DrawRowsMem(CDC* dc, CWView* view, long from, long to, long flowPage, long page)
 {
+    RowScratch scratch(dc, view);
     for (long row = from; row < to; ++row)
-        DrawRowMem(dc, view, row, flowPage, page);
+        DrawRowThrough(*this, scratch, dc, view, row, flowPage, page);
     int first = 0;
     if (to + 1 < m_rows.count && FindBorder(to, first) >= 0)
         DrawBorders(dc, view, to + 1, flowPage, page);

@@ -26,7 +26,8 @@ public:
     CSize GetSize(CDC* dc, int& ascent, long page) override;
     void Draw(CDC* dc, int shade, long page, CWView* view) override;
     void Update() override;
-    GField* CreateCopy() override { return NULL; }
+    // A copy of its own (undo records and pastes keep these).
+    GField* CreateCopy() override { return new GImage(*this); }
     CSize GetObjectSize() const override { return CSize(m_nWidth, m_nHeight); }
     void SetObjectSize(const CSize& size) override { m_nWidth = size.cx, m_nHeight = size.cy; }
 
@@ -36,8 +37,9 @@ public:
     // The last drawn rectangle as view sees it (view/object_field_rects.cpp).
     CRect GetRect(CWView* view);
     // Assignment copies the DIB, so that no image has two owners.
-    GField& operator=(GField& other);
-    int operator==(GField& other);
+    GField& operator=(const GField& other) override;
+    GImage& operator=(const GImage& other) { operator=(static_cast<const GField&>(other)); return *this; }
+    bool operator==(const GField& other) const override;
     // The picture as a CF_DIB block: the DIB's whole block, whatever its
     // bit count. Still missing: handing it to the data source waits for
     // the clipboard layer; the caller gets the block (null without a

@@ -32,14 +32,16 @@ public:
     CSize GetSize(CDC* dc, int& ascent, long page) override;
     void Draw(CDC* dc, int shade, long page, CWView* view) override;
     void Update() override;
-    GField* CreateCopy() override { return NULL; }
+    // A copy of its own (undo records and pastes keep these).
+    GField* CreateCopy() override { return new GLumifex(*this); }
     CSize GetObjectSize() const override { return CSize(m_nWidth, m_nHeight); }
     void SetObjectSize(const CSize& size) override { m_nWidth = size.cx, m_nHeight = size.cy; }
 
     void SetSize(CSize size);
     CRect GetRect(CWView* view);     // view/object_field_rects.cpp
-    GField& operator=(GField& other);
-    int operator==(GField& other);
+    GField& operator=(const GField& other) override;
+    GLumifex& operator=(const GLumifex& other) { operator=(static_cast<const GField&>(other)); return *this; }
+    bool operator==(const GField& other) const override;
     // The rendered bitmap as a CF_DIB block. Still missing: handing it to
     // the data source waits for the clipboard layer; the caller gets the
     // block (null without a bitmap or memory) and owns it.

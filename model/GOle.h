@@ -8,8 +8,9 @@
 class GOle : public GField
 {
 public:
-    // The item; the document's item list owns it while the flow lives (a
-    // flow destroyed as a whole clears this first). Null when a stored
+    // The item, held (TakeItem); the document's item list keeps it while
+    // the flow lives (a flow destroyed as a whole clears this first, without
+    // letting go). Set it only through TakeItem. Null when a stored
     // handle named no item: the field then keeps its stored size and
     // shows an empty outline.
     CZTOleRectItem* m_pItem;
@@ -21,7 +22,8 @@ public:
     // A copy for the flow target, with the item cloned into its document
     // (document/object_field_copies.cpp).
     GOle(const GOle& other, GDoc* target);
-    // Releases the item it still holds; the document forgets it as its
+    // Lets go of the item it still holds, which is released when no other
+    // field or saved state holds it; the document forgets it as its
     // selected object.
     ~GOle() override;
 
@@ -38,10 +40,12 @@ public:
 
     void SetSize(CSize size);
     CRect GetRect(CWView* view);     // view/object_field_rects.cpp
-    GField& operator=(GField& other);
-    int operator==(GField& other);
+    GField& operator=(const GField& other) override;
+    bool operator==(const GField& other) const override;
 
 protected:
+    // Holds item instead of the one held so far (null: none).
+    void TakeItem(CZTOleRectItem* item);
     // The item as a cell or value item, or null.
     CZTFieldItem* FieldItem() const;
 };
@@ -55,6 +59,7 @@ public:
     // A copy for the flow target; a cell landing in another document keeps
     // the source cell's name (document/object_field_copies.cpp).
     GCell(const GCell& other, GDoc* target);
+    using GOle::operator=;
 
     // The value, or two spaces without item or value, so that the cell
     // keeps a visible width.

@@ -6,21 +6,8 @@
 #include "model/GFootNote.h"
 #include "model/GImage.h"
 #include "model/GOle.h"
+#include "model/GListField.h"
 #include "model/GPageNum.h"
-
-namespace {
-
-// Still missing: the class of list numbers (its record holds no more yet);
-// its records are read as a plain field of the kind holding its position
-// only.
-GField* PlainField(BYTE kind, GDoc* owner)
-{
-    GField* field = new GField(owner, 0);
-    field->m_nKind = kind;
-    return field;
-}
-
-} // namespace
 
 GField* NewFieldOfKind(BYTE kind, GDoc* owner)
 {
@@ -36,7 +23,11 @@ GField* NewFieldOfKind(BYTE kind, GDoc* owner)
         return new GPageNum(owner, 0, 0, 1);
 
     case kFieldList:
-        return PlainField(kind, owner);
+    {
+        GList* list = new GList();
+        list->m_pDoc = owner;
+        return list;
+    }
 
     case kFieldDocTitle:
         return new GDocTitle(owner, 0, 0);

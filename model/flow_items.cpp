@@ -67,6 +67,20 @@ void ShiftRunsForInsert(GArray<Run>& runs, long pos, long n, bool paraStart)
     }
 }
 
+// Of two runs over the same range the earlier goes.
+template <class Run>
+void DropRepeatedRuns(GArray<Run>& runs)
+{
+    for (LONG i = 0; i < runs.count; ++i)
+        for (LONG j = i + 1; j < runs.count; ++j)
+            if (runs[j].first == runs[i].first && runs[j].end == runs[i].end)
+            {
+                runs.Destroy(i, 1);
+                --i;
+                break;
+            }
+}
+
 // Removes the runs that lie wholly inside the deleted characters, pulls the
 // others back, and of two runs left over the same range drops the earlier.
 template <class Run>
@@ -87,14 +101,40 @@ void ShiftRunsForDelete(GArray<Run>& runs, long from, long to, long lastParaEnd)
         if (run.end > from)
             run.end -= (LONG)std::min(n, run.end - from);
     }
-    for (LONG i = 0; i < runs.count; ++i)
-        for (LONG j = i + 1; j < runs.count; ++j)
-            if (runs[j].first == runs[i].first && runs[j].end == runs[i].end)
-            {
-                runs.Destroy(i, 1);
-                --i;
-                break;
-            }
+    DropRepeatedRuns(runs);
+}
+
+// Runs cover whole paragraphs. A deletion that joins paragraphs closes the
+// run ends it took up at from, inside the joined paragraph, which keeps the
+// record (and so the border and shading) of the paragraph where the
+// deletion began: a run over that paragraph goes on to the joined
+// paragraph's end, and a run of the paragraphs that joined it begins
+// after it, or goes when nothing of it is left. Left at from, a later
+// insertion there would shift one end and not the other, and runs would
+// overlap.
+template <class Run>
+void KeepRunsOnParagraphs(const GDoc& doc, GArray<Run>& runs, long from)
+{
+    const long para = doc.GetCharPara(from);
+    if (doc.GetParaChar(para) == from)
+        return;
+    const LONG next = (LONG)doc.GetParaChar(para + 1);
+    bool moved = false;
+    for (LONG i = runs.count - 1; i >= 0; --i)
+    {
+        Run& run = runs[i];
+        if (run.first != from && run.end != from)
+            continue;
+        moved = true;
+        if (run.first == from)
+            run.first = next;
+        if (run.end == from)
+            run.end = next;
+        if (run.end <= run.first)
+            runs.Destroy(i, 1);
+    }
+    if (moved)
+        DropRepeatedRuns(runs);
 }
 
 // Rows r + 1 to r + 2 are repainted for every run that touches the place
@@ -266,8 +306,10 @@ void GDoc::DelCharItem(long from, long to)
         f1 = 0;
     ReFormat(f1, f1 + 1);
 
+    KeepRunsOnParagraphs(*this, m_borders, from);
     InvalRunsAt(*this, m_borders, from);
     ShiftRunsForDelete(m_shades, from, to, lastParaEnd);
+    KeepRunsOnParagraphs(*this, m_shades, from);
     InvalRunsAt(*this, m_shades, from);
 
     bool blockAtFrom = false;
@@ -310,7 +352,15 @@ void GDoc::DelCharItem(long from, long to)
 
     if (listField >= 0)
         PropagateDown(listField, 1);
-    SetRowPos(0, 0);
+    // Border lines take room before the rows where runs begin and end. The
+    // runs closed up before the rows went, so rows placed as they went may
+    // have taken room that is not theirs, and moved or removed runs move
+    // their room further down than the first row that stays where it was:
+    // with borders, every row is placed again.
+    if (m_borders.count > 0)
+        PlaceRows(0, 0, 0, -1);
+    else
+        SetRowPos(0, 0);
 }
 
 // ---- Tabs, formats, fields and borders

@@ -8,7 +8,7 @@
 namespace {
 
 const UINT kMovableZeroed = GMEM_MOVEABLE | GMEM_ZEROINIT;
-const DWORD kSkipChunk = 64 * 1024;
+const DWORD kReadChunk = 64 * 1024;
 
 // A stored DIB that cannot be kept is read past, chunk by chunk; a length
 // past the stream's end is damage.
@@ -41,7 +41,7 @@ void* ReadDib(CArchive& ar, DWORD n)
     BYTE* at = static_cast<BYTE*>(dib);
     for (DWORD left = n; left;)
     {
-        const UINT part = left < kSkipChunk ? (UINT)left : (UINT)kSkipChunk;
+        const UINT part = left < kReadChunk ? (UINT)left : (UINT)kReadChunk;
         if (ar.Read(at, part) != part)
         {
             GlobalUnlock(block);
@@ -171,11 +171,12 @@ void GImage::Draw(CDC* dc, int, long page, CWView* view)
     dc->MoveTo(pen.x + size.cx, pen.y);
 }
 
-GField& GImage::operator=(GField& other)
+GField& GImage::operator=(const GField& other)
 {
-    if (&other == this || other.m_nKind != kFieldImage)
+    const GImage* source = dynamic_cast<const GImage*>(&other);
+    if (source == this || !source)
         return *this;
-    GImage& from = static_cast<GImage&>(other);
+    const GImage& from = *source;
     m_pDoc = from.m_pDoc;
     m_nKind = from.m_nKind;
     m_nPos = from.m_nPos;
@@ -189,11 +190,11 @@ GField& GImage::operator=(GField& other)
     return *this;
 }
 
-int GImage::operator==(GField& other)
+bool GImage::operator==(const GField& other) const
 {
-    if (!SameFieldBase(*this, other))
-        return 0;
-    GImage& o = static_cast<GImage&>(other);
+    if (!GField::operator==(other))
+        return false;
+    const GImage& o = static_cast<const GImage&>(other);
     return m_nWidth == o.m_nWidth && m_nHeight == o.m_nHeight && m_rect == o.m_rect && m_pImage == o.m_pImage;
 }
 

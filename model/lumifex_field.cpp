@@ -124,11 +124,12 @@ void GLumifex::Draw(CDC* dc, int, long page, CWView* view)
     dc->MoveTo(pen.x + size.cx, pen.y);
 }
 
-GField& GLumifex::operator=(GField& other)
+GField& GLumifex::operator=(const GField& other)
 {
-    if (&other == this || other.m_nKind != kFieldLumifex)
+    const GLumifex* source = dynamic_cast<const GLumifex*>(&other);
+    if (source == this || !source)
         return *this;
-    GLumifex& from = static_cast<GLumifex&>(other);
+    const GLumifex& from = *source;
     m_fx = from.m_fx;
     m_fx.RetriveText(m_pScreen);
     DropText();
@@ -138,9 +139,9 @@ GField& GLumifex::operator=(GField& other)
     return *this;
 }
 
-int GLumifex::operator==(GField& other)
+bool GLumifex::operator==(const GField& other) const
 {
-    return SameFieldBase(*this, other);
+    return GField::operator==(other);
 }
 
 HGLOBAL GLumifex::CopyToClipboardDIB(COleDataSource*)

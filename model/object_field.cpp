@@ -16,9 +16,10 @@ const unsigned char kAnyCharset = 255;
 
 } // namespace
 
-GOle::GOle(GDoc* owner, long position, CZTOleRectItem* item) : GField(owner, position), m_pItem(item), m_rect(0, 0, 0, 0)
+GOle::GOle(GDoc* owner, long position, CZTOleRectItem* item) : GField(owner, position), m_pItem(NULL), m_rect(0, 0, 0, 0)
 {
     m_nKind = kFieldOle;
+    TakeItem(item);
     if (item)
     {
         const CSize size = item->GetSize();
@@ -30,17 +31,24 @@ GOle::GOle(GDoc* owner, long position, CZTOleRectItem* item) : GField(owner, pos
 
 GOle::~GOle()
 {
-    if (m_pItem)
-    {
-        m_pItem->Release();
-        m_pItem = NULL;
-    }
+    TakeItem(NULL);
     CWDocument* doc = m_pDoc ? m_pDoc->m_pOwner : NULL;
     if (doc && doc->m_pSelOle == this)
     {
         doc->m_pSelOle = NULL;
         doc->m_pSelItem = NULL;
     }
+}
+
+void GOle::TakeItem(CZTOleRectItem* item)
+{
+    if (item == m_pItem)
+        return;
+    if (item)
+        item->Hold();
+    if (m_pItem && m_pItem->Unhold())
+        m_pItem->Release();
+    m_pItem = item;
 }
 
 CZTFieldItem* GOle::FieldItem() const
@@ -55,7 +63,7 @@ void GOle::OpenZVW(CArchive& ar)
     DWORD handle;
     ar >> handle;
     CWDocument* doc = m_pDoc ? m_pDoc->m_pOwner : NULL;
-    m_pItem = doc ? dynamic_cast<CZTOleRectItem*>(doc->GetItem(handle)) : NULL;
+    TakeItem(doc ? dynamic_cast<CZTOleRectItem*>(doc->GetItem(handle)) : NULL);
     Update();
 }
 
@@ -120,31 +128,32 @@ void GOle::Draw(CDC* dc, int, long, CWView*)
 GField* GOle::CreateCopy()
 {
     GOle* copy = new GOle(m_pDoc, m_nPos, NULL);
-    *copy = *this;
+    *copy = static_cast<const GField&>(*this);
     return copy;
 }
 
-GField& GOle::operator=(GField& other)
+GField& GOle::operator=(const GField& other)
 {
-    if (&other == this || (other.m_nKind != kFieldOle && other.m_nKind != kFieldCell))
+    const GOle* source = dynamic_cast<const GOle*>(&other);
+    if (source == this || !source)
         return *this;
-    GOle& from = static_cast<GOle&>(other);
+    const GOle& from = *source;
     m_pDoc = from.m_pDoc;
     m_nKind = from.m_nKind;
     m_nPos = from.m_nPos;
     m_pSource = from.m_pSource;
-    m_pItem = from.m_pItem;
+    TakeItem(from.m_pItem);
     m_nWidth = from.m_nWidth;
     m_nHeight = from.m_nHeight;
     m_rect = from.m_rect;
     return *this;
 }
 
-int GOle::operator==(GField& other)
+bool GOle::operator==(const GField& other) const
 {
-    if (!SameFieldBase(*this, other))
-        return 0;
-    GOle& o = static_cast<GOle&>(other);
+    if (!GField::operator==(other))
+        return false;
+    const GOle& o = static_cast<const GOle&>(other);
     return m_pItem == o.m_pItem && m_nWidth == o.m_nWidth && m_nHeight == o.m_nHeight && m_rect == o.m_rect;
 }
 
@@ -200,7 +209,7 @@ void GCell::Draw(CDC* dc, int shade, long page, CWView* view)
 GField* GCell::CreateCopy()
 {
     GCell* copy = new GCell(m_pDoc, m_nPos, NULL);
-    *copy = *this;
+    *copy = static_cast<const GField&>(*this);
     copy->m_strText = m_strText;
     return copy;
 }

@@ -7,7 +7,6 @@
 #include "app/CWOptions.h"
 #include "view/CWView.h"
 #include "resources/resource.h"
-#include <typeinfo>
 
 namespace {
 
@@ -81,10 +80,4 @@ void ReadSizeAndRect(CArchive& ar, LONG& width, LONG& height, CRect& rect)
     LONG l, t, r, b;
     ar >> width >> height >> l >> t >> r >> b;
     rect.SetRect(l, t, r, b);
-}
-
-bool SameFieldBase(const GField& a, const GField& b)
-{
-    return a.m_pDoc == b.m_pDoc && a.m_nKind == b.m_nKind && a.m_nPos == b.m_nPos && a.m_pSource == b.m_pSource
-           && typeid(a) == typeid(b);
 }

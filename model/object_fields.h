@@ -36,6 +36,3 @@ CRect ObjectRectInView(const GField& field, const CRect& stored, CWView* view);
 // write them after the common part.
 void WriteSizeAndRect(CArchive& ar, LONG width, LONG height, const CRect& rect);
 void ReadSizeAndRect(CArchive& ar, LONG& width, LONG& height, CRect& rect);
-
-// The base parts of two fields equal (owner, kind, position, source).
-bool SameFieldBase(const GField& a, const GField& b);

@@ -3,7 +3,7 @@
 # that open windows get an Xvfb display when none is set.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
+build="$(realpath -m "${1:-$root/build}")"
 
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$build"

@@ -31,6 +31,17 @@ GField* FieldOfKind(BYTE kind, GDoc& flow, long pos)
     return field;
 }
 
+// A new list field's record at 5: style 0, level 1, every number 1, not
+// continuing.
+std::vector<BYTE> ListRecord()
+{
+    std::vector<BYTE> record = {kFieldList, 5, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    for (int i = 0; i < 9; ++i)
+        record.insert(record.end(), {1, 0, 0, 0});
+    record.insert(record.end(), {0, 0, 0, 0});
+    return record;
+}
+
 class FlowCopyTest : public FallbackFlowTest
 {
 protected:
@@ -128,6 +139,8 @@ TEST_F(FlowCopyTest, EveryFieldKindIsWrittenAsItIsRead)
 // The field records end the body: the count, then per field its own
 // record: the kind byte, the 4-byte position and the kind's data. A text
 // effect is stored as a picture; kinds 4, 5 and 7 are their kind byte alone.
+// Pictures, objects and cells go on with a size, a rectangle and a DIB
+// length or item handle (an empty one for a bare field of their kind).
 static std::vector<BYTE> WithObjectPart(std::vector<BYTE> common)
 {
     common.insert(common.end(), 28, 0);
@@ -168,7 +181,7 @@ TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
         { page, {3, 5, 0, 0, 0, 7, 0xFE, 0xFF, 0xFF, 0xFF} },
         { FieldOfKind(4, flow, 5), {4} },
         { FieldOfKind(5, flow, 5), {5} },
-        { FieldOfKind(kFieldList, flow, 5), {6, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldList, flow, 5), ListRecord() },
         { FieldOfKind(7, flow, 5), {7} },
         { title, {8, 5, 0, 0, 0, 4, 2, 'A', 'b'} },
         { FieldOfKind(kFieldImage, flow, 5), WithObjectPart({9, 5, 0, 0, 0}) },

@@ -152,7 +152,7 @@ TEST_F(StoredObjectFields, ATextEffectIsStoredAsThePictureOfItsBitmapAndItsOwnRe
     EXPECT_EQ(back.m_nPos, 2);
 }
 
-// A body's field list of a picture record and a page number at 7.
+// A body's field list of a picture record and a footnote mark at 7.
 Bytes PictureThenPageNumber(DWORD n, const Bytes& dib)
 {
     Bytes b;

@@ -96,6 +96,20 @@ TEST_F(Borders, EqualBoxesJoinButOtherBordersDoNot)
     EXPECT_EQ(Runs(), (std::vector<std::pair<long, long>>{{Para(1), 4}, {Para(2), 4}}));
 }
 
+// Boxes one character apart join, but not over a one-character paragraph
+// that has a border of its own: the joined box would overlap it.
+TEST_F(Borders, EqualBoxesDoNotJoinOverAnEmptyParagraphWithItsOwnBorder)
+{
+    NewFlow("p1\r\rp3");
+    Sides red(RGB(1, 0, 0));
+    flow->SetBorder(kBorderBox, red.s, 20, 0, 2);
+    flow->SetBorder(kExactSides + kBorderTop, red.s, 20, 3, 3);
+    EXPECT_EQ(Replays([&] { flow->SetBorder(kBorderBox, red.s, 20, 4, 6); }), 1);
+    EXPECT_EQ(Runs(), (std::vector<std::pair<long, long>>{{0, 15}, {3, 4}, {4, 15}}));
+    EXPECT_EQ(flow->m_borders[0].end, 3);
+    EXPECT_EQ(flow->m_borders[1].end, 4);
+}
+
 TEST_F(Borders, MasksToggleSetOrRemoveSides)
 {
     const struct
@@ -267,6 +281,40 @@ TEST_F(Borders, BorderChangesLeaveTheLayoutAFreshLayoutGives)
         ASSERT_EQ(FlowState(*flow), undone) << "undo " << Stack()->GetUndoLen();
     }
     EXPECT_EQ(flow->m_borders.count, 0);
+}
+
+// Deleting text out of bordered paragraphs takes their border lines, and
+// the space the lines took, with it: what is left lays out as fresh.
+TEST_F(Borders, DeletionsAcrossBordersLeaveTheLayoutAFreshLayoutGives)
+{
+    // Rows that go before a box: the rows before them keep their places.
+    NewFlow("aa\rbb\rcc\rdd\ree\rff\rgg");
+    flow->SetBorder(kBorderBox, Sides(RGB(1, 0, 0)).s, 10, 15, 17);
+    flow->DeleteText(9, 14, 1);
+    const std::string closedUp = FlowState(*flow);
+    flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    ASSERT_EQ(FlowState(*flow), closedUp);
+
+    NewFlow("first paragraph\rsecond\rthird one\rfourth\rfifth and last\rsixth\rseventh");
+    flow->SetBorder(kBorderBox, Sides(RGB(1, 0, 0)).s, 10, 16, 20);
+    flow->SetBorder(kBorderBox, Sides(RGB(0, 0, 1)).s, 10, 33, 45);
+    const struct
+    {
+        long from, to;
+    } deletions[] = {{10, 18}, {20, 30}, {3, 5}, {0, 12}};
+    for (const auto& d : deletions)
+    {
+        flow->DeleteText(d.from, d.to, 1);
+        const std::string edited = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), edited) << d.from << ".." << d.to;
+    }
+    while (DocMakeUndo(&doc))
+    {
+        const std::string undone = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), undone) << "undo " << Stack()->GetUndoLen();
+    }
 }
 
 } // namespace

@@ -177,6 +177,28 @@ TEST_F(ParagraphFormatting, AlignmentRepaintsWithoutBreakingAgain)
     EXPECT_EQ(flow->GetParaStylePtr(1)->m_Align, GParaStyle::kAlignLeft);
 }
 
+// A tab's place and width follow the alignment of its paragraph, so a
+// paragraph with tabs is broken again: each alignment, and its undo, lays
+// out as a fresh layout does.
+TEST_F(ParagraphFormatting, AlignmentMovesTheTabsOfItsParagraphs)
+{
+    NewFlow("left\ttext and more\rplain\rcol\tx\ty");
+    for (unsigned char align : {GParaStyle::kAlignRight, GParaStyle::kAlignCentre, GParaStyle::kAlignJustify,
+                                GParaStyle::kAlignLeft})
+    {
+        flow->SetParaAlign(0, 30, align);
+        const std::string edited = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), edited) << "alignment " << (int)align;
+    }
+    while (DocMakeUndo(&doc))
+    {
+        const std::string undone = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), undone) << "undo " << Stack()->GetUndoLen();
+    }
+}
+
 TEST_F(ParagraphFormatting, AMasterStyleIsOneStepAndFormatsWholeParagraphsUnlessCharacterOnly)
 {
     NewFlow("abcdef\rghi");

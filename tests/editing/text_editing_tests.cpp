@@ -298,6 +298,52 @@ TEST_F(Deleting, RangesAcrossParagraphsAndRunsComeBack)
     }
 }
 
+// Runs cover whole paragraphs. A joined paragraph keeps the record of the
+// paragraph where the deletion began, and with it that paragraph's border
+// and shading to its new end; the runs of the paragraphs that joined it
+// begin after it. Typing in the joined paragraph then widens one run only,
+// and undo brings every run back as it was.
+TEST_F(Deleting, AJoinedParagraphKeepsTheRunsOfTheFirstToItsEnd)
+{
+    struct Case
+    {
+        long from, to;
+        const char* text;
+        std::vector<std::vector<long>> borders;   // first, end, sides
+        std::vector<std::vector<long>> shades;    // first, end
+    };
+    // After the deletion the closing paragraph begins at length + 2.
+    const Case cases[] = {
+        {9, 14, "abcdef|ghm", {{7, 12, kBorderBox}}, {{0, 6}}},
+        {3, 9, "abcij|klm", {{6, 11, kBorderLeft}}, {{0, 6}}},
+    };
+    Build();
+    const std::string before = FlowState(*flow);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "delete " << c.from << ".." << c.to);
+        flow->DeleteText(c.from, c.to, 1);
+        EXPECT_EQ(MarkedFlowText(*flow), c.text);
+        std::vector<std::vector<long>> borders, shades;
+        for (LONG i = 0; i < flow->m_borders.count; ++i)
+            borders.push_back({flow->m_borders[i].first, flow->m_borders[i].end, flow->m_borders[i].sides});
+        for (LONG i = 0; i < flow->m_shades.count; ++i)
+            shades.push_back({flow->m_shades[i].first, flow->m_shades[i].end});
+        EXPECT_EQ(borders, c.borders);
+        EXPECT_EQ(shades, c.shades);
+
+        Type(c.from, "xy");
+        for (LONG i = 1; i < flow->m_borders.count; ++i)
+            EXPECT_GE(flow->m_borders[i].first, flow->m_borders[i - 1].end) << "border runs overlap";
+        for (LONG i = 1; i < flow->m_shades.count; ++i)
+            EXPECT_GE(flow->m_shades[i].first, flow->m_shades[i - 1].end) << "shade runs overlap";
+        UndoAll();
+        EXPECT_EQ(FlowState(*flow), before);
+        while (Stack()->RemoveLast())
+            ;
+    }
+}
+
 TEST_F(Deleting, NothingAtOrBeyondTheFinalMark)
 {
     Build();

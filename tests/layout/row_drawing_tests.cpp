@@ -72,6 +72,15 @@ protected:
         }
         flow->InsBorderItem(box, 0);
     }
+    // A paragraph of several rows at the start, justified.
+    void TypeJustifiedParagraph()
+    {
+        std::string text;
+        for (int i = 0; i < 40; ++i)
+            text += "word HH ";
+        Type(0, text.c_str());
+        Align(GParaStyle::kAlignJustify);
+    }
     DibCanvas& Canvas()
     {
         canvas.reset(new DibCanvas(1700, 800, kPaper));
@@ -199,7 +208,7 @@ TEST_F(RowDrawingMem, DrawRowMemFillsItsBandAndStartsTheTextWhereDrawRowDoes)
 TEST_F(RowDrawingMem, DrawRowMemEndsTheTextWhereDrawRowDoes)
 {
     DrawBoth();
-    EXPECT_NEAR(text.right, want.right, kSlack) << "cells there, the font's advances here";
+    EXPECT_NEAR(text.right, want.right, kSlack);
 }
 
 TEST_F(RowDrawing, SelectionInvertsExactlyItsStretches)
@@ -365,11 +374,7 @@ namespace {
 
 TEST_F(RowDrawing, AJustifiedRowReachesFromItsIndentToTheColumnsRightEdge)
 {
-    std::string text;
-    for (int i = 0; i < 40; ++i)
-        text += "word HH ";
-    Type(0, text.c_str());
-    Align(GParaStyle::kAlignJustify);
+    TypeJustifiedParagraph();
     ASSERT_GT(flow->m_rows.count, 3) << "the paragraph takes several rows";
     for (int percent : {100, 150})
     {
@@ -469,6 +474,59 @@ TEST_F(RowDrawing, ClearLastColumnRowExtendsOnlyTheLastRowOfAColumnOnTheScreen)
     EXPECT_EQ(band.bottom, areaEnd - flow->m_columns[area].position - (flow->m_rows[last].y - colTop));
 }
 
+// Three columns over the first two paragraphs only: the text stops in a
+// column before the last, and the next row starts another column area.
+// On the screen the stopping column's last row reaches down to the end of
+// its area, and the room of the empty columns to its right, from the
+// column's top to that end, is filled in the page colour.
+TEST_F(RowDrawing, ClearLastColumnRowFillsTheEmptyColumnsWhenTheNextRowIsInAnotherArea)
+{
+    Type(0, "a\rb\rc\rd");
+    tagColumnData data[kMostTextColumns] = {{500, 60}, {500, 80}, {500, 0}};
+    flow->SetColumns(0, flow->GetParaChar(2) - 1, 3, data, 0);
+    long last = -1;
+    for (long r = 0; r + 2 < flow->m_rows.count && last < 0; ++r)
+        if (flow->GetRowColumn(r + 1) != flow->GetRowColumn(r))
+            last = r;
+    ASSERT_GE(last, 0) << "the rows after the columns start another area";
+    const long area = flow->GetRowColumn(last);
+    const long col = flow->GetRowCol(last);
+    const GColumn& block = flow->m_columns[area];
+    ASSERT_EQ(block.count, 3);
+    ASSERT_LT(col, 2) << "the text stops before the last column";
+
+    const COLORREF kPage = RGB(250, 250, 200);
+    const COLORREF savedPage = Options.Colors[CWOptions::kColorPage];
+    Options.Colors[CWOptions::kColorPage] = kPage;
+    DibCanvas& c = Canvas();
+    view.OfsViewDC(&c.dc, kBodyFlow, 0, last);
+    CRect band(0, 0, flow->GetRowColumnWidth(last), flow->m_rows[last].height);
+    flow->ClearLastColumnRow(&c.dc, &view, band, flow->m_pFirstFrame, area, col, last, 0);
+    Options.Colors[CWOptions::kColorPage] = savedPage;
+
+    // In the row's coordinates: the column's top is above the row by the
+    // rows before it in the column; the area ends where the next begins.
+    const long colRow = block.startRows[col] >= 0 ? block.startRows[col] : last;
+    const long above = flow->m_rows[last].y - flow->m_rows[colRow].y;
+    const long areaEnd = flow->m_columns[area + 1].position - block.position - above;
+    EXPECT_EQ(band.bottom, areaEnd);
+    const GPageInfo& info = *doc.GetCurPageInfo();
+    long right = band.right + block.cols[col].gap / 2;
+    for (long k = col + 1; k < 3; ++k)
+        right += block.cols[k].width + block.cols[k].gap;
+    right += std::min<long>(flow->m_pFirstFrame->hTextDistance, info.paperWidth - info.textRight);
+    CRect want(band.right + block.cols[col].gap / 2, -above, right, areaEnd);
+    c.dc.LPtoDP(&want);
+    int filled = 0;
+    const CRect got = c.Ink(kPaper, &filled);
+    EXPECT_GT(filled, 1000);
+    EXPECT_EQ(filled, c.Count(got, kPage)) << "one fill in the page colour";
+    EXPECT_NEAR(got.left, want.left, 1);
+    EXPECT_NEAR(got.right, want.right, 1);
+    EXPECT_NEAR(got.top, want.top, 1);
+    EXPECT_NEAR(got.bottom, want.bottom, 1);
+}
+
 // A frame across the whole column at the body's first row: the row under
 // it holds no text and draws none, the text goes on below the frame.
 TEST_F(RowDrawing, ARowWhollyCoveredByAFrameDrawsNoText)
@@ -497,6 +555,117 @@ TEST_F(RowDrawing, ARowWhollyCoveredByAFrameDrawsNoText)
     DibCanvas& text = Canvas();
     flow->DrawRow(&text.dc, &view, row, 0, 0, &cache);
     EXPECT_FALSE(text.Ink(kPaper).IsRectEmpty()) << "the text below the frame";
+}
+
+} // namespace
+
+namespace {
+
+// Rows with runs in several fonts and colours, a shaded paragraph, a boxed
+// one and a selection over them, drawn straight and through the bitmap on
+// canvases of the page colour, agree pixel for pixel at any zoom.
+class RowsMemAgainstRows : public RowDrawing
+{
+protected:
+    void SetUp() override
+    {
+        RowDrawing::SetUp();
+        savedPage = Options.Colors[CWOptions::kColorPage];
+        Options.Colors[CWOptions::kColorPage] = kPage;
+        Align(GParaStyle::kAlignLeft);
+        Type(0, "Plain words, bold words and big ones\rshaded here\rboxed in red\rthe end");
+        flow->SetFontAttr(13, 23, GFontStyle::kBold, GFontStyle::kBold);
+        flow->SetFontSize(28, 36, 60);
+        const long shadedFrom = flow->GetParaChar(1), boxedFrom = flow->GetParaChar(2);
+        GShade shade;
+        shade.first = shadedFrom;
+        shade.end = boxedFrom;
+        shade.style.percent = 100;
+        shade.style.back = shade.style.fore = kShading;
+        flow->m_shades.Add(shade);
+        GBorder box;
+        box.first = boxedFrom;
+        box.end = flow->GetParaChar(3);
+        box.distance = 20;
+        box.sides = kBorderBox;
+        for (CBorderStyle* s : {&box.top, &box.bottom, &box.left, &box.right})
+        {
+            s->lineStyle = 3;
+            s->colour = RGB(200, 0, 0);
+        }
+        flow->InsBorderItem(box, 0);
+        // Laid out anew: the rows make room for the box's lines.
+        flow->ReRowByPos(0, flow->m_chars.count - 1, GDoc::kWholeParagraph);
+    }
+    void TearDown() override
+    {
+        Options.Colors[CWOptions::kColorPage] = savedPage;
+        RowDrawing::TearDown();
+    }
+    std::vector<DWORD> Paint(bool throughBitmap)
+    {
+        DibCanvas c(kWidth, kHeight, kPage);
+        view.ZoomViewDC(&c.dc);
+        const long rows = flow->m_rows.count - 1;
+        if (throughBitmap)
+            flow->DrawRowsMem(&c.dc, &view, 0, rows, 0, 0);
+        else
+            flow->DrawRows(&c.dc, &view, 0, rows, 0, 0);
+        flow->DrawSelection(&c.dc, &view, 0, rows, 3, flow->GetParaChar(2) + 4, 0, 0);
+        return c.Snapshot();
+    }
+    // Pixels of a unlike those of b, and where they lie.
+    int Unlike(const std::vector<DWORD>& a, const std::vector<DWORD>& b, CRect& where)
+    {
+        int n = 0;
+        where = CRect(kWidth, kHeight, 0, 0);
+        for (int i = 0; i < kWidth * kHeight; ++i)
+            if (a[i] != b[i])
+            {
+                ++n;
+                where.UnionRect(&where, CRect(i % kWidth, i / kWidth, i % kWidth + 1, i / kWidth + 1));
+            }
+        return n;
+    }
+    static const int kWidth = 1200, kHeight = 500;
+    const COLORREF kPage = RGB(250, 250, 200);
+    const COLORREF kShading = RGB(200, 200, 255);
+    COLORREF savedPage = 0;
+};
+
+TEST_F(RowsMemAgainstRows, TheBitmapPathPaintsWhatTheDirectPathPaints)
+{
+    flow->SetFontColor(0, 5, RGB(0, 90, 0));
+    auto pixel = [](COLORREF c) { return (DWORD)((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c)); };
+    for (int percent : {100, 150})
+    {
+        SCOPED_TRACE(percent);
+        Zoom(percent);
+        const std::vector<DWORD> direct = Paint(false), mem = Paint(true);
+        CRect where;
+        EXPECT_EQ(Unlike(mem, direct, where), 0) << "first difference in " << RectText(where);
+        // Inverting turns the unused top byte on as well.
+        auto count = [&](COLORREF c) {
+            return std::count_if(direct.begin(), direct.end(), [&](DWORD p) { return (p & 0xFFFFFF) == pixel(c); });
+        };
+        for (COLORREF shown : {RGB(0, 90, 0), RGB(200, 0, 0), kShading, RGB(0, 0, 0)})
+            EXPECT_GT(count(shown), 20) << std::hex << shown;
+        EXPECT_GT(count(RGB(255, 255, 255) ^ kPage), 1000) << "the selection";
+    }
+}
+
+TEST_F(RowsMemAgainstRows, JustifiedRowsAgreeAsWell)
+{
+    TypeJustifiedParagraph();
+    ASSERT_GT(flow->m_rows.count, 6) << "the first paragraph takes several rows";
+    for (int percent : {100, 150})
+    {
+        SCOPED_TRACE(percent);
+        Zoom(percent);
+        const std::vector<DWORD> direct = Paint(false), mem = Paint(true);
+        CRect where;
+        EXPECT_EQ(Unlike(mem, direct, where), 0) << "first difference in " << RectText(where);
+    }
 }
 
 } // namespace

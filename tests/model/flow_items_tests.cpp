@@ -335,11 +335,15 @@ TEST_F(FlowItemTest, DeletingCharactersRemovesAndPullsBackEveryRun)
          {{0, -1}, {3, -1}, {6, -1, 7}, {10, -1}},
          {{0, 0, 1}, {2, 7, 0}, {3, -1, 0}},
          {}, {{0, 6}}, {{6, 9}}, {Block(0, 0, 0), Block(10, 3, 1000, true)}},
+        // The joined paragraph keeps the first paragraph's record, so also
+        // its border, now to the joined paragraph's end; the shading of the
+        // paragraph that joined it has nothing left. Runs closed up inside
+        // the joined paragraph would overlap after typing there.
         {6, 9, "a whole run with the paragraph end: paragraphs join", "ab cd\tgh",
          {{0, 1, 0}, {3, 2, 0}, {6, 4, 0}, {10, -1, 0}},
          {{0, -1}, {3, -1}, {10, -1}},
          {{0, 0, 1}, {2, -1, 0}},
-         {5}, {{0, 6}}, {{6, 9}}, {Block(0, 0, 0), Block(10, 2, 1000, true)}},
+         {5}, {{0, 10}}, {}, {Block(0, 0, 0), Block(10, 2, 1000, true)}},
         {0, 3, "from the flow start to a row start", "cd\tef\rgh",
          {{0, 2, 0}, {3, 3, 0}, {6, 4, 0}, {10, -1, 0}},
          {{0, -1}, {6, -1, 7}, {10, -1}},
@@ -891,7 +895,9 @@ TEST_F(FlowFieldTest, ANewParagraphAfterAListItemContinuesTheListOnlyForEnter)
         f.InsParaItem(para, 1);
         bInsertOnlyNewLine = 0;
         EXPECT_EQ(Paras(f), (Table{{0, 0, 1}, {1, 5, 0}, {2, 7, 0}, {3, -1, 0}}));
-        EXPECT_EQ(f.m_nCaret, enter ? 3 : 4);
+        // With Enter the new paragraph gets its list number, and the caret
+        // stands after it.
+        EXPECT_EQ(f.m_nCaret, 4);
     }
 }
 

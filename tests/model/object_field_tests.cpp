@@ -9,6 +9,7 @@
 #include "model/GOle.h"
 #include "view/CWView.h"
 #include "layout/text_measure.h"
+#include "layout/row_drawing.h"
 #include "model/utilities.h"
 #include "resources/resource.h"
 #include <cstring>
@@ -316,6 +317,24 @@ TEST_F(ObjectFields, CopiesIntoAnotherDocumentCloneTheItemAndKeepTheCellName)
     EXPECT_TRUE(*static_cast<GCell*>(saved) == static_cast<GField&>(source));
     static_cast<GCell*>(saved)->m_pItem = NULL;
     saved->Destroy();
+}
+
+TEST_F(ObjectFields, RectanglesMoveIntoTheViewUnlessRowsDrawOffScreen)
+{
+    CWView view;
+    view.m_nLeftGap = 30;
+    view.m_nPageGap = 40;
+    view.m_yPos = 100;
+    GImage picture(flow, 1, NULL);
+    picture.m_rect = CRect(0, 0, 10, 10);
+    EXPECT_EQ(picture.GetRect(&view), CRect(30, -60, 40, -50)) << "page 1 starts at the gaps, less the scroll";
+    const LONG drawMem = bDrawMem;
+    bDrawMem = 1;
+    EXPECT_EQ(picture.GetRect(&view), CRect(0, 0, 10, 10));
+    bDrawMem = drawMem;
+    GOle object(flow, 1, NULL);
+    object.m_rect = CRect(5, 5, 6, 6);
+    EXPECT_EQ(object.GetRect(NULL), CRect(5, 5, 6, 6));
 }
 
 } // namespace

@@ -44,6 +44,10 @@ public:
     virtual CZTOleRectItem* Clone(CWRectItem* rectItem, CZTDoc* target, int flag);
     // Frees an item that a field still holds.
     virtual void Release();
+    // Fields that show the item and the saved states that share it with
+    // them hold it; the last to let go releases it (Unhold answers true).
+    void Hold() { ++m_nHolds; }
+    bool Unhold() { return --m_nHolds <= 0; }
 
 protected:
     // The copy's own part, before it joins the target's list.
@@ -52,6 +56,7 @@ protected:
 
     CSize m_size;
     CZTOleClientItem* m_pOleItem;   // owned
+    int m_nHolds = 0;
 };
 
 // A cell or calculated value (field kind 12) and the value it shows; it

@@ -40,4 +40,33 @@ TEST(BaseItems, CellsKeepNameAndValue)
     ZTGetModuleState()->m_pCurrentDoc = NULL;
 }
 
+TEST(BaseItems, CellsAreObjectItemsAndCopyAsCellsWithTheirClientItem)
+{
+    CZTDoc source, target;
+    CZTCell* cell = new CZTCell;
+    cell->SetName("C3");
+    cell->SetFieldValue("7");
+    cell->SetPatternStyle(4);
+    source.AddItem(cell);
+    CZTOleRectItem* asObject = cell;
+    ASSERT_NE(asObject->GetOleItem(), nullptr);
+    EXPECT_EQ(asObject->GetOleItem()->GetItemState(), CZTOleClientItem::loadedState);
+
+    CZTOleClientItem* client = new CZTOleClientItem;
+    CZTOleRectItem* copy = asObject->Clone(reinterpret_cast<CWRectItem*>(client), &target, 0);
+    CZTCell* copiedCell = dynamic_cast<CZTCell*>(copy);
+    ASSERT_NE(copiedCell, nullptr);
+    EXPECT_EQ(copy->GetOleItem(), client) << "the given client item joins the copy";
+    EXPECT_EQ(copiedCell->GetFieldValueAsText(), CString("7"));
+    EXPECT_EQ(copiedCell->GetPatternStyle(), 4);
+    EXPECT_EQ(copiedCell->GetName(), CString()) << "the name comes from whoever places the copy";
+    EXPECT_EQ(target.GetItem(copy->GetHandle()), copy);
+
+    // Holders: the last to let go says so.
+    copy->Hold();
+    copy->Hold();
+    EXPECT_FALSE(copy->Unhold());
+    EXPECT_TRUE(copy->Unhold());
+}
+
 } // namespace
