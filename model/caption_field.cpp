@@ -118,8 +118,9 @@ GField& GCaption::operator=(const GField& other)
 
 bool GCaption::operator==(const GField& other) const
 {
+    // Where a caption was copied from does not tell two captions apart.
     const GCaption* o = dynamic_cast<const GCaption*>(&other);
-    return o && GField::operator==(other) && o->m_nFormat == m_nFormat && o->m_nFixed == m_nFixed &&
+    return o && o->m_pDoc == m_pDoc && o->m_nPos == m_nPos && o->m_nFormat == m_nFormat && o->m_nFixed == m_nFixed &&
            o->m_strLabel == m_strLabel && o->m_nPlacement == m_nPlacement && o->m_bGeneric == m_bGeneric &&
            o->m_pObject == m_pObject;
 }

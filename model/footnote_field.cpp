@@ -86,8 +86,10 @@ GField& GFootNote::operator=(const GField& other)
 
 bool GFootNote::operator==(const GField& other) const
 {
+    // Where a mark was copied from does not tell two marks apart.
     const GFootNote* o = dynamic_cast<const GFootNote*>(&other);
-    return o && GField::operator==(other) && o->m_nStyle == m_nStyle && o->m_bPerPage == m_bPerPage;
+    return o && o->m_pDoc == m_pDoc && o->m_nPos == m_nPos && o->m_nStyle == m_nStyle &&
+           o->m_bPerPage == m_bPerPage;
 }
 
 GField* GFootNote::CreateCopy()

@@ -14,6 +14,7 @@
 #include "model/field_factory.h"
 #include "tests/support/archive_bytes.h"
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -259,6 +260,28 @@ TEST_F(NotesAndCaptions, ADeletedFootnoteComesBackWithItsNoteOnUndo)
     body->DeleteText(2, 3, 1);
     EXPECT_EQ(doc.m_flows.count, flows - 1);
     EXPECT_EQ(doc.m_frames.count, frames - 1);
+}
+
+// A mark copied for a flow gets a new, empty note of its own; a saved
+// state shares the note of the mark it copies.
+TEST_F(NotesAndCaptions, ACopyForAFlowMakesItsOwnNote)
+{
+    Type(body, 0, "ab");
+    GFootNote* mark = Mark(1, kMarkLetterUpper, 4);
+    Type(mark->m_pNote, 1, "text");
+    const long flows = doc.m_flows.count;
+    GFootNote copy(body, *mark);
+    EXPECT_EQ(copy.m_nFixed, 4);
+    EXPECT_EQ(copy.m_strMark, mark->m_strMark);
+    ASSERT_TRUE(copy.m_pNote != NULL);
+    EXPECT_NE(copy.m_pNote, mark->m_pNote);
+    EXPECT_EQ(doc.m_flows.count, flows + 1);
+    EXPECT_EQ(copy.m_pNote->m_chars.count, 4) << "the note-side mark and the closing characters";
+    GFootNote noNote(NULL, *mark);
+    EXPECT_TRUE(noNote.m_pNote == NULL);
+    std::unique_ptr<GField> saved(mark->CreateCopy());
+    EXPECT_EQ(((GFootNote*)saved.get())->m_pNote, mark->m_pNote);
+    EXPECT_TRUE(*saved == *mark);
 }
 
 // ---- Captions
