@@ -77,6 +77,8 @@ public:
     static void KeepNote(GDoc* note);
     static void ReleaseNote(GDoc* note);
     static bool IsNoteKept(GDoc* note);
+    // Called as a flow is freed: records that still name it let it be.
+    static void ForgetNote(GDoc* note);
     // Frees note and its frame when they are out of the document's lists
     // and no record keeps them; answers whether it did.
     static bool ReleaseDetachedNote(GDoc* note);

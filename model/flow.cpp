@@ -2,6 +2,7 @@
 #include "model/GDoc.h"
 #include "model/GOle.h"
 #include "model/GField.h"
+#include "model/GFootNote.h"
 #include "model/GPageInfo.h"
 #include "layout/CFrame.h"
 #include "document/CWDocument.h"
@@ -85,6 +86,8 @@ GDoc::~GDoc()
     for (LONG i = 0; i < m_fields.count; ++i)
         if (GOle* object = dynamic_cast<GOle*>(m_fields[i]))
             object->m_pItem = NULL;
+    // A note flow freed with its document is no longer kept by undo records.
+    GFootNote::ForgetNote(this);
 }
 
 void GDoc::Destroy()

@@ -14,11 +14,12 @@ const LONG kNoteFrameStartHeight = 50;
 const LONG kNoteFrameTextDistance = 26;
 const LONG kNoteFrameRowGap = 5;
 
-// How many undo records keep each removed note.
+// How many undo records keep each removed note. Never freed: flows freed
+// during the process's exit still ask it.
 std::map<GDoc*, int>& NoteKeepers()
 {
-    static std::map<GDoc*, int> keepers;
-    return keepers;
+    static std::map<GDoc*, int>* keepers = new std::map<GDoc*, int>;
+    return *keepers;
 }
 
 bool IsFootNoteField(const GField* f)
@@ -341,6 +342,11 @@ void GFootNote::ReleaseNote(GDoc* note)
         NoteKeepers().erase(it);
         ReleaseDetachedNote(note);
     }
+}
+
+void GFootNote::ForgetNote(GDoc* note)
+{
+    NoteKeepers().erase(note);
 }
 
 bool GFootNote::IsNoteKept(GDoc* note)
