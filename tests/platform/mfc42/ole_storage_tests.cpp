@@ -353,6 +353,36 @@ TEST_F(StorageTest, FailedSavesKeepThePreviousFile)
         EXPECT_EQ(Names("*"), std::vector<std::string>{"keep.zvw"}) << c.what;
     }
 
+    // Another program holding the file open keeps it from being replaced:
+    // the rename fails after the temporary was complete.
+    {
+        COleRootStorage root;
+        ASSERT_TRUE(root.Open(path.c_str()));
+        CFile other;
+        ASSERT_TRUE(other.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
+        CException* error = NULL;
+        EXPECT_FALSE(AfxSaveStorageSafely(path.c_str(), kDocumentClsid,
+            [](LPSTORAGE storage) { WriteStream(storage, "Contents", "blocked"); }, &root, &error));
+        ASSERT_NE(dynamic_cast<CFileException*>(error), nullptr);
+        // The system answers access denied for a file in use, as Windows does.
+        EXPECT_EQ(static_cast<CFileException*>(error)->m_cause, CFileException::accessDenied);
+        error->Delete();
+        other.Close();
+        ASSERT_NE(root.GetStorage(), nullptr);
+        EXPECT_EQ(ReadStream(root.GetStorage(), "Contents"), "the previous document");
+        root.Release();
+        EXPECT_TRUE(FileBytes(path) == before);
+        EXPECT_EQ(Names("*"), std::vector<std::string>{"keep.zvw"});
+    }
+
+    // A folder that does not exist.
+    CException* missing = NULL;
+    EXPECT_FALSE(AfxSaveStorageSafely(Path("no such folder\\x.zvw").c_str(), kDocumentClsid,
+        [](LPSTORAGE) {}, NULL, &missing));
+    ASSERT_NE(dynamic_cast<CFileException*>(missing), nullptr);
+    EXPECT_EQ(static_cast<CFileException*>(missing)->m_cause, CFileException::badPath);
+    missing->Delete();
+
     // A read-only file is not replaced.
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     CException* error = NULL;
