@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-opensymbol            # faces standing in for Times New Roman, Arial, Courier New, Symbol
   fonts-wine                                   # Wine's own faces: caption buttons and scroll arrows (Marlett)
   libgraphicsmagick++1-dev                     # the image layer: reading pictures, writing JPEG
+  python3 python3-olefile                      # tests read saved compound files with an independent reader
 )
 
 missing=()
