@@ -71,6 +71,7 @@ protected:
         ASSERT_GT(GetTempPathA(sizeof(temp), temp), 0u);
         folder = std::string(temp) + "zt_storage_" + std::to_string(GetCurrentProcessId()) + "_"
             + testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
+        immutable = true;   // a run that crashed may have left it locked
         RemoveFolder();     // left over by a run that crashed
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
     }
