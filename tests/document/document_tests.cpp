@@ -8,6 +8,9 @@
 #include "model/GDoc.h"
 #include "model/GOle.h"
 #include "model/GPageNum.h"
+#include "model/GDateTime.h"
+#include "model/GListField.h"
+#include "tests/support/flow_inspection.h"
 #include "view/CWView.h"
 #include "app/CWOptions.h"
 #include <memory>
@@ -267,6 +270,55 @@ TEST_F(Document, TheFieldPageOfACell)
     ASSERT_TRUE(doc->GetFieldPage(held, page));
     EXPECT_EQ(page, (unsigned long)body->GetCharPage(2));
     EXPECT_EQ(doc->GetNumPages(), body->m_pages.GetCount() - 1);
+}
+
+// The second page begins with a list item "a b" holding a date.
+TEST_F(Document, AppendingAPageCopiesItsTextDatesAndListNumbers)
+{
+    GDoc* body = Flow(kBodyFlow);
+    for (int i = 0; i < 300 && body->m_pages.GetCount() < 3; ++i)
+        Type(kBodyFlow, "line\r");
+    ASSERT_EQ(body->m_pages.GetCount(), 3) << "two pages";
+    const long pageStart = body->GetPageChar(1);
+    std::string item("a b\r");
+    body->InsertText(pageStart, &item[0], 1);
+    body->InsertField(new GDateTime(body, pageStart + 1));
+    GList* list = new GList(body, pageStart, 1, 1, 3);
+    list->m_nNumbers[2] = 5;
+    body->InsertField(list);
+    ASSERT_EQ(body->GetPageChar(1), pageStart);
+    ASSERT_EQ(FlowText(*body, pageStart, pageStart + 6), "\1a\1 b\r");
+
+    std::unique_ptr<CWDocument> other(maker.New());
+    GDoc* target = other->m_flows[kBodyFlow];
+    std::string text("x");
+    target->InsertText(0, &text[0], 1);
+    target->AppendDocPage(*body, 1);
+    const std::string copied = MarkedFlowText(*target);
+    EXPECT_EQ(copied.substr(0, 7), "x@a@ b|");
+    EXPECT_EQ(copied.substr(7), MarkedFlowText(*body).substr(pageStart + 6)) << "the rest of the last page";
+    ASSERT_EQ(target->m_fields.GetCount(), 2);
+    GField* first = target->m_fields[0];
+    GField* second = target->m_fields[1];
+    EXPECT_EQ(first->m_nKind, kFieldList);
+    EXPECT_EQ(first->m_nPos, 1);
+    EXPECT_EQ(first->m_pDoc, target);
+    EXPECT_EQ(second->m_nKind, kFieldDateTime);
+    EXPECT_EQ(second->m_nPos, 3);
+    GList* copy = (GList*)first;
+    EXPECT_EQ(copy->m_nLevel, 3);
+    EXPECT_EQ(copy->m_nNumbers[2], 5);
+    EXPECT_STREQ(other->m_listStyles[copy->m_nStyle].name, doc->m_listStyles[1].name);
+
+    // The closing page entry and pages past it copy nothing.
+    const std::string before = MarkedFlowText(*target);
+    target->AppendDocPage(*body, body->m_pages.GetCount() - 1);
+    target->AppendDocPage(*body, -1);
+    EXPECT_EQ(MarkedFlowText(*target), before);
+    // Any other flow gives all its text.
+    Type(5, "foot");
+    target->AppendDocPage(*Flow(5), 0);
+    EXPECT_EQ(MarkedFlowText(*target), before + "foot");
 }
 
 } // namespace
