@@ -209,6 +209,17 @@ public:
     virtual BOOL OnNewDocument() override;
     virtual void OnCloseDocument() override;
 
+    // ---- Embedded items (document/embedding_hooks.cpp). OnCreateItem
+    // places a new item as a cell field at the caret of the flow being
+    // edited, at least 200 by 50; DeleteItem frees it. Still missing: the
+    // server item and in-place editing.
+    virtual BOOL OnCreateItem(CZTOleRectItem* item);
+    virtual void DeleteItem(CZTOleRectItem* item);
+    // The client area of the window with the keyboard focus.
+    virtual BOOL GetServerObjectSize(RECT& r);
+    // Maps dc to the view's zoom when it is the document's view.
+    virtual BOOL ScaleDC(CView* view, CDC* dc);
+
     // ---- Counts (document/document_counts.cpp): characters and blanks of
     // the body (fields by their text), its pages, the words of every flow.
     virtual long GetNumChars();

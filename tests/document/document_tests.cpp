@@ -272,6 +272,31 @@ TEST_F(Document, TheFieldPageOfACell)
     EXPECT_EQ(doc->GetNumPages(), body->m_pages.GetCount() - 1);
 }
 
+// A new object stands at the caret of the flow being edited, at least 200
+// by 50.
+TEST_F(Document, ANewEmbeddedItemIsPlacedAtTheCaretAndSizedUp)
+{
+    EXPECT_FALSE(doc->OnCreateItem(nullptr));
+    Type(5, "ab");
+    Flow(5)->SetPos(1);
+    doc->m_nCurPart = 5;
+    CZTCell* tiny = new CZTCell;
+    tiny->SetSize(CSize(80, 30));
+    ASSERT_TRUE(doc->OnCreateItem(tiny));
+    EXPECT_EQ(tiny->GetSize(), CSize(200, 50));
+    EXPECT_EQ(tiny->GetDocument(), doc);
+    EXPECT_EQ(tiny->GetBackColor(), Options.Colors[CWOptions::kColorMailMerge]);
+    ASSERT_EQ(Flow(5)->m_fields.GetCount(), 1);
+    GOle* field = (GOle*)Flow(5)->m_fields[0];
+    EXPECT_EQ(field->m_nKind, kFieldCell);
+    EXPECT_EQ(field->m_nPos, 1);
+    EXPECT_EQ(field->m_pItem, tiny);
+    EXPECT_TRUE(doc->IsModified());
+    unsigned long page = 9;
+    EXPECT_TRUE(doc->GetFieldPage(tiny, page));
+    EXPECT_EQ(page, 0u);
+}
+
 // The second page begins with a list item "a b" holding a date.
 TEST_F(Document, AppendingAPageCopiesItsTextDatesAndListNumbers)
 {
