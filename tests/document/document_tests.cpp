@@ -272,6 +272,18 @@ TEST_F(Document, TheFieldPageOfACell)
     EXPECT_EQ(doc->GetNumPages(), body->m_pages.GetCount() - 1);
 }
 
+TEST_F(Document, AClosedDocumentRecordsNoMoreUndo)
+{
+    Type(kBodyFlow, "typed");
+    EXPECT_TRUE(doc->CanUndo());
+    doc->m_bAutoDelete = FALSE;   // kept for the look after closing
+    doc->OnCloseDocument();
+    EXPECT_FALSE(doc->m_bUndoEnabled);
+    EXPECT_FALSE(doc->CanUndo());
+    Type(kBodyFlow, " more");
+    EXPECT_FALSE(doc->CanUndo());
+}
+
 // A new object stands at the caret of the flow being edited, at least 200
 // by 50.
 TEST_F(Document, ANewEmbeddedItemIsPlacedAtTheCaretAndSizedUp)
