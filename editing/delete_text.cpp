@@ -4,30 +4,30 @@
 #include "editing/CWOpBigUndo.h"
 #include "editing/CWOpFields.h"
 #include "editing/CWOpText.h"
+#include "editing/CWOpLists.h"
+#include "model/GListField.h"
 #include "model/GField.h"
 #include "editing/editing_support.h"
 
 namespace
 {
-// Records the deletion of from..to - 1 (no field marks inside). The record
-// stands shift positions earlier: the fields before it that undo does not
-// put back (list numbers) leave the text closed up over them.
-void RecordStretch(GDoc* flow, long from, long to, long shift)
+// Records the deletion of from..to - 1 (no field marks inside).
+void RecordStretch(GDoc* flow, long from, long to)
 {
     if (from >= to)
         return;
     CString* text = new CString((const char*)&flow->m_chars[from], (int)(to - from));
-    CWOpDeleteText* op = new CWOpDeleteText(flow, from, to, text);
-    op->Shift(-shift);
-    RecordOperation(flow, op);
+    RecordOperation(flow, new CWOpDeleteText(flow, from, to, text));
 }
 
-// The field at pos when undo puts it back, else NULL.
-GField* RestoredField(GDoc* flow, long pos)
+// The first field at or after pos is a list field that continues its list.
+bool ContinuingListAt(const GDoc* flow, long pos)
 {
-    long index = flow->GetCharField(pos);
-    GField* field = index >= 0 ? flow->m_fields[index] : NULL;
-    return field && IsRecordedFieldKind(field->m_nKind) ? field : NULL;
+    const long index = flow->LocateField(pos);
+    const long next = index >= 0 && flow->m_fields[index]->m_nPos >= pos ? index : index + 1;
+    if (next >= flow->m_fields.count || flow->m_fields[next]->m_nKind != kFieldList)
+        return false;
+    return ((GList*)flow->m_fields[next])->m_bContinues != 0;
 }
 }
 
@@ -68,26 +68,36 @@ void GDoc::DeleteText(long from, long to, int redraw)
             group = NULL;
         // Undo replays in reverse order: the leading stretch is put back
         // first, then each field and the stretch after it, so every record
-        // finds the text before it in place. Still missing: the records
-        // that put back list numbers; until they exist the text closes up
-        // over a deleted list number.
-        long lost = 0;
-        for (long i = from; i < to; ++i)
-            lost += m_chars[i] == kFieldMark && !RestoredField(this, i);
+        // finds the text before it in place.
+        // Removing a list start makes the list field after the range start
+        // its list; the last list number put back gives that back.
+        bool restartsNext = ContinuingListAt(this, to);
         long segmentEnd = to;
         for (long i = to - 1; i >= from; --i)
         {
             if (m_chars[i] != kFieldMark)
                 continue;
-            GField* field = RestoredField(this, i);
-            RecordStretch(this, i + 1, segmentEnd, lost);
-            if (field)
-                RecordOperation(this, new CWOpDeleteField(this, i - lost, field));
+            const long index = GetCharField(i);
+            GField* field = index >= 0 ? m_fields[index] : NULL;
+            if (field && field->m_nKind == kFieldList)
+            {
+                // The list number's mark goes with the text after it, so
+                // that redo deletes both at once as this deletion does; the
+                // number's record gives the mark its field back.
+                RecordOperation(this,
+                                CWOpSetListStyle::ForDeletedNumber(this, i, (GList*)field, restartsNext, false));
+                restartsNext = false;
+                RecordStretch(this, i, segmentEnd);
+            }
             else
-                --lost;
+            {
+                RecordStretch(this, i + 1, segmentEnd);
+                if (field && IsRecordedFieldKind(field->m_nKind))
+                    RecordOperation(this, new CWOpDeleteField(this, i, field));
+            }
             segmentEnd = i;
         }
-        RecordStretch(this, from, segmentEnd, 0);
+        RecordStretch(this, from, segmentEnd);
     }
 
     if (m_pOwner)

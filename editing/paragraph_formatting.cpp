@@ -7,6 +7,7 @@
 #include "model/GListField.h"
 #include "editing/CWOpFormats.h"
 #include "editing/editing_support.h"
+#include "view/CWView.h"
 #include <algorithm>
 #include <functional>
 
@@ -83,11 +84,15 @@ long TextWidth(const GDoc& flow, long para)
     return width;
 }
 
-// Still missing: the width of a paragraph's list number, once list
-// fields measure themselves; the first-line limit counts 0 until then.
-long ListNumberWidth(const GDoc&, long)
+// The width of the list number a paragraph begins with, measured on the
+// screen information context; 0 without one.
+long ListNumberWidth(const GDoc& flow, long para)
 {
-    return 0;
+    GList* list = flow.GetListField(flow.GetParaChar(para));
+    if (!list)
+        return 0;
+    int ascent = 0;
+    return list->GetSize(GetMemIC(), ascent, 1).cx;
 }
 
 // Tab stops lie between the larger of left and first-line indent and the

@@ -130,7 +130,27 @@ public:
     // the range. Without either, style -1 and fromPrev 0. An empty range
     // at a paragraph's start holds no paragraph.
     void FindListStyle(long start, long end, long& style, int& fromPrev) const;
+    // Makes the selection's paragraphs items of list style at level, as one
+    // undoable step: the first new item continues the list before it when
+    // fromPrev is set, later ones always do; with change, items of another
+    // style take this one. Answers 1, or 0 when the table has no such style.
     int ApplyListStyle(long style, int level, int* starts, int fromPrev, int change);
+    // Lists (editing/lists.cpp). LocateField: the index of the field at
+    // pos, else of the last field before it, else -1 (a binary search,
+    // RecurseField). IsFromPrev: the paragraph before pos's begins with a
+    // list field of style. FormatPara carries a level's paragraph values
+    // into paragraph para, whose first character is at pos.
+    long LocateField(long pos) const;
+    long RecurseField(long pos, long lo, long hi, long last) const;
+    int IsFromPrev(long pos, int style) const;
+    void FormatPara(int style, int level, long para, long pos);
+    // One level up or down for the paragraphs of start..end, their indents
+    // moving by one step (12.7 mm with inches as the unit, else 10 mm).
+    void Promote(long start, long end);
+    void Demote(long start, long end);
+    // The selection's paragraphs lose their list numbers and take the
+    // plain paragraph style, as one undoable step.
+    int RemoveList();
     void SetParaStyle(long from, long to, Mint style);
 
     // Lookups by position: binary search over the sorted arrays; a position

@@ -4,13 +4,14 @@
 #include "model/GDocTitle.h"
 #include "model/GImage.h"
 #include "model/GOle.h"
+#include "model/GListField.h"
 #include "model/GPageNum.h"
 
 namespace {
 
-// Still missing: the classes of list numbers, footnote marks and captions
-// (their records hold no more yet); their records are read as a plain
-// field of the kind holding its position only.
+// Still missing: the classes of footnote marks and captions (their
+// records hold no more yet); their records are read as a plain field of
+// the kind holding its position only.
 GField* PlainField(BYTE kind, GDoc* owner)
 {
     GField* field = new GField(owner, 0);
@@ -34,7 +35,11 @@ GField* NewFieldOfKind(BYTE kind, GDoc* owner)
         return new GPageNum(owner, 0, 0, 1);
 
     case kFieldList:
-        return PlainField(kind, owner);
+    {
+        GList* list = new GList();
+        list->m_pDoc = owner;
+        return list;
+    }
 
     case kFieldDocTitle:
         return new GDocTitle(owner, 0, 0);

@@ -30,6 +30,17 @@ GField* FieldOfKind(BYTE kind, GDoc& flow, long pos)
     return field;
 }
 
+// A new list field's record at 5: style 0, level 1, every number 1, not
+// continuing.
+std::vector<BYTE> ListRecord()
+{
+    std::vector<BYTE> record = {kFieldList, 5, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    for (int i = 0; i < 9; ++i)
+        record.insert(record.end(), {1, 0, 0, 0});
+    record.insert(record.end(), {0, 0, 0, 0});
+    return record;
+}
+
 class FlowCopyTest : public FallbackFlowTest
 {
 protected:
@@ -149,7 +160,7 @@ TEST_F(FlowCopyTest, EachFieldKindIsStoredByteForByte)
         { page, {3, 5, 0, 0, 0, 7, 0xFE, 0xFF, 0xFF, 0xFF} },
         { FieldOfKind(4, flow, 5), {4} },
         { FieldOfKind(5, flow, 5), {5} },
-        { FieldOfKind(kFieldList, flow, 5), {6, 5, 0, 0, 0} },
+        { FieldOfKind(kFieldList, flow, 5), ListRecord() },
         { FieldOfKind(7, flow, 5), {7} },
         { title, {8, 5, 0, 0, 0, 4, 2, 'A', 'b'} },
         { FieldOfKind(kFieldImage, flow, 5), WithObjectPart({9, 5, 0, 0, 0}) },

@@ -214,7 +214,7 @@ TEST_F(FieldOperations, UndoingADeletedRangeBringsItsFieldsBack)
     }
 }
 
-TEST_F(FieldOperations, AListNumberInADeletedRangeStaysGoneAndTheRestFits)
+TEST_F(FieldOperations, AListNumberInADeletedRangeComesBackInPlace)
 {
     Type(0, "abcdefgh");
     flow->InsertField(new GList(flow, 2, 0, 0, 1));
@@ -222,10 +222,12 @@ TEST_F(FieldOperations, AListNumberInADeletedRangeStaysGoneAndTheRestFits)
     ClearStack();
     flow->DeleteText(1, 8, 1);
     ASSERT_TRUE(DocMakeUndo(&doc));
-    EXPECT_EQ(MarkedFlowText(*flow), "abcde@fgh");
-    ASSERT_EQ(flow->m_fields.count, 1);
-    EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldDateTime);
-    EXPECT_EQ(flow->m_fields[0]->m_nPos, 5);
+    EXPECT_EQ(MarkedFlowText(*flow), "ab@cde@fgh");
+    ASSERT_EQ(flow->m_fields.count, 2);
+    EXPECT_EQ(flow->m_fields[0]->m_nKind, kFieldList);
+    EXPECT_EQ(flow->m_fields[0]->m_nPos, 2);
+    EXPECT_EQ(flow->m_fields[1]->m_nKind, kFieldDateTime);
+    EXPECT_EQ(flow->m_fields[1]->m_nPos, 6);
 }
 
 // A style armed on an empty range goes onto the next field's placeholder,
