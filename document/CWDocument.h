@@ -17,6 +17,8 @@ class CZTOleRectItem;
 // offset a document starts with.
 const LONG kNativeDocumentType = 200;
 const LONG kDefaultPrintOffset = 72;
+// File Properties, which the document handles.
+const UINT kIdFileSummaryInfo = 36010;
 
 // Not 0 while the document reader reads a document of the older native
 // layout; the style tables then read the older records.
@@ -208,6 +210,11 @@ public:
     void RemoveBlanks() {}
     virtual BOOL OnNewDocument() override;
     virtual void OnCloseDocument() override;
+    // File Properties (command 36010). Still missing: the base library's
+    // summary dialog; the command is handled and shows nothing.
+    void OnFileSummaryInfo() {}
+    DECLARE_MESSAGE_MAP()
+public:
 
     // ---- Embedded items (document/embedding_hooks.cpp). OnCreateItem
     // places a new item as a cell field at the caret of the flow being

@@ -73,6 +73,14 @@ TEST_F(Document, ATemplatesDocumentIsWhole)
     EXPECT_EQ(doc->GetDocTemplate(), &maker.tpl);
 }
 
+TEST_F(Document, HandlesFilePropertiesAndSave)
+{
+    EXPECT_TRUE(doc->OnCmdMsg(kIdFileSummaryInfo, CN_COMMAND, nullptr, nullptr));
+    AFX_CMDHANDLERINFO info = {};
+    EXPECT_TRUE(doc->OnCmdMsg(ID_FILE_SAVE, CN_COMMAND, nullptr, &info));
+    EXPECT_FALSE(doc->OnCmdMsg(ID_FILE_SAVE + 77, CN_COMMAND, nullptr, &info));
+}
+
 TEST_F(Document, TheClipboardFormatsAreRegisteredOnce)
 {
     const WORD priv = CWDocument::m_cfPrivate, effects = CWDocument::m_cfLumifex;
