@@ -245,6 +245,12 @@ private:
     LONG m_nCurPageInfo;
 };
 
+// The date of t as day/month/year ("11/12/2026"); out holds at least 11
+// characters.
+void Data(char* out, CTime& t);
+// Each edge of a lies within d of the same edge of b.
+BOOL AlmostEqualRect(const CRect& a, const CRect& b, int d);
+
 // Holds a document's change bracket open for a scope: ViewNotify(0) on
 // entry and ViewNotify(1) on every way out, exceptions included, so the
 // views hear of a change once however many steps make it. A null document

@@ -6,6 +6,8 @@
 #include "layout/CFrame.h"
 #include "model/GDoc.h"
 #include "view/CWView.h"
+#include <cstdio>
+#include <cstdlib>
 
 WORD CWDocument::m_cfPrivate = 0;
 WORD CWDocument::m_cfLumifex = 0;
@@ -193,4 +195,15 @@ BOOL CWDocument::UpdateServerMenu(int)
 {
     m_bServerMenu = TRUE;
     return TRUE;
+}
+
+void Data(char* out, CTime& t)
+{
+    sprintf(out, "%d/%d/%d", t.GetDay(), t.GetMonth(), t.GetYear());
+}
+
+BOOL AlmostEqualRect(const CRect& a, const CRect& b, int d)
+{
+    return abs(a.left - b.left) <= d && abs(a.top - b.top) <= d && abs(a.right - b.right) <= d &&
+           abs(a.bottom - b.bottom) <= d;
 }

@@ -364,4 +364,26 @@ TEST_F(Document, AppendingAPageCopiesItsTextDatesAndListNumbersWithTheirLevelAnd
     EXPECT_EQ(MarkedFlowText(*target), before + "foot");
 }
 
+TEST(DocumentHelpers, DatesAndNearlyEqualRectangles)
+{
+    CTime t(2026, 12, 3, 10, 0, 0);
+    char out[32];
+    Data(out, t);
+    EXPECT_STREQ(out, "3/12/2026");
+    const CRect a(10, 20, 110, 220);
+    struct Case
+    {
+        CRect b;
+        int d;
+        BOOL nearby;
+    } cases[] = {
+        {CRect(10, 20, 110, 220), 0, TRUE},
+        {CRect(12, 18, 108, 222), 2, TRUE},
+        {CRect(13, 20, 110, 220), 2, FALSE},
+        {CRect(10, 20, 110, 217), 2, FALSE},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AlmostEqualRect(a, c.b, c.d), c.nearby) << c.b.left << "," << c.b.bottom;
+}
+
 } // namespace
