@@ -26,10 +26,9 @@ extern int bReadOldVersion;
 
 // The title, the modified state (SetModifiedFlag, which every editing
 // operation calls) and the item list of embedded objects and cells come
-// from the base library's document. Still missing: everything of the
-// document but the flow list, the page frames, the page set-ups, the style
-// tables and the counters below (undo stack, views, file reading and
-// writing); the seven standard flows are made only by CreateFrames.
+// from the base library's document. Still missing: opening and saving
+// files, the embedding server (its item, in-place editing and the
+// clipboard's storage) and the base's summary dialog.
 class CWDocument : public CZTDoc
 {
     DECLARE_DYNCREATE(CWDocument)
