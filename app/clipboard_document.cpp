@@ -4,6 +4,17 @@
 
 CWDocument* Clipboard = nullptr;
 
+CWDocument* CreateClipboardDocument()
+{
+    if (Clipboard)
+        return Clipboard;
+    Clipboard = (CWDocument*)RUNTIME_CLASS(CWDocument)->CreateObject();
+    Clipboard->m_bClipboard = TRUE;
+    Clipboard->m_bUndoEnabled = FALSE;
+    Clipboard->ViewNotify(0);
+    return Clipboard;
+}
+
 void CloseClipboardDocument()
 {
     if (!Clipboard)

@@ -10,18 +10,27 @@ int bReadOldVersion = 0;
 
 CWDocument::CWDocument(int)
     : m_pageInfos(0, 32), m_flows(7, 32), m_nViewNotify(0), m_nReRows(0), m_bUndoEnabled(TRUE),
-      m_frames(0, 32), m_bClipboard(FALSE), m_nCurPageInfo(0)
+      m_frames(0, 32), m_bClipboard(FALSE), m_nFileType(kNativeDocumentType), m_bServerMenu(FALSE),
+      m_bStylesChanged(FALSE), m_bViewsInvalidated(FALSE), m_nCurPageInfo(0)
 {
+    RegisterClipboardFormats();
+    m_docInfo.created = (LONG)CTime::GetCurrentTime().GetTime();
+    memset(m_docInfo.values, 0, sizeof(m_docInfo.values));
+    memset(m_extraInfo, 0, sizeof(m_extraInfo));
     GPageInfo page;
     page.DefaultInit();
     m_pageInfos.Add(page);
     CreateDefaultStyles();
+    m_printOffset[0] = m_printOffset[1] = kDefaultPrintOffset;
 }
 
 // Frames point into flows, so the page frames go first, then the flows
 // (each releases its own frames), then the page set-ups.
 CWDocument::~CWDocument()
 {
+    // The hidden clipboard document stands in no template's list.
+    if (m_bClipboard)
+        m_pDocTemplate = NULL;
     ReleaseDocEditing(this);
     m_frames.Flush();
     for (long i = 0; i < m_flows.GetCount(); ++i)
@@ -30,16 +39,16 @@ CWDocument::~CWDocument()
     m_flows.Flush();
 }
 
-GDoc* CWDocument::GetPageHeader(long page)
+long CWDocument::GetPageHeader(long page) const
 {
-    return GetFlow(PageHeaderIndex(page));
+    return PageHeaderIndex(page);
 }
 
 // Footers follow the headers in the flow list: 4 first page, 5 all or
-// even pages, 6 odd pages.
-GDoc* CWDocument::GetPageFooter(long page)
+// odd pages, 6 even pages.
+long CWDocument::GetPageFooter(long page) const
 {
-    return GetFlow(PageHeaderIndex(page) + 3);
+    return PageHeaderIndex(page) + 3;
 }
 
 long CWDocument::PageHeaderIndex(long page) const
@@ -85,18 +94,6 @@ const GPageInfo& CWDocument::PageSetupOf(const CWDocument* doc)
     return fallback;
 }
 
-CView* CWDocument::FindView()
-{
-    return NULL;
-}
-
-void CWDocument::ViewNotify(int resume)
-{
-    if (!resume)
-        ++m_nViewNotify;
-    else if (m_nViewNotify > 0)
-        --m_nViewNotify;
-}
 
 void CWDocument::ReRows(int resume)
 {
@@ -106,7 +103,6 @@ void CWDocument::ReRows(int resume)
         --m_nReRows;
 }
 
-void CWDocument::InvalidateAllViews() {}
 
 int CWDocument::IsFootNoteDoc(const GDoc* flow)
 {
@@ -130,10 +126,40 @@ void CWDocument::CreateDefaultStyles()
     CreateDefaultMasterStyles();
 }
 
+// The seven page-part flows stay (other code keeps pointers to them) with
+// nothing but their closing 13, 12, 0; frame texts and their frames go, so
+// a clipboard document does not pile them up copy after copy.
 void CWDocument::ClearAllDocument()
 {
+    // Emptying a body with footnotes may take their note flows along, so
+    // the page parts are emptied before the frame texts go.
+    const BOOL undo = m_bUndoEnabled;
+    m_bUndoEnabled = FALSE;
+    {
+        CChangeBracket bracket(this);
+        for (long i = 0; i < kFirstContentFlow && i < m_flows.GetCount(); ++i)
+        {
+            GDoc* flow = m_flows[i];
+            if (!flow)
+                continue;
+            if (flow->m_chars.GetCount() > 3)
+                flow->DeleteText(0, flow->m_chars.GetCount() - 3, 0);
+            flow->m_fields.Flush();
+            flow->m_borders.count = 0;
+            flow->m_shades.count = 0;
+            flow->m_nCaret = flow->m_nSelFirst = flow->m_nSelEnd = 0;
+            if (!flow->m_pFirstFrame && i < m_frames.GetCount())
+                flow->m_pFirstFrame = m_frames[i];
+            flow->m_redraw.Reset(0, 0);
+        }
+    }
+    m_bUndoEnabled = undo;
     if (m_flows.GetCount() > kFirstContentFlow)
         m_flows.Destroy(kFirstContentFlow, m_flows.GetCount() - kFirstContentFlow);
+    if (m_frames.GetCount() > kFirstContentFlow)
+        m_frames.Destroy(kFirstContentFlow, m_frames.GetCount() - kFirstContentFlow);
+    if (m_frames.GetCount() > kBodyFlow && m_frames[kBodyFlow])
+        m_frames[kBodyFlow]->next = NULL;
 
     m_fontStyles.Flush();
     m_paraStyles.Flush();

@@ -12,6 +12,13 @@ class CView;
 struct CWDocEditing;
 class CZTOleRectItem;
 
+// The file-type code of a native document, and the printable area's
+// offset a document starts with.
+const LONG kNativeDocumentType = 200;
+const LONG kDefaultPrintOffset = 72;
+// File Properties, which the document handles.
+const UINT kIdFileSummaryInfo = 36010;
+
 // Not 0 while the document reader reads a document of the older native
 // layout; the style tables then read the older records.
 extern int bReadOldVersion;
@@ -24,6 +31,7 @@ extern int bReadOldVersion;
 // writing); the seven standard flows are made only by CreateFrames.
 class CWDocument : public CZTDoc
 {
+    DECLARE_DYNCREATE(CWDocument)
 public:
     GArray<GPageInfo> m_pageInfos;   // element 0 is the page set-up in force
     GArrayI<GDoc*> m_flows;          // 0 body, 1-6 headers and footers, 7 on frame texts
@@ -71,9 +79,9 @@ public:
     // and the footers, in flow order in the page frame list; then fits
     // them (CheckFramesHeight).
     void CreateFrames();
-    // The flows that hold a page's header and footer (pages from 0).
-    GDoc* GetPageHeader(long page);
-    GDoc* GetPageFooter(long page);
+    // The flow indexes of a page's header and footer (pages from 0).
+    long GetPageHeader(long page) const;
+    long GetPageFooter(long page) const;
     // The flow of the header of a page (pages from 0): 1 for a different
     // first page, 3 for odd-numbered pages when odd and even pages differ,
     // else 2. Its footer is three flows on.
@@ -90,9 +98,11 @@ public:
     // information record). Flows and frames may stand outside a document
     // (doc null): they get a default A4 set-up.
     static const GPageInfo& PageSetupOf(const CWDocument* doc);
-    // The document's view. Still missing: no views exist yet; answers null.
-    CView* FindView();
-    // Change brackets: 0 suspends, 1 resumes (never below 0).
+    // The view with the keyboard focus, else the last of the document's
+    // views; null when it has none.
+    CWView* FindView();
+    // Change brackets: 0 opens, 1 closes (never below 0, or the views
+    // would never repaint again); the outermost close tells the views.
     void ViewNotify(int resume);
     void ReRows(int resume);
     // Headers share one height and footers another (part 0 or below: the
@@ -104,7 +114,7 @@ public:
     // The height the footnotes of a body page take on it.
     long GetFootnotesHeight(long page);
     bool HasFootnotes() const;
-    // Still missing: no views exist yet; does nothing.
+    // Invalidates the whole client area of every view, erasing it.
     void InvalidateAllViews();
     // 1 when flow is the note flow of a footnote of the body.
     int IsFootNoteDoc(const GDoc* flow);
@@ -150,11 +160,95 @@ public:
     CWView* m_pFirstView = nullptr;
     CWView* GetFirstView() const { return m_pFirstView; }
 
+    // ---- The framework document (document/document_framework.cpp).
+    // Made by a template through the runtime class, a document comes with
+    // its seven flows and page-part frames; one made with new holds no
+    // flows until CreateFrames runs.
+    LONG m_nFileType;                // the file-type code, 200 a native document
+    CString m_strFileName;           // the file read from or saved to
+    BOOL m_bServerMenu;
+    BOOL m_bStylesChanged;           // the style-name box refills its list
+    LONG m_printOffset[2];           // x, y of the printable area
+    // Set by a view wholly invalidated inside a change bracket; the
+    // outermost close then drops every flow's pending redraws.
+    BOOL m_bViewsInvalidated;
+    // Creation time (seconds) and five values; stored byte for byte.
+    struct DocInfo
+    {
+        LONG created;
+        LONG values[5];
+    } m_docInfo;
+    BYTE m_extraInfo[160];           // kept as read, never interpreted
+    // "ZTWrite 95 Format" and "Zentavo Lumifex", registered by the first
+    // document.
+    static WORD m_cfPrivate;
+    static WORD m_cfLumifex;
+
+    // Re-lays out every flow (full: re-breaks every row, else re-columns)
+    // and repaints the views.
+    void InvalidateViews(int full);
+    // Page set-up 0's switches; redraw 2 repaints when the value changed.
+    void SetFirstPageDiff(int value, unsigned char redraw);
+    void SetOddEvenPageDiff(int value, unsigned char redraw);
+    void SetFacingPages(int value, unsigned char redraw);
+    bool FacingPages() const;
+    // The capacity follows the options inside the stack: these do nothing.
+    void EnableUndo(int) {}
+    void SetUndoSteps(unsigned char) {}
+    void UpdateAfterUndoRedo() {}
+    BOOL CanUndo();
+    BOOL CanRedo();
+    BOOL MakeUndo();
+    BOOL MakeRedo();
+    void SetupFromDocument(const CWDocument& other);
+    BOOL IsMailMergeExist() { return FALSE; }
+    // Nothing calls it; a document may always be closed.
+    BOOL CanClose() { return TRUE; }
+    BOOL UpdateServerMenu(int);
+    void TransportReceived() {}
+    void RemoveBlanks() {}
+    virtual BOOL OnNewDocument() override;
+    virtual void OnCloseDocument() override;
+    // File Properties (command 36010). Still missing: the base library's
+    // summary dialog; the command is handled and shows nothing.
+    void OnFileSummaryInfo() {}
+    DECLARE_MESSAGE_MAP()
+public:
+
+    // ---- Embedded items (document/embedding_hooks.cpp). OnCreateItem
+    // places a new item as a cell field at the caret of the flow being
+    // edited, at least 200 by 50; DeleteItem frees it. Still missing: the
+    // server item and in-place editing.
+    virtual BOOL OnCreateItem(CZTOleRectItem* item);
+    virtual void DeleteItem(CZTOleRectItem* item);
+    // The client area of the window with the keyboard focus.
+    virtual BOOL GetServerObjectSize(RECT& r);
+    // Maps dc to the view's zoom when it is the document's view.
+    virtual BOOL ScaleDC(CView* view, CDC* dc);
+
+    // ---- Counts (document/document_counts.cpp): characters and blanks of
+    // the body (fields by their text), its pages, the words of every flow.
+    virtual long GetNumChars();
+    virtual long GetNumPages();
+    virtual long GetNumWords();
+    // The page (from 0) of the object field that holds item; FALSE, page
+    // untouched, when no field holds it.
+    BOOL GetFieldPage(CZTOleRectItem* item, unsigned long& page);
+
 private:
     void CreateDefaultStyles();
+    static void RegisterClipboardFormats();
+    // Page set-up 0's switch i (0 first page, 1 odd and even, 2 facing).
+    void SetLayoutSwitch(int i, int value, unsigned char redraw, int full);
 
     LONG m_nCurPageInfo;
 };
+
+// The date of t as day/month/year ("11/12/2026"); out holds at least 11
+// characters.
+void Data(char* out, CTime& t);
+// Each edge of a lies within d of the same edge of b.
+BOOL AlmostEqualRect(const CRect& a, const CRect& b, int d);
 
 // Holds a document's change bracket open for a scope: ViewNotify(0) on
 // entry and ViewNotify(1) on every way out, exceptions included, so the

@@ -68,7 +68,7 @@ void CFrame::AddNextFrame()
     while (last->next)
         last = last->next;
     long page = last->GetPage() + 1;
-    GDoc* header = owner ? owner->GetPageHeader(page) : NULL;
+    GDoc* header = owner ? owner->GetFlow(owner->GetPageHeader(page)) : NULL;
     CFrame* h = header ? header->m_pFirstFrame : NULL;
 
     const GPageInfo& info = CWDocument::PageSetupOf(owner);

@@ -657,7 +657,7 @@ CRect CFrame::GetAreaByMargin(long page, int inner)
         break;
     case kVNextPage:
     {
-        GDoc* header = owner ? owner->GetPageHeader(ownPage) : NULL;
+        GDoc* header = owner ? owner->GetFlow(owner->GetPageHeader(ownPage)) : NULL;
         CFrame* h = header ? header->m_pFirstFrame : NULL;
         t = (h ? h->area.Height() : 0) + 1;
         break;

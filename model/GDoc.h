@@ -382,6 +382,12 @@ public:
     void SaveNewFields(CArchive& ar);
     void ReadNewFields(CArchive& ar);
 
+    // Appends a page of src (the body) or all of src (another flow) before
+    // this flow's closing characters, with its formats; page numbers,
+    // dates and list numbers are copied, other fields left out
+    // (document/append_page.cpp).
+    void AppendDocPage(const GDoc& src, long page);
+
     // ---- Editing interface (editing/).
 
     // Caret and selection; positions are clamped, never reported

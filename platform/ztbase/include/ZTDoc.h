@@ -28,6 +28,11 @@ protected:
 class CZTDoc : public CDocument
 {
 public:
+    // The runtime class is defined here, not in the library, so that the
+    // framework library's items can make documents without linking it.
+    static CRuntimeClass classCZTDoc;
+    CRuntimeClass* GetRuntimeClass() const override { return &classCZTDoc; }
+
     // Inline, so that the framework library's items can use the list
     // without linking this library.
     CZTDoc() : m_nNextHandle(1) {}
@@ -72,6 +77,9 @@ private:
     unsigned long m_nNextHandle;
     CTypedPtrArray<CPtrArray, CZTItem*> m_items;
 };
+
+inline CRuntimeClass CZTDoc::classCZTDoc = {"CZTDoc", (int)sizeof(CZTDoc), 0xFFFF, nullptr,
+                                            RUNTIME_CLASS(CDocument), nullptr};
 
 // The library's module state; mail merge points the current document at
 // the merge source while it evaluates merged values.
