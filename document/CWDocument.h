@@ -235,6 +235,18 @@ public:
     // untouched, when no field holds it.
     BOOL GetFieldPage(CZTOleRectItem* item, unsigned long& page);
 
+    // ---- The native file's main stream (document/native_file.cpp).
+    // SaveZVW writes it and answers 1. OpenZVW answers 0 after a whole
+    // read or a salvage, 2 when nothing usable was read (a newer file, a
+    // refused salvage, a damaged stream that is no salvage's case): the
+    // caller then fails the open. Recover empties the document and, when
+    // the user agrees, keeps the file's plain text in the body (0), else 2.
+    // Still missing: the "Lumifex" stream and the page background, which
+    // need the document's root storage, and the progress display.
+    int SaveZVW(CArchive& ar);
+    int OpenZVW(CArchive& ar);
+    int Recover(CArchive& ar);
+
 private:
     void CreateDefaultStyles();
     static void RegisterClipboardFormats();

@@ -161,7 +161,7 @@ void GFootNote::CreateNote()
     m_pNote = note;
 
     const long page = ReferencePage();
-    GDoc* footerFlow = doc->GetPageFooter(page);
+    GDoc* footerFlow = doc->GetFlow(doc->GetPageFooter(page));
     CFrame* footer = footerFlow ? footerFlow->m_pFirstFrame : NULL;
     const GPageInfo& info = CWDocument::PageSetupOf(doc);
     const long x = footer ? footer->x : 0;
@@ -259,7 +259,7 @@ void GFootNote::SizeNoteFrame(long page)
         return;
     const long row = m_pDoc->GetCharRow(m_nPos);
     const long first = m_pDoc->m_pages.count >= 2 ? m_pDoc->GetPageRow(page) : 0;
-    GDoc* footerFlow = doc->GetPageFooter(page);
+    GDoc* footerFlow = doc->GetFlow(doc->GetPageFooter(page));
     CFrame* footer = footerFlow ? footerFlow->m_pFirstFrame : NULL;
     const GPageInfo& info = CWDocument::PageSetupOf(doc);
     const long footerTop = footer ? footer->GetAreaByPage(page, 0).top : info.textBottom;
@@ -306,7 +306,7 @@ void GFootNote::OnChangePage(long page, int force, int cascade)
     }
     if (!below)
     {
-        GDoc* footerFlow = m_pDoc->m_pOwner ? m_pDoc->m_pOwner->GetPageFooter(page) : NULL;
+        GDoc* footerFlow = m_pDoc->m_pOwner ? m_pDoc->m_pOwner->GetFlow(m_pDoc->m_pOwner->GetPageFooter(page)) : NULL;
         below = footerFlow ? footerFlow->m_pFirstFrame : NULL;
     }
     if (below != CFrame::FromAnchor(frame->vAnchor))

@@ -190,7 +190,7 @@ TEST_F(NotesAndCaptions, TheNoteFrameIsAtMost500HighAnd500WhenThePageIsFull)
     EXPECT_GT(first->NoteFrame()->maxHeight, 0);
     EXPECT_LE(first->NoteFrame()->maxHeight, kNoteFrameMostHeight);
     EXPECT_EQ(first->NoteFrame()->GetPage(), 0);
-    EXPECT_EQ(first->NoteFrame()->vAnchor, (LONG_PTR)doc.GetPageFooter(0)->m_pFirstFrame);
+    EXPECT_EQ(first->NoteFrame()->vAnchor, (LONG_PTR)doc.GetFlow(doc.GetPageFooter(0))->m_pFirstFrame);
 
     // The last row of a full first page leaves no room.
     while (body->m_pages.count < 3)
@@ -205,7 +205,7 @@ TEST_F(NotesAndCaptions, TheNoteFrameIsAtMost500HighAnd500WhenThePageIsFull)
     GFootNote* second = Mark(3, kMarkArabic);
     EXPECT_EQ(second->NoteFrame()->GetPage(), 0);
     EXPECT_EQ(first->NoteFrame()->vAnchor, (LONG_PTR)second->NoteFrame());
-    EXPECT_EQ(second->NoteFrame()->vAnchor, (LONG_PTR)doc.GetPageFooter(0)->m_pFirstFrame);
+    EXPECT_EQ(second->NoteFrame()->vAnchor, (LONG_PTR)doc.GetFlow(doc.GetPageFooter(0))->m_pFirstFrame);
 }
 
 // The mark's note comes and goes with it through undo and redo; deleted
