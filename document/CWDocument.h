@@ -3,6 +3,7 @@
 #pragma once
 #include "afxwin.h"
 #include "ZTDoc.h"
+#include "afxolestg.h"
 #include "model/GArray.h"
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
@@ -246,6 +247,24 @@ public:
     int SaveZVW(CArchive& ar);
     int OpenZVW(CArchive& ar);
     int Recover(CArchive& ar);
+
+    // ---- The native compound file (document/native_storage.cpp): the
+    // main stream "Contents" (or, when that is empty, the stream "ZV" of
+    // the sub-storage "UserStorage") and the text effects' stream
+    // "Lumifex". Serialize writes or reads the main stream; a read that
+    // does not complete throws, so no empty document takes the file's
+    // name. SaveNativeFile writes a temporary beside path that replaces
+    // the file only when whole; after a failure the old file is untouched,
+    // the document stays modified and *error (when asked for) holds the
+    // cause. OpenNativeFile keeps the file open as the document's root
+    // storage. Still missing: the page background of the first view.
+    static const CLSID kNativeClassId;
+    COleRootStorage m_rootStorage;
+    LPSTORAGE m_lpNativeStg = NULL;  // the storage being read or written
+    virtual void Serialize(CArchive& ar) override;
+    void LoadFromStorage();
+    BOOL SaveNativeFile(LPCSTR path, CException** error = NULL);
+    BOOL OpenNativeFile(LPCSTR path, CException** error = NULL);
 
 private:
     void CreateDefaultStyles();

@@ -2,6 +2,7 @@
 // flow bodies (document/flow_body.cpp) and the salvage of a damaged file.
 #include "document/CWDocument.h"
 #include "document/flow_body.h"
+#include "document/native_storage.h"
 #include "layout/CFrame.h"
 #include "model/GCaption.h"
 #include "model/GDoc.h"
@@ -130,6 +131,7 @@ int CWDocument::SaveZVW(CArchive& ar)
     SaveCaptionKind(ar, GCaption::ImageSettings);
     SaveCaptionKind(ar, GCaption::OleSettings);
     SaveCaptionKind(ar, GCaption::CellSettings);
+    SaveEffectsStream(*this);
     return 1;
 }
 
@@ -288,6 +290,7 @@ int CWDocument::OpenZVW(CArchive& ar)
         ReadCaptionKind(ar, GCaption::ImageSettings);
         ReadCaptionKind(ar, GCaption::OleSettings);
         ReadCaptionKind(ar, GCaption::CellSettings);
+        ReadEffectsStream(*this);
 
         if (!m_bClipboard)
             CheckFramesHeight(0);

@@ -8,6 +8,7 @@
 #include "model/GDoc.h"
 #include "model/GFootNote.h"
 #include "resources/resource.h"
+#include "afxolestg.h"
 #include "tests/support/archive_bytes.h"
 #include "tests/support/flow_inspection.h"
 #include "view/CWView.h"
@@ -218,6 +219,162 @@ TEST_F(NativeFile, SalvageKeepsPrintableBytesAndParagraphEndsInTheDosStyle)
     dos.LoadString(IDS_FSTYLE_DOS);
     EXPECT_EQ(body->m_formats[0].style.index, (short)doc->m_fontStyles.FindStyle((LPCSTR)dos));
     EXPECT_EQ(body->m_formats[0].style.master, 0);
+}
+
+// ---- The compound file
+
+std::string TempFile(const char* name)
+{
+    char dir[MAX_PATH];
+    GetTempPathA(sizeof dir, dir);
+    return std::string(dir) + "zt_native_" + std::to_string(GetCurrentProcessId()) + "_" + name;
+}
+
+Bytes StreamBytes(LPSTORAGE storage, const char* name, bool* found = NULL)
+{
+    COleStreamFile stream;
+    const bool opened = stream.OpenStream(storage, name, CFile::modeRead | CFile::shareExclusive);
+    if (found)
+        *found = opened;
+    if (!opened)
+        return Bytes();
+    Bytes b(stream.GetLength());
+    if (!b.empty())
+        b.resize(stream.Read(b.data(), (UINT)b.size()));
+    return b;
+}
+
+void PutStream(LPSTORAGE storage, const char* name, const Bytes& bytes)
+{
+    COleStreamFile stream;
+    ASSERT_TRUE(stream.CreateStream(storage, name));
+    if (!bytes.empty())
+        stream.Write(bytes.data(), (UINT)bytes.size());
+    stream.Close();
+}
+
+// A compound file of the document's class with a main stream and, when
+// given, the older place of it.
+void WriteCompound(const std::string& path, const Bytes& contents, const Bytes* user = NULL)
+{
+    COleRootStorage root;
+    ASSERT_TRUE(root.Create(path.c_str()));
+    root.SetClassID(CWDocument::kNativeClassId);
+    PutStream(root.GetStorage(), "Contents", contents);
+    if (user)
+    {
+        LPSTORAGE sub = NULL;
+        ASSERT_EQ(root.GetStorage()->CreateStorage(L"UserStorage", STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
+                                                   0, 0, &sub), S_OK);
+        PutStream(sub, "ZV", *user);
+        sub->Commit(STGC_DEFAULT);
+        sub->Release();
+    }
+    root.Commit();
+}
+
+class NativeCompoundFile : public NativeFile
+{
+protected:
+    std::string path = TempFile(testing::UnitTest::GetInstance()->current_test_info()->name());
+    void TearDown() override
+    {
+        NativeFile::TearDown();
+        doc->m_rootStorage.Release();
+        DeleteFileA(path.c_str());
+    }
+};
+
+TEST_F(NativeCompoundFile, SavedFileHoldsBothStreamsAndOpensWhole)
+{
+    Fill();
+    ASSERT_TRUE(doc->SaveNativeFile(path.c_str()));
+    EXPECT_FALSE(doc->IsModified());
+    const Bytes plain = Save(*doc);
+    {
+        COleRootStorage root;
+        doc->m_rootStorage.Release();
+        ASSERT_TRUE(root.Open(path.c_str()));
+        CLSID clsid;
+        ASSERT_TRUE(root.GetClassID(clsid));
+        EXPECT_TRUE(IsEqualCLSID(clsid, CWDocument::kNativeClassId));
+        EXPECT_EQ(HexDump(StreamBytes(root.GetStorage(), "Contents")), HexDump(plain));
+        bool found = false;
+        // One empty effect list per flow.
+        EXPECT_EQ(StreamBytes(root.GetStorage(), "Lumifex", &found).size(), 4u * doc->m_flows.GetCount());
+        EXPECT_TRUE(found);
+    }
+    auto read = maker.New();
+    ASSERT_TRUE(read->OpenNativeFile(path.c_str()));
+    EXPECT_EQ(FlowText(*read->m_flows[kBodyFlow]), FlowText(*doc->m_flows[kBodyFlow]));
+    // Saved again over the file it holds open.
+    ASSERT_TRUE(read->SaveNativeFile(path.c_str()));
+    EXPECT_NE(read->m_rootStorage.GetStorage(), nullptr);
+    read->m_rootStorage.Release();
+}
+
+TEST_F(NativeCompoundFile, WhereTheMainStreamIsFound)
+{
+    Fill();
+    const Bytes good = Save(*doc);
+    Bytes newer = good;
+    newer[kVersionAt] = 0x1A;
+    const Bytes empty;
+    struct Case
+    {
+        const char* name;
+        Bytes contents;
+        const Bytes* user;
+        BOOL opens;
+        bool hasText;
+    } cases[] = {
+        {"main stream without effects", good, NULL, TRUE, true},
+        {"empty main stream, older place", empty, &good, TRUE, true},
+        {"both empty", empty, &empty, TRUE, false},
+        {"empty main stream only", empty, NULL, TRUE, false},
+        {"newer file", newer, NULL, FALSE, false},
+        {"newer file in the older place", empty, &newer, FALSE, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        WriteCompound(path, c.contents, c.user);
+        app.asked.clear();
+        auto read = maker.New();
+        CException* error = NULL;
+        EXPECT_EQ(read->OpenNativeFile(path.c_str(), &error), c.opens);
+        if (error)
+            error->Delete();
+        EXPECT_EQ(FlowText(*read->m_flows[kBodyFlow]) == FlowText(*doc->m_flows[kBodyFlow]), c.hasText);
+        read->m_rootStorage.Release();
+    }
+}
+
+TEST_F(NativeCompoundFile, AFailedSaveKeepsTheFileAndTheModifiedState)
+{
+    Fill();
+    ASSERT_TRUE(doc->SaveNativeFile(path.c_str()));
+    doc->m_rootStorage.Release();
+    CFile before;
+    ASSERT_TRUE(before.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
+    std::string old(before.GetLength(), '\0');
+    before.Read(&old[0], (UINT)old.size());
+    before.Close();
+
+    Type(doc->m_flows[kBodyFlow], 0, "More ");
+    doc->SetModifiedFlag(TRUE);
+    const std::string missing = TempFile("no_such_folder\\file.zvw");
+    CException* error = NULL;
+    EXPECT_FALSE(doc->SaveNativeFile(missing.c_str(), &error));
+    ASSERT_NE(error, nullptr);
+    error->Delete();
+    EXPECT_TRUE(doc->IsModified());
+
+    CFile after;
+    ASSERT_TRUE(after.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
+    std::string now(after.GetLength(), '\0');
+    after.Read(&now[0], (UINT)now.size());
+    EXPECT_EQ(now, old);
 }
 
 } // namespace
