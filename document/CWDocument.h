@@ -265,6 +265,10 @@ public:
     void LoadFromStorage();
     BOOL SaveNativeFile(LPCSTR path, CException** error = NULL);
     BOOL OpenNativeFile(LPCSTR path, CException** error = NULL);
+    // Copies the document's file to its backup (document/backup.cpp): the
+    // same path with the extension "ztk", unless that is the file itself.
+    // Answers 1 whether or not the copy was made.
+    int Backup();
 
 private:
     void CreateDefaultStyles();
@@ -274,6 +278,10 @@ private:
 
     LONG m_nCurPageInfo;
 };
+
+// The backup path of a document's file (extension "ztk"); empty when the
+// path cannot be split.
+CString BackupPathOf(LPCSTR path);
 
 // The date of t as day/month/year ("11/12/2026"); out holds at least 11
 // characters.

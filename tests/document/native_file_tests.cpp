@@ -11,6 +11,7 @@
 #include "afxolestg.h"
 #include "tests/support/archive_bytes.h"
 #include "tests/support/flow_inspection.h"
+#include "tests/support/olefile_reader.h"
 #include "view/CWView.h"
 #include <deque>
 #include <memory>
@@ -291,9 +292,13 @@ TEST_F(NativeCompoundFile, SavedFileHoldsBothStreamsAndOpensWhole)
     ASSERT_TRUE(doc->SaveNativeFile(path.c_str()));
     EXPECT_FALSE(doc->IsModified());
     const Bytes plain = Save(*doc);
+    doc->m_rootStorage.Release();
+    const std::string seen = ReadWithOlefile(path);
+    EXPECT_EQ(seen.substr(0, 37), "379CA680-093A-11CF-85AA-00608CF6711A\n") << seen;
+    EXPECT_NE(seen.find("\nContents 5a561901"), std::string::npos) << seen;
+    EXPECT_NE(seen.find("\nLumifex "), std::string::npos) << seen;
     {
         COleRootStorage root;
-        doc->m_rootStorage.Release();
         ASSERT_TRUE(root.Open(path.c_str()));
         CLSID clsid;
         ASSERT_TRUE(root.GetClassID(clsid));
@@ -355,11 +360,7 @@ TEST_F(NativeCompoundFile, AFailedSaveKeepsTheFileAndTheModifiedState)
     Fill();
     ASSERT_TRUE(doc->SaveNativeFile(path.c_str()));
     doc->m_rootStorage.Release();
-    CFile before;
-    ASSERT_TRUE(before.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
-    std::string old(before.GetLength(), '\0');
-    before.Read(&old[0], (UINT)old.size());
-    before.Close();
+    const std::string old = FileBytes(path);
 
     Type(doc->m_flows[kBodyFlow], 0, "More ");
     doc->SetModifiedFlag(TRUE);
@@ -370,11 +371,44 @@ TEST_F(NativeCompoundFile, AFailedSaveKeepsTheFileAndTheModifiedState)
     error->Delete();
     EXPECT_TRUE(doc->IsModified());
 
-    CFile after;
-    ASSERT_TRUE(after.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
-    std::string now(after.GetLength(), '\0');
-    after.Read(&now[0], (UINT)now.size());
-    EXPECT_EQ(now, old);
+    EXPECT_EQ(FileBytes(path), old);
+}
+
+// ---- The backup
+
+void WriteAll(const std::string& path, const std::string& bytes)
+{
+    CFile file;
+    ASSERT_TRUE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
+    file.Write(bytes.data(), (UINT)bytes.size());
+    file.Close();
+}
+
+TEST(Backup, PathTakesTheBackupExtension)
+{
+    EXPECT_STREQ(BackupPathOf("C:\\letters\\to.bob.zvw"), "C:\\letters\\to.bob.ztk");
+    EXPECT_STREQ(BackupPathOf("C:\\letters\\plain"), "C:\\letters\\plain.ztk");
+    EXPECT_STREQ(BackupPathOf("C:\\letters\\old.ztk"), "C:\\letters\\old.ztk");
+}
+
+TEST_F(NativeFile, BackupCopiesThePreviousFileOverAnOlderBackup)
+{
+    const std::string file = TempFile("letter.zvw");
+    const std::string backup = TempFile("letter.ztk");
+    WriteAll(file, "the previous document");
+    WriteAll(backup, "an older backup, longer than the document");
+    doc->SetPathName(file.c_str(), FALSE);
+    EXPECT_EQ(doc->Backup(), 1);
+    EXPECT_EQ(FileBytes(backup), "the previous document");
+    EXPECT_EQ(FileBytes(file), "the previous document");
+
+    // A backup document makes no backup of itself.
+    WriteAll(backup, "a backup document");
+    doc->SetPathName(backup.c_str(), FALSE);
+    EXPECT_EQ(doc->Backup(), 1);
+    EXPECT_EQ(FileBytes(backup), "a backup document");
+    DeleteFileA(file.c_str());
+    DeleteFileA(backup.c_str());
 }
 
 } // namespace
