@@ -155,7 +155,9 @@ void ReadFlows(CArchive& ar, CWDocument& doc)
     ar >> count;
     // Every flow takes far more than a byte of the stream.
     Damaged(count < (DWORD)kFirstContentFlow || count > ar.GetFile()->GetLength());
-    Damaged(doc.m_flows.GetCount() != kFirstContentFlow);
+    // A document made without its page parts (the clipboard's) gets them.
+    if (doc.m_flows.GetCount() < kFirstContentFlow)
+        doc.CreateFrames();
     for (DWORD i = 0; i < count; ++i)
     {
         if ((long)i >= doc.m_flows.GetCount())

@@ -13,6 +13,7 @@
 #include "tests/support/flow_inspection.h"
 #include "tests/support/olefile_reader.h"
 #include "view/CWView.h"
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <string>
@@ -87,6 +88,13 @@ protected:
         body->InsertField(mark);
         ASSERT_NE(mark->m_pNote, nullptr);
         Type(mark->m_pNote, mark->m_pNote->m_chars.GetCount() - 3, " the note");
+        // A text frame anchored in the body.
+        GDoc* text = new GDoc(doc.get(), doc->m_flows.GetCount());
+        doc->m_flows.Add(text);
+        CFrame* frame = new CFrame(doc.get(), body, text, 100, 100, 600, 400, 0, 0, 0, 0, 0, 0, 20, 20, 1);
+        body->m_frames.Add(frame);
+        text->m_pFirstFrame = frame;
+        Type(text, 0, "In the frame");
     }
     // Offset of flow 0's body in a saved stream.
     size_t FlowsAt(CWDocument& d)
@@ -135,8 +143,19 @@ TEST_F(NativeFile, SavedTwiceAfterReadingTheStreamsAreEqual)
     GDoc* body = third->m_flows[kBodyFlow];
     ASSERT_EQ(body->m_fields.GetCount(), 1);
     EXPECT_EQ(((GFootNote*)body->m_fields[0])->m_pNote, third->m_flows[kFirstContentFlow]);
+    ASSERT_EQ(body->m_frames.GetCount(), 1);
+    CFrame* frame = body->m_frames[0];
+    EXPECT_EQ(frame->anchor, body);
+    EXPECT_EQ(frame->content, third->m_flows[kFirstContentFlow + 1]);
+    EXPECT_EQ(third->m_flows[kFirstContentFlow + 1]->m_pFirstFrame, frame);
     EXPECT_EQ(third->m_fontStyles.GetCount(), doc->m_fontStyles.GetCount());
     EXPECT_EQ(memcmp(&third->m_docInfo, &doc->m_docInfo, sizeof doc->m_docInfo), 0);
+
+    // A document made without its page parts reads the file as well.
+    CWDocument bare;
+    ASSERT_EQ(Open(bare, first), 0);
+    EXPECT_EQ(HexDump(Save(bare)), HexDump(secondBytes));
+    ReleaseDocEditing(&bare);
 }
 
 TEST_F(NativeFile, ReadingResetsTheEditingStateOfThePageSetup)
@@ -163,6 +182,10 @@ TEST_F(NativeFile, DamagedStreams)
     const Bytes good = Save(*doc);
     const size_t flowsAt = FlowsAt(*doc);
     const size_t framesAt = FramesAt(*doc);
+    // The body's frame list, found by its bytes.
+    const Bytes bodyFrames = StoreToBytes([&](CArchive& ar) { SaveFrameList(ar, doc->m_flows[kBodyFlow]->m_frames); });
+    const size_t bodyFramesAt = std::search(good.begin(), good.end(), bodyFrames.begin(), bodyFrames.end()) - good.begin();
+    ASSERT_LT(bodyFramesAt, good.size());
     auto with = [&](size_t at, std::vector<BYTE> bytes) {
         Bytes b = good;
         std::copy(bytes.begin(), bytes.end(), b.begin() + at);
@@ -188,6 +211,9 @@ TEST_F(NativeFile, DamagedStreams)
         {"cut inside the body", Bytes(good.begin(), good.begin() + flowsAt + 40), IDNO, {IDS_FILE_RECOVER}, 2},
         {"page frame showing no flow", with(framesAt + 4 + 20, {0xF4, 0x01, 0, 0}), IDNO, {IDS_FILE_RECOVER},
          2},
+        {"frame text showing no flow", with(bodyFramesAt + 4 + 20, {0xF4, 0x01, 0, 0}), IDNO, {IDS_FILE_RECOVER}, 2},
+        {"frame text showing a negative flow", with(bodyFramesAt + 4 + 20, {0xFE, 0xFF, 0xFF, 0xFF}), IDYES,
+         {}, 0},
         {"cut in the caption settings", Bytes(good.begin(), good.end() - 3), IDYES, {}, 2},
     };
     for (const Case& c : cases)
