@@ -186,6 +186,12 @@ TEST_F(NativeFile, DamagedStreams)
     const Bytes bodyFrames = StoreToBytes([&](CArchive& ar) { SaveFrameList(ar, doc->m_flows[kBodyFlow]->m_frames); });
     const size_t bodyFramesAt = std::search(good.begin(), good.end(), bodyFrames.begin(), bodyFrames.end()) - good.begin();
     ASSERT_LT(bodyFramesAt, good.size());
+    // The body's field count, before its one field, the footnote mark.
+    GDoc* body = doc->m_flows[kBodyFlow];
+    ASSERT_EQ(body->m_fields.GetCount(), 1);
+    const size_t markSize = StoreToBytes([&](CArchive& ar) { body->m_fields[0]->SaveZVW(ar); }).size();
+    const size_t fieldCountAt = flowsAt + FlowBodyBytes(*body).size() - markSize - 4;
+    ASSERT_EQ(HexDump(Bytes(good.begin() + fieldCountAt, good.begin() + fieldCountAt + 5)), "01 00 00 00 0A");
     auto with = [&](size_t at, std::vector<BYTE> bytes) {
         Bytes b = good;
         std::copy(bytes.begin(), bytes.end(), b.begin() + at);
@@ -214,6 +220,7 @@ TEST_F(NativeFile, DamagedStreams)
         {"frame text showing no flow", with(bodyFramesAt + 4 + 20, {0xF4, 0x01, 0, 0}), IDNO, {IDS_FILE_RECOVER}, 2},
         {"frame text showing a negative flow", with(bodyFramesAt + 4 + 20, {0xFE, 0xFF, 0xFF, 0xFF}), IDYES,
          {}, 0},
+        {"1001 fields", with(fieldCountAt, {0xE9, 0x03, 0, 0}), IDNO, {IDS_FILE_RECOVER}, 2},
         {"cut in the caption settings", Bytes(good.begin(), good.end() - 3), IDYES, {}, 2},
     };
     for (const Case& c : cases)
