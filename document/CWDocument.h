@@ -242,8 +242,7 @@ public:
     // refused salvage, a damaged stream that is no salvage's case): the
     // caller then fails the open. Recover empties the document and, when
     // the user agrees, keeps the file's plain text in the body (0), else 2.
-    // Still missing: the "Lumifex" stream and the page background, which
-    // need the document's root storage, and the progress display.
+    // Still missing: the progress display in the status bar.
     int SaveZVW(CArchive& ar);
     int OpenZVW(CArchive& ar);
     int Recover(CArchive& ar);
