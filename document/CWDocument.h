@@ -3,6 +3,7 @@
 #pragma once
 #include "afxwin.h"
 #include "ZTDoc.h"
+#include "afxolestg.h"
 #include "model/GArray.h"
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
@@ -234,6 +235,39 @@ public:
     // untouched, when no field holds it.
     BOOL GetFieldPage(CZTOleRectItem* item, unsigned long& page);
 
+    // ---- The native file's main stream (document/native_file.cpp).
+    // SaveZVW writes it and answers 1. OpenZVW answers 0 after a whole
+    // read or a salvage, 2 when nothing usable was read (a newer file, a
+    // refused salvage, a damaged stream that is no salvage's case): the
+    // caller then fails the open. Recover empties the document and, when
+    // the user agrees, keeps the file's plain text in the body (0), else 2.
+    // Still missing: the progress display in the status bar.
+    int SaveZVW(CArchive& ar);
+    int OpenZVW(CArchive& ar);
+    int Recover(CArchive& ar);
+
+    // ---- The native compound file (document/native_storage.cpp): the
+    // main stream "Contents" (or, when that is empty, the stream "ZV" of
+    // the sub-storage "UserStorage") and the text effects' stream
+    // "Lumifex". Serialize writes or reads the main stream; a read that
+    // does not complete throws, so no empty document takes the file's
+    // name. SaveNativeFile writes a temporary beside path that replaces
+    // the file only when whole; after a failure the old file is untouched,
+    // the document stays modified and *error (when asked for) holds the
+    // cause. OpenNativeFile keeps the file open as the document's root
+    // storage. Still missing: the page background of the first view.
+    static const CLSID kNativeClassId;
+    COleRootStorage m_rootStorage;
+    LPSTORAGE m_lpNativeStg = NULL;  // the storage being read or written
+    virtual void Serialize(CArchive& ar) override;
+    void LoadFromStorage();
+    BOOL SaveNativeFile(LPCSTR path, CException** error = NULL);
+    BOOL OpenNativeFile(LPCSTR path, CException** error = NULL);
+    // Copies the document's file to its backup (document/backup.cpp): the
+    // same path with the extension "ztk", unless that is the file itself.
+    // Answers 1 whether or not the copy was made.
+    int Backup();
+
 private:
     void CreateDefaultStyles();
     static void RegisterClipboardFormats();
@@ -242,6 +276,10 @@ private:
 
     LONG m_nCurPageInfo;
 };
+
+// The backup path of a document's file (extension "ztk"); empty when the
+// path cannot be split.
+CString BackupPathOf(LPCSTR path);
 
 // The date of t as day/month/year ("11/12/2026"); out holds at least 11
 // characters.

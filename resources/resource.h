@@ -227,5 +227,10 @@
 #define IDS_HTML_ERR_PARAM_RANGE     61457
 #define IDS_HTML_ERR_FATAL           61458
 
+// Reading a native document: a file newer than the program, and the offer
+// to salvage the text of a damaged one.
+#define IDS_FILE_TOO_NEW             46201
+#define IDS_FILE_RECOVER             46260
+
 // The application shell: menus, accelerators, toolbars, panes.
 #include "shell_ids.h"

@@ -73,6 +73,25 @@ public:
     }
     int GetItemCount() const { return (int)m_items.GetSize(); }
 
+    // The item list's stored form, read back by the same call on a loading
+    // archive: the next handle to give and the number of items stored.
+    // Still missing: the items' own records; none is written yet (the count
+    // is 0) and a stored list that holds any is refused as damaged.
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+        {
+            ar << (DWORD)m_nNextHandle << (DWORD)0;
+            return;
+        }
+        DWORD next, count;
+        ar >> next >> count;
+        if (count != 0)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        if (next > m_nNextHandle)
+            m_nNextHandle = next;
+    }
+
 private:
     unsigned long m_nNextHandle;
     CTypedPtrArray<CPtrArray, CZTItem*> m_items;

@@ -5,6 +5,7 @@
 #include "tests/support/zt_gtest.h"
 #include "afxolestg.h"
 #include "tests/platform/mfc42/thrown_exceptions.h"
+#include "tests/support/olefile_reader.h"
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -19,26 +20,6 @@ namespace {
 // The document class id of the word processor's files.
 const CLSID kDocumentClsid = {0x379CA680, 0x093A, 0x11CF, {0x85, 0xAA, 0x00, 0x60, 0x8C, 0xF6, 0x71, 0x1A}};
 const CLSID kOtherClsid = {0x01020304, 0x0506, 0x0708, {9, 10, 11, 12, 13, 14, 15, 16}};
-
-std::string UnixPath(const std::string& dosPath)
-{
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, dosPath.c_str(), -1, wide, MAX_PATH);
-    char* unixName = wine_get_unix_file_name(wide);
-    std::string result = unixName ? unixName : "";
-    HeapFree(GetProcessHeap(), 0, unixName);
-    return result;
-}
-
-std::string FileBytes(const std::string& path)
-{
-    CFile file;
-    if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone))
-        return "<missing>";
-    std::string s(file.GetLength(), '\0');
-    s.resize(file.Read(&s[0], (UINT)s.size()));
-    return s;
-}
 
 void WriteStream(LPSTORAGE storage, const char* name, const std::string& bytes)
 {
@@ -417,32 +398,6 @@ TEST_F(StorageTest, SaveIntoUnwritableFolderKeepsThePreviousFile)
     EXPECT_EQ(Names("*"), std::vector<std::string>{"locked.zvw"});
 }
 
-// What Python's olefile finds in a saved file: the root's class id, then
-// each stream's name and bytes in hexadecimal.
-std::string ReadWithOlefile(const std::string& dosPath)
-{
-    const char* script =
-        "import sys, olefile\n"
-        "f = olefile.OleFileIO(sys.argv[1])\n"
-        "print(f.root.clsid)\n"
-        "for e in sorted(f.listdir()):\n"
-        "    print('/'.join(e), f.openstream(e).read().hex())\n";
-    std::string scriptPath = UnixPath(dosPath) + ".py";
-    std::ofstream(scriptPath) << script;
-    const char* python = GetFileAttributesA("Z:\\usr\\bin\\python3") != INVALID_FILE_ATTRIBUTES
-        ? "/usr/bin/python3" : "python3";
-    std::string command = std::string(python) + " '" + scriptPath + "' '" + UnixPath(dosPath) + "' 2>&1";
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r"))
-    {
-        char buf[256];
-        while (fgets(buf, sizeof(buf), p))
-            out += buf;
-        pclose(p);
-    }
-    remove(scriptPath.c_str());
-    return out;
-}
 
 TEST_F(StorageTest, IndependentReaderSeesClassIdAndStreams)
 {
