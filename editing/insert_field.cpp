@@ -2,6 +2,8 @@
 // and re-breaking an object's row after its size changed.
 #include "editing/document_editing.h"
 #include "editing/CWOpFields.h"
+#include "editing/CWOpText.h"
+#include "editing/CWUndoRedoStack.h"
 #include "model/GCaption.h"
 #include "model/GField.h"
 #include "model/GFootNote.h"
@@ -9,6 +11,8 @@
 #include "model/GFontStyle.h"
 
 namespace {
+
+const char kParagraphEndText[] = {(char)kParagraphEnd, 0};
 
 // A footnote mark is raised; the text typed right after a reference mark
 // takes the mark's style as it was, not raised. A note-side mark, made
@@ -30,9 +34,14 @@ void RaiseFootnoteMark(GDoc& flow, long pos, bool reference)
 
 // Whether an object, picture or cell field gets a caption of its own as
 // it is inserted.
-bool TakesAutoCaption(const GField& field)
+bool TakesAutoCaption(const GDoc& flow, const GField& field)
 {
     if (!GCaption::AutoCaption)
+        return false;
+    // Undo and redo put back what was recorded, the caption with its own
+    // record: a field they insert gets no second one.
+    CWUndoRedoStack* stack = flow.m_pOwner ? GetDocUndoStack(flow.m_pOwner) : NULL;
+    if (stack && stack->GetState() != CWUndoRedoStack::kIdle)
         return false;
     const GCaptionSettings* settings = GCaption::SettingsOfKind(field.m_nKind);
     return settings && settings->autoCaption;
@@ -78,9 +87,14 @@ void GDoc::InsertField(GField* field)
         break;
     }
 
-    if (TakesAutoCaption(*field))
+    if (TakesAutoCaption(*this, *field))
     {
         GCaption* caption = new GCaption(this, m_nCaret, kMarkArabic, kCaptionBefore, field);
+        // The paragraph ends its placement inserted come and go with undo
+        // like typed ones, before the caption's own insertion.
+        if (UndoEnabled(this))
+            for (int i = 0; i < caption->m_nPlacedEnds; ++i)
+                RecordOperation(this, new CWOpInsertText(this, caption->m_placedEnds[i], kParagraphEndText));
         caption->Update();
         InsertField(caption);
         pos = field->m_nPos;

@@ -34,6 +34,11 @@ public:
     LONG m_nPlacement;           // kCaptionBefore...
     LONG m_bGeneric;             // the text is the label alone
     LONG m_nObjectIndex;         // the stored object index until LinkObjects; -1 none
+    // Where the constructor's placement inserted paragraph ends, in the
+    // order inserted, so that the inserting operation can record them for
+    // undo; not stored, not copied.
+    long m_placedEnds[2] = {-1, -1};
+    int m_nPlacedEnds = 0;
 
     // The label is string "Caption ". With an object, its kind's settings
     // replace format and placement and give the label (or make the caption

@@ -67,6 +67,11 @@ GCaption::GCaption(const GCaption& other)
 // after the object, or an empty paragraph of its own above or below it.
 void GCaption::Place(GField* object)
 {
+    auto InsertEnd = [this](GDoc& flow, long at, int redraw) {
+        flow.InsertChar(at, kParagraphEnd, redraw);
+        if (m_nPlacedEnds < 2)
+            m_placedEnds[m_nPlacedEnds++] = at;
+    };
     GDoc* flow = m_pDoc;
     if (!flow || object->m_pDoc != flow)
         return;
@@ -81,19 +86,19 @@ void GCaption::Place(GField* object)
         m_nPos = (LONG)(o + 1);
         break;
     case kCaptionAbove:
-        flow->InsertChar(o, kParagraphEnd, 1);
+        InsertEnd(*flow, o, 1);
         if (!starts)
-            flow->InsertChar(object->m_nPos, kParagraphEnd, 1);
+            InsertEnd(*flow, object->m_nPos, 1);
         m_nPos = object->m_nPos - 1;
         break;
     case kCaptionBelow:
         if (!starts)
         {
-            flow->InsertChar(o, kParagraphEnd, 1);
-            flow->InsertChar(object->m_nPos + 1, kParagraphEnd, 1);
+            InsertEnd(*flow, o, 1);
+            InsertEnd(*flow, object->m_nPos + 1, 1);
         }
         else
-            flow->InsertChar(o + 1, kParagraphEnd, 1);
+            InsertEnd(*flow, o + 1, 1);
         m_nPos = object->m_nPos + 2;
         break;
     }

@@ -383,6 +383,36 @@ TEST_F(NotesAndCaptions, AutomaticCaptionsComeWithPictures)
     EXPECT_EQ(body->m_fields.count, 3);
 }
 
+// A caption placed in a paragraph of its own inserts paragraph ends; undo
+// takes them away with the caption and the picture, and redo brings all back.
+TEST_F(NotesAndCaptions, UndoingAnAutomaticCaptionTakesItsParagraphEndsAway)
+{
+    Type(body, 0, "ab cd");
+    GCaption::AutoCaption = 1;
+    GCaption::ImageSettings.autoCaption = 1;
+    GCaption::ImageSettings.label = "Figure ";
+    for (LONG placement : {kCaptionAbove, kCaptionBelow})
+    {
+        SCOPED_TRACE(placement);
+        GCaption::ImageSettings.position = placement;
+        const std::string before((const char*)&body->m_chars[0], body->m_chars.count);
+        body->InsertField(new GImage(body, 3, NULL));
+        const std::string after((const char*)&body->m_chars[0], body->m_chars.count);
+        ASSERT_EQ(after.size(), before.size() + 4) << "picture, caption and two paragraph ends";
+        while (body->m_fields.count > 0)
+            ASSERT_TRUE(DocMakeUndo(&doc));
+        EXPECT_EQ(std::string((const char*)&body->m_chars[0], body->m_chars.count), before);
+        while (DocMakeRedo(&doc))
+        {
+        }
+        EXPECT_EQ(std::string((const char*)&body->m_chars[0], body->m_chars.count), after);
+        EXPECT_EQ(CaptionTexts(body), (Texts{"Figure 1"}));
+        while (body->m_fields.count > 0)
+            ASSERT_TRUE(DocMakeUndo(&doc));
+    }
+    GCaption::AutoCaption = 0;
+}
+
 // A caption keeps its object through the stored form, even when the
 // object follows it; an index that names no object reads as none.
 TEST_F(NotesAndCaptions, ACaptionKeepsItsObjectAcrossSaving)
