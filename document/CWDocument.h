@@ -111,6 +111,10 @@ public:
     // above the footer, and the body's page frames take the text height
     // less their page's footnotes. A change re-columns the body.
     void CheckFramesHeight(int part);
+    // After page set-up 0 changed under them (an older file, a converted
+    // one): column widths and page-part frames follow its margins; narrow
+    // widens the text by 31 each side of a set left margin.
+    void FitDocumentToPageInfo(int narrow);
     // The height the footnotes of a body page take on it.
     long GetFootnotesHeight(long page);
     bool HasFootnotes() const;

@@ -26,6 +26,8 @@ shared=(
   controls/LineStyles.h   # the line-style table border layout and drawing read
   view/CWView.h           # the view that drawing rows calls
   controls/COffsetMsrEdit.h  # the border distance borders take
+  html/html_services.h    # what the open and save dispatch asks of HTML
+  convert/conversion_services.h  # what the dispatch asks of conversion
 )
 
 rank_of() {
