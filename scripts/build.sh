@@ -5,4 +5,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 export PATH="/usr/lib/wine:$PATH"
 cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+# ZT_JOBS lowers the parallel jobs when several builds share the machine.
+cmake --build "$build" -j"${ZT_JOBS:-$(nproc)}"

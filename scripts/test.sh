@@ -23,4 +23,4 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 cd "$build"
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"${ZT_JOBS:-$(nproc)}"
