@@ -250,6 +250,12 @@ public:
     int OpenZVW(CArchive& ar);
     int Recover(CArchive& ar);
 
+    // ---- The older native layout (document/old_native_file.cpp):
+    // OpenZVWOld reads a document of version 280 or lower after its magic
+    // and version (OpenZVW calls it) and answers 0; damage throws as the
+    // current reader's does.
+    int OpenZVWOld(CArchive& ar);
+
     // ---- The native compound file (document/native_storage.cpp): the
     // main stream "Contents" (or, when that is empty, the stream "ZV" of
     // the sub-storage "UserStorage") and the text effects' stream

@@ -8,6 +8,7 @@
 #include "layout/CFrame.h"
 #include "document/CWDocument.h"
 #include "document/flow_body.h"
+#include "document/old_layout.h"
 #include <memory>
 #include <typeinfo>
 
@@ -295,10 +296,13 @@ void CheckFlowStructure(const GDoc& f)
 
 void GDoc::OpenZVW(CArchive& ar)
 {
-    // Still missing: the older native layout; a flow of an older file is
-    // refused as damaged until its reader exists.
     if (bReadOldVersion)
-        throw kArrayReadFault;
+    {
+        ReadOldFlowBody(*this, ar);
+        CheckFlowStructure(*this);
+        m_nClosingColumnPos = m_columns.Last().position;
+        return;
+    }
     m_chars.Read(ar);
     m_formats.Read(ar);
     m_tabs.Read(ar);
@@ -350,6 +354,11 @@ void ReadInBuffer(CArchive& ar, long& count, long size, unsigned char** buffer)
         throw kArrayReadFault;
     count = (long)n;
     const long bytes = HugeArraySize((short)size, count);
+    // A block larger than the whole file cannot be in it: damage, found
+    // before anything is allocated.
+    CFile* file = ar.GetFile();
+    if (file && (ULONGLONG)bytes > (ULONGLONG)file->GetLength())
+        throw kArrayReadFault;
     unsigned char* data = new unsigned char[bytes + 1];
     UINT got = 0;
     try

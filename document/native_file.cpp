@@ -3,6 +3,7 @@
 #include "document/CWDocument.h"
 #include "document/flow_body.h"
 #include "document/native_storage.h"
+#include "document/old_layout.h"
 #include "layout/CFrame.h"
 #include "model/GCaption.h"
 #include "model/GDoc.h"
@@ -263,12 +264,26 @@ int CWDocument::OpenZVW(CArchive& ar)
             AfxMessageBox(IDS_FILE_TOO_NEW, MB_OK | MB_ICONEXCLAMATION);
             return 2;
         }
-        // Still missing: the older native layouts; such a file is refused
-        // as damaged, which offers the salvage of its text.
-        if (version < kNativeVersion)
-            throw kDocumentReadFault;
-
         brackets = m_nViewNotify;
+        if (version <= kLastOldVersion)
+        {
+            bReadOldVersion = 1;
+            try
+            {
+                OpenZVWOld(ar);
+            }
+            catch (CArchiveException* e)
+            {
+                // A stream that ends inside a record is damage like any other.
+                if (e->m_cause != CArchiveException::endOfFile)
+                    throw;
+                e->Delete();
+                throw kDocumentReadFault;
+            }
+            m_nViewNotify = brackets;
+            bReadOldVersion = 0;
+            return 0;
+        }
         ViewNotify(0);
         CZTDoc::Serialize(ar);
         ar >> m_docInfo.created;

@@ -382,6 +382,12 @@ public:
     void SaveNewFields(CArchive& ar);
     void ReadNewFields(CArchive& ar);
 
+    // The fields of a flow in the older native layout
+    // (document/old_fields.cpp): dates, times and page numbers join the
+    // flow at once; objects, cells and list numbers wait in the flow's
+    // OleFields entry for the document to insert them. Answers 1.
+    int ReadOldFields(CArchive& ar);
+
     // Appends a page of src (the body) or all of src (another flow) before
     // this flow's closing characters, with its formats; page numbers,
     // dates and list numbers are copied, other fields left out
