@@ -461,3 +461,64 @@ TEST_F(OldLayout, AStreamEndingInsideAFlowIsOfferedForSalvage)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(OldLayout, FittingToAReplacedPageSetUpMovesColumnsAndPageFrames)
+{
+    GPageInfo& info = doc->m_pageInfos[0];
+    info.textLeft = 0;
+    info.textRight = 1800;
+    doc->FitDocumentToPageInfo(1);
+    // No left margin is taken as 31.8 mm, then widened by 31 each side.
+    EXPECT_EQ(287, info.textLeft);
+    EXPECT_EQ(1831, info.textRight);
+    const LONG columns = 1800 - 318;
+    for (long i = 0; i <= 6; ++i)
+    {
+        SCOPED_TRACE(i);
+        GDoc* flow = doc->m_flows[i];
+        EXPECT_EQ(columns, flow->m_columns[0].cols[0].width);
+        CFrame* frame = flow->m_pFirstFrame;
+        EXPECT_EQ(287, frame->x);
+        EXPECT_EQ(1831 - 287, frame->width);
+        EXPECT_EQ(1831 - 287, frame->area.Width());
+    }
+
+    // Without narrowing the text keeps its margins; a column block shares
+    // the width after its gaps.
+    GColumn& block = doc->m_flows[0]->m_columns[0];
+    block.count = 3;
+    block.cols[0].gap = block.cols[1].gap = 60;
+    doc->FitDocumentToPageInfo(0);
+    EXPECT_EQ(287, info.textLeft);
+    EXPECT_EQ((1831 - 287 - 120) / 3, block.cols[2].width);
+}
+
+TEST_F(OldLayout, NamedCellsAndUnknownKindsKeepTheFieldsInStep)
+{
+    GDoc* flow = doc->m_flows[0];
+    std::string text = "a\x01" "b\x01" "c";
+    flow->InsertText(0, &text[0], 0);
+    Fixture f;
+    f.i32(3);
+    // A named cell: five words (the last a length), two texts, a block
+    // read as five bytes whatever its length says, then the cell.
+    f.u8(6).i32(1).i16(0).i16(0).i16(0).i16(0).i16(3).text("abc", 3).i16(2).text("de", 2).i16(9).zeros(5);
+    f.i16(5).u8(COldCellRecord::kEmpty).i16(0).i16(0);
+    f.u8(99).i32(2);
+    f.u8(4).i32(3).u8(1).u8(1).zeros(3).zeros(2);
+    bReadOldVersion = 1;
+    size_t unread = 99;
+    unread = LoadFromBytes(f.b, [&](CArchive& ar) { EXPECT_EQ(1, flow->ReadOldFields(ar)); });
+    bReadOldVersion = 0;
+    EXPECT_EQ(0u, unread);
+    ASSERT_EQ(1, OleFields[0].GetCount());
+    EXPECT_NE(nullptr, dynamic_cast<GCell*>(OleFields[0][0]));
+    EXPECT_EQ(' ', (char)flow->m_chars[1]) << "a blank holds the cell's place";
+    ASSERT_EQ(1, flow->m_fields.GetCount());
+    EXPECT_NE(nullptr, dynamic_cast<GPageNum*>(flow->m_fields[0]));
+    ClearOldLayoutState();
+}
+
+} // namespace
