@@ -6,6 +6,7 @@
 #include "document/CWDocument.h"
 #include "document/flow_body.h"
 #include "document/old_layout.h"
+#include "document/old_ole_item.h"
 #include "editing/document_editing.h"
 #include "layout/CFrame.h"
 #include "model/GDateTime.h"
@@ -351,7 +352,12 @@ TEST_F(OldLayout, AnOldObjectKeepsItsNameAndSizeAndShowsAnEmptyPlace)
     GOle* object = FieldAt<GOle>(doc->m_flows[0], kCellAt);
     ASSERT_NE(nullptr, object);
     EXPECT_EQ(CSize(300, 200), object->GetObjectSize());
-    ASSERT_NE(nullptr, object->m_pItem);
+    auto* item = dynamic_cast<CWOldZTOleRectItem*>(object->m_pItem);
+    ASSERT_NE(nullptr, item);
+    char name[CWOldZTOleRectItem::kNameSize];
+    item->GetItemNameOld(name);
+    EXPECT_STREQ("Object 7", name);
+    EXPECT_TRUE(item->IsLoadedFromStorage());
     EXPECT_EQ(1, doc->GetItemCount());
 }
 
@@ -422,6 +428,7 @@ const DamageCase kDamageCases[] = {
     {"a field position past the text", [](OldFile& f) { f.bodyFields.datePos = 100; }, false},
     {"a field position on the closing characters", [](OldFile& f) { f.bodyFields.datePos = 20; }, false},
     {"a list style beyond the table", [](OldFile& f) { f.bodyFields.listStyle = 1; }, false},
+    {"a border past the text", [](OldFile& f) { f.body.borders = {{7, 40}}; }, false},
     {"a stored page count of 1,000,000", [](OldFile& f) { f.body.storedPages = 1000000; }, true},
 };
 
