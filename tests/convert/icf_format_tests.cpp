@@ -237,6 +237,31 @@ TEST(IcfReader, ADamagedFileLeavesTheNextFileWhole)
     EXPECT_EQ(expected, ReadItems(Rec("HNL") + "ok"));
 }
 
+TEST(IcfWriter, ALongPathIsKeptWhole)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + std::string(180, 'p') + ".tmp";
+    {
+        TIntermediateFile file(path.c_str(), TIntermediateFile::kWrite);
+        file.PutText("long");
+        EXPECT_TRUE(file.Flush());
+    }
+    EXPECT_EQ("long", ReadBytes(path));
+    EXPECT_EQ((std::vector<Item>{{kText, "long", 0}}), ReadItems(ReadBytes(path)));
+    DeleteFileA(path.c_str());
+}
+
+TEST(IcfProgress, WithoutAFrameThereIsNoProgressAndNoCrash)
+{
+    CWCustomFrameData* saved = MainFrame;
+    MainFrame = nullptr;
+    EXPECT_EQ(0, Display(50));
+    EXPECT_EQ(0, Display(-7));
+    EXPECT_EQ(0, Display(1000));
+    MainFrame = saved;
+}
+
 TEST(IcfReader, AMissingFileReadsNothingAndTheReadFileIsDeleted)
 {
     const std::string path = TempPath("missing");

@@ -8,7 +8,8 @@
 //   convert_fuzz <seed> <runs> [seconds] a long run by hand
 //
 // The input being run is kept in the temporary folder as
-// "zt_convert_fuzz_input.icf"; after a failure it is the case to look at.
+// "zt_convert_fuzz_<seed>_<process>.icf"; after a failure it is the case
+// to look at (the program prints its path).
 #include "tests/convert/convert_test_support.h"
 #include "tests/support/application_start.h"
 #include "model/GPageNum.h"
@@ -151,9 +152,25 @@ void Watchdog()
     }
 }
 
+// The input, saved before it runs.
+bool Save(const std::string& input)
+{
+    HANDLE h = CreateFileA(inputPath.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD done = 0;
+    const BOOL ok = input.empty() || WriteFile(h, input.data(), (DWORD)input.size(), &done, NULL);
+    CloseHandle(h);
+    return ok && done == input.size();
+}
+
 bool RunOne(const std::string& input)
 {
-    WriteBytes(inputPath, input);
+    if (!Save(input))
+    {
+        fprintf(stderr, "convert_fuzz: cannot save the input to %s\n", inputPath.c_str());
+        return false;
+    }
     auto doc = NewDocument();
     if (!Import(*doc, input))
         return false;
@@ -173,10 +190,10 @@ int main(int argc, char** argv)
     const long runs = argc > 2 ? atol(argv[2]) : kDefaultRuns;
     const long seconds = argc > 3 ? atol(argv[3]) : kDefaultSeconds;
     StartLikeTheApplication();
-    inputPath = TempPath("fuzz_input");
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
-    inputPath = std::string(folder) + "zt_convert_fuzz_input.icf";
+    inputPath = std::string(folder) + "zt_convert_fuzz_" + std::to_string(seed) + "_" +
+                std::to_string(GetCurrentProcessId()) + ".icf";
 
     std::thread watchdog(Watchdog);
     std::mt19937 rng(seed);
