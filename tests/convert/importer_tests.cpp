@@ -213,6 +213,16 @@ TEST(Importer, TextColumnsOfABlock)
     EXPECT_EQ(508, eq.cols[0].width);
     EXPECT_EQ(508, eq.cols[2].width);
     EXPECT_EQ((width - 3 * 508) / 2, eq.cols[0].gap);
+
+    // Counts outside 1 to 6 make no columns.
+    for (const char* count : {"0", "7", "-2", "2147483647"})
+    {
+        auto outside = NewDocument();
+        Import(*outside, "a" + Rec("HNL") + Rec("CDS", {"00", count, "10", "20", "0"}) + Rec("BCM") + "b" + Rec("ECM"));
+        GDoc& flow = *outside->m_flows[0];
+        EXPECT_EQ(1, flow.m_columns[flow.GetCharColumn(2)].count) << count;
+        EXPECT_EQ("a|b", MarkedFlowText(flow)) << count;
+    }
 }
 
 } // namespace
