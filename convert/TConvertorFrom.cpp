@@ -65,6 +65,9 @@ bool TConvertorFrom::Go()
         if (progress)
             progress->SetStatusBarPercent(n);
     };
+    // A document always has its page set-up; without one nothing is written.
+    if (m_pFlow && m_pDoc->m_pageInfos.GetCount() == 0)
+        m_pFlow = nullptr;
     if (m_pFlow)
     {
         Begin();
