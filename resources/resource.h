@@ -232,5 +232,15 @@
 #define IDS_FILE_TOO_NEW             46201
 #define IDS_FILE_RECOVER             46260
 
+// Conversion through the intermediate file: the texts the exporter writes
+// around page-number records and into the summary record. "Page:" is
+// ID_INDICATOR_PAGE (46044); the progress captions are IDS_PROGRESS_*.
+#define IDS_CONVERT_PAGE_WORD        57761
+#define IDS_CONVERT_OF               57762
+#define IDS_CONVERT_PAGES            57763
+#define IDS_CONVERT_SUMMARY_TITLE    57765
+#define IDS_CONVERT_SUMMARY_AUTHOR   57766
+#define IDS_CONVERT_PAGE_COLON       46044
+
 // The application shell: menus, accelerators, toolbars, panes.
 #include "shell_ids.h"
