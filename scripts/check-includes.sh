@@ -28,6 +28,8 @@ shared=(
   controls/COffsetMsrEdit.h  # the border distance borders take
   html/html_services.h    # what the open and save dispatch asks of HTML
   convert/conversion_services.h  # what the dispatch asks of conversion
+  convert/GDosConvertor.h  # the DOS-document importer the text reader hands to
+  app/filter_index.h      # the save dialog's first filter for a file type
 )
 
 rank_of() {
