@@ -119,9 +119,11 @@ BOOL CWDocument::OnOpenDocument(LPCSTR path)
         opened = OpenDosDocument(path);
     else if (type == kFileEmpty)
     {
-        // An empty file is an empty document bearing its name.
+        // An empty file is an empty document bearing its name, of the type
+        // its extension names: saved, it goes back the way it came.
         OnNewDocument();
         SetPathName(path, FALSE);
+        m_nFileType = RecognizeExtension(path);
         return TRUE;
     }
     else if (type == kFileUnopenable)

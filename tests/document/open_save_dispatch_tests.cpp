@@ -254,10 +254,20 @@ TEST_F(Dispatch, NativeAndEmptyFilesOpen)
     std::unique_ptr<CWDocument> empty = maker.New();
     WriteFile(Path("empty.zvw"), "");
     ASSERT_TRUE(empty->OnOpenDocument(Path("empty.zvw").c_str()));
-    EXPECT_EQ(empty->m_nFileType, kFileEmpty);
+    EXPECT_EQ(empty->m_nFileType, kFileNative) << "the extension's type";
     EXPECT_EQ(empty->GetPathName(), CString(Path("empty.zvw").c_str()));
     EXPECT_EQ(FlowText(*Body(*empty)), "");
     ReleaseDocEditing(empty.get());
+
+    // An empty text file saves as text again.
+    std::unique_ptr<CWDocument> notes = maker.New();
+    WriteFile(Path("notes.txt"), "");
+    ASSERT_TRUE(notes->OnOpenDocument(Path("notes.txt").c_str()));
+    EXPECT_EQ(notes->m_nFileType, kFilePlainText);
+    Type(*notes, "first words");
+    ASSERT_TRUE(notes->DoSave(Path("notes.txt").c_str(), TRUE));
+    EXPECT_EQ(FileBytes(Path("notes.txt")), "first words");
+    ReleaseDocEditing(notes.get());
 }
 
 // Each failure tells the user once and leaves no document named after the
