@@ -9,6 +9,7 @@
 #include "model/GField.h"
 #include "resources/resource.h"
 #include <stdio.h>
+#include <algorithm>
 #include <string>
 
 namespace
@@ -133,8 +134,24 @@ int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
     const long style = m_fontStyles.FindStyle((LPCSTR)dosStyle);
     GDoc* body = m_flows[kBodyFlow];
     body->m_formats[0].style = Mint(style < 0 ? kNoStyle : (short)style, 0);
-    if (!text.empty())
-        body->InsertText(0, &text[0], m_bClipboard ? 0 : 1);
+    if (text.empty())
+        return 0;
+    // The arrays grow in fixed steps: room made once saves moving the
+    // whole text again for every paragraph.
+    const long paragraphs = (long)std::count(text.begin(), text.end(), kCarriageReturn);
+    body->m_chars.Reserve(body->m_chars.GetCount() + (long)text.size());
+    body->m_rows.Reserve(body->m_rows.GetCount() + paragraphs);
+    body->m_paras.Reserve(body->m_paras.GetCount() + paragraphs);
+    // One insertion, then one layout of the whole body: re-breaking while
+    // inserting would place every later row again after each paragraph.
+    // The clipboard's document is never laid out.
+    body->InsertText(0, &text[0], 0);
+    if (m_bClipboard)
+        return 0;
+    body->ReRowByRow(0, body->m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    body->m_redraw.InvalByPos(0, body->m_chars.GetCount() - 1);
+    body->Notify(1);
+    SetModifiedFlag(TRUE);
     return 0;
 }
 

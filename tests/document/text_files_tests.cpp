@@ -123,6 +123,30 @@ TEST_F(TextFiles, ReadingRecordsNoUndoIntoTheClipboardDocumentEither)
     doc->m_bClipboard = FALSE;
 }
 
+// A long text read in one go is laid out as typing it would lay it out.
+TEST_F(TextFiles, ReadTextIsLaidOutAsInsertedText)
+{
+    std::string text;
+    for (int i = 0; i < 120; ++i)
+    {
+        text += "Paragraph " + std::to_string(i) + ":";
+        for (int w = 0; w < (i * 7) % 90; ++w)
+            text += " word" + std::to_string(w);
+        text += i % 17 == 5 ? "\f" : "\r\n";
+    }
+    Read(text, false);
+    std::unique_ptr<CWDocument> typed = maker.New();
+    GDoc* other = typed->m_flows[kBodyFlow];
+    other->m_formats[0].style = Body()->m_formats[0].style;
+    std::string same = FlowText(*Body());
+    typed->m_bUndoEnabled = FALSE;
+    other->InsertText(0, &same[0], 1);
+    EXPECT_GT(Body()->m_pages.GetCount(), 3);
+    EXPECT_EQ(FlowState(*Body()), FlowState(*other));
+    EXPECT_TRUE(doc->IsModified());
+    ReleaseDocEditing(typed.get());
+}
+
 TEST_F(TextFiles, TheBodyWritesParagraphEndsAsCrLfAndNotItsClosingEnd)
 {
     Type("x\ry");
