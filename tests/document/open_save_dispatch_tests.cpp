@@ -420,3 +420,62 @@ TEST_F(Dispatch, TheCloseQuestionSavesTextAsTextAndCancelKeepsTheDocument)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Dispatch, ANewDocumentFromATemplateKeepsNothingOfTheTemplatesFile)
+{
+    SaveNative(Path("letter.zvp"), "Dear ");
+    ASSERT_TRUE(doc->OnOpenDocumentFromTemplate(Path("letter.zvp").c_str()));
+    EXPECT_EQ(FlowText(*Body(*doc)), "Dear ");
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(doc->m_rootStorage.GetStorage(), nullptr);
+    EXPECT_TRUE(IsZtWriteDocument(Path("letter.zvp").c_str())) << "the template's file is free again";
+}
+
+TEST_F(Dispatch, TemplateNamesAndDefaultNames)
+{
+    char saved[MAX_PATH];
+    strcpy(saved, Options.TemplatePath);
+    strcpy(Options.TemplatePath, (folder + "\\").c_str());
+    struct Case
+    {
+        const char* what;
+        std::string path;
+        int answer;   // 0: no question expected
+        BOOL result;
+        std::string pathAfter;
+    } cases[] = {
+        {"a template in the folder", Path("memo.zvp"), 0, TRUE, Path("memo.zvp")},
+        {"the extension in capitals", Path("MEMO.ZVP"), 0, TRUE, Path("MEMO.ZVP")},
+        {"elsewhere, cancelled", "C:\\memo.zvp", IDCANCEL, FALSE, "C:\\memo.zvp"},
+        {"elsewhere, let be", "C:\\memo.zvp", IDNO, TRUE, "C:\\memo.zvp"},
+        {"elsewhere, moved", "C:\\memo.zvp", IDYES, TRUE, Path("memo.zvp")},
+        {"not a template, moved", Path("memo.zvw"), IDYES, TRUE, Path("memo.zvw")},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        app.ids.clear();
+        app.answers.clear();
+        if (c.answer)
+            app.answers.push_back(c.answer);
+        doc->SetPathName(c.path.c_str(), FALSE);
+        EXPECT_EQ(doc->CheckTemplateName(), c.result);
+        EXPECT_EQ(app.ids.size(), c.answer ? 1u : 0u);
+        if (c.answer)
+            EXPECT_EQ(app.ids[0], (UINT)IDS_NOT_A_TEMPLATE);
+        EXPECT_STRCASEEQ(doc->GetPathName(), c.pathAfter.c_str());
+    }
+    strcpy(Options.TemplatePath, saved);
+
+    CString name = "kept.zvw";
+    doc->AddExt(name, &maker.tpl);
+    EXPECT_EQ(name, "kept.zvw");
+    doc->SetTitle("My letter #2");
+    name.Empty();
+    doc->AddExt(name, nullptr);
+    EXPECT_EQ(name, "My");
+}
+
+} // namespace
