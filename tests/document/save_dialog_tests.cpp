@@ -159,7 +159,7 @@ TEST_F(SaveDialog, FileSaveOfATextDocumentSavesItNativelyUnderTheSameName)
         doc->OnFileSave();
         return 0;
     });
-    ASSERT_TRUE(u.acted) << "the dialog was shown";
+    ASSERT_TRUE(u.acted) << "the dialog was not shown, error " << std::hex << CommDlgExtendedError();
     EXPECT_NE(u.offeredName.find("letter"), std::string::npos) << u.offeredName;
     EXPECT_EQ(u.offeredName.find(".txt"), std::string::npos) << u.offeredName;
     EXPECT_EQ(u.offeredFilter.rfind("Zentavo Write 2000 Document", 0), 0u) << u.offeredFilter;
