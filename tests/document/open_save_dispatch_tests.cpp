@@ -479,3 +479,24 @@ TEST_F(Dispatch, TemplateNamesAndDefaultNames)
 }
 
 } // namespace
+
+namespace {
+
+// A foreign format keeps its filter at the close question: no dialog, the
+// conversion is asked and its failure keeps the file and the document.
+TEST_F(Dispatch, TheCloseQuestionSavesAForeignFormatThroughItsFilter)
+{
+    WriteFile(Path("letter.rtf"), "{\\rtf1 old}");
+    Type(*doc, "new");
+    doc->SetPathName(Path("letter.rtf").c_str(), FALSE);
+    doc->m_nFileType = kFileRtf;
+    doc->SetModifiedFlag(TRUE);
+    app.answers = {IDYES};
+    EXPECT_FALSE(doc->SaveModified());
+    EXPECT_EQ(doc->m_nFileType, kFileRtf);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(FileBytes(Path("letter.rtf")), "{\\rtf1 old}");
+    EXPECT_EQ(FolderNames(folder).size(), 1u) << "no temporary left";
+}
+
+} // namespace
