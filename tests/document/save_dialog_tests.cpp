@@ -136,7 +136,7 @@ protected:
     {
         ReleaseDocEditing(doc.get());
         doc->m_rootStorage.Release();
-        for (const char* name : {"letter.txt", "letter.zvw", "letter.ztk", "copy.txt", "memo.asc", "memo.zvw"})
+        for (const char* name : {"letter.txt", "letter.zvw", "letter.ztk", "copy.txt", "memo.asc", "memo.zvw", "page.htm"})
             DeleteFileA(Path(name).c_str());
         RemoveDirectoryA(folder.c_str());
     }
@@ -205,6 +205,27 @@ TEST_F(SaveDialog, SaveAsWithATypedNameReplacesTheFileAfterAsking)
     EXPECT_EQ(doc->m_nFileType, kFilePlainText);
     EXPECT_EQ(FileBytes(Path("copy.txt")), "Dear you");
     EXPECT_EQ(doc->GetPathName(), CString(Path("copy.txt").c_str()));
+}
+
+// The file the user chose to replace survives a save that fails.
+TEST_F(SaveDialog, AFailedSaveAsKeepsTheFileTheUserChoseToReplace)
+{
+    {
+        CFile old(Path("page.htm").c_str(), CFile::modeCreate | CFile::modeWrite);
+        old.Write("<p>old</p>", 10);
+    }
+    doc->SetPathName(Path("page.htm").c_str(), FALSE);
+    doc->m_nFileType = kFileHtml;
+    doc->SetModifiedFlag(TRUE);
+    User u;
+    const BOOL saved = AsUser(u, [&] { return doc->DoSave(NULL, TRUE); });
+    EXPECT_FALSE(saved);
+    ASSERT_TRUE(u.acted);
+    EXPECT_TRUE(u.askedToReplace);
+    EXPECT_EQ(u.offeredFilter.rfind("HyperText Markup Language", 0), 0u) << u.offeredFilter;
+    EXPECT_EQ(FileBytes(Path("page.htm")), "<p>old</p>");
+    EXPECT_EQ(doc->m_nFileType, kFileHtml);
+    EXPECT_TRUE(doc->IsModified());
 }
 
 } // namespace
