@@ -20,6 +20,7 @@ const int SaveFileTypeTable[kSaveFilterCount + 1] = {
 };
 
 int bChangeNameFlag = 0;
+FormatRecogniser ExternalRecogniser = Supported;
 
 namespace
 {
@@ -100,7 +101,7 @@ int ZtWriteGetFileType(const char* path)
     // the filters. ".XTX" and ".LEX" are never the recogniser's.
     if (!IsZtWriteDocument(path) && code != kFileDos && code != kFileUserDictionary)
     {
-        const int recognised = Supported(path);
+        const int recognised = ExternalRecogniser(path);
         if (recognised >= 1)
             code = recognised;
     }

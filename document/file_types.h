@@ -65,6 +65,10 @@ void ReplaceExtension(CString& path);
 // unopenable, 20002 held shut by another handle; a file that is not a
 // native one (and not ".XTX" or ".LEX") is put to the format recogniser.
 int ZtWriteGetFileType(const char* path);
+// The format recogniser ZtWriteGetFileType asks (Supported); a test may
+// put another in its place.
+typedef int (*FormatRecogniser)(const char* path);
+extern FormatRecogniser ExternalRecogniser;
 // The file is a compound file whose root storage carries the native class
 // id. Read only, denying other handles nothing: a read-only file, or one
 // another program has open, is still recognised.

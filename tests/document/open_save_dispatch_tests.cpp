@@ -221,6 +221,36 @@ TEST_F(Dispatch, TheContentsNameTheType)
     CloseHandle(held);
 }
 
+// Whatever the recogniser says of them, DOS documents, user dictionaries
+// and native files keep their extension's type; other files take its word
+// when it knows them.
+std::vector<std::string> asked;
+int RecogniseAsRtf(const char* path)
+{
+    asked.push_back(path);
+    return strstr(path, "unknown") ? 0 : 19;
+}
+
+TEST_F(Dispatch, OnlyFilesOfNoTypeOfOursGoToTheRecogniser)
+{
+    WriteFile(Path("dos.XTX"), "dos");
+    WriteFile(Path("words.LEX"), "lex");
+    WriteFile(Path("text.txt"), "text");
+    WriteFile(Path("unknown.txt"), "text");
+    SaveNative(Path("native.doc"), "n");
+    const FormatRecogniser kept = ExternalRecogniser;
+    ExternalRecogniser = RecogniseAsRtf;
+    asked.clear();
+    EXPECT_EQ(ZtWriteGetFileType(Path("dos.XTX").c_str()), 202);
+    EXPECT_EQ(ZtWriteGetFileType(Path("words.LEX").c_str()), 205);
+    EXPECT_EQ(ZtWriteGetFileType(Path("native.doc").c_str()), 49);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(ZtWriteGetFileType(Path("text.txt").c_str()), 19);
+    EXPECT_EQ(ZtWriteGetFileType(Path("unknown.txt").c_str()), 1) << "an answer below 1 keeps the extension's type";
+    EXPECT_EQ(asked.size(), 2u);
+    ExternalRecogniser = kept;
+}
+
 TEST_F(Dispatch, TextFilesOpenIntoTheBodyWithATemporaryStorage)
 {
     WriteFile(Path("letter.txt"), "Dear you,\r\nhello\nworld");
