@@ -8,6 +8,7 @@
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
 #include "model/forward.h"
+#include <functional>
 
 class CView;
 struct CWDocEditing;
@@ -273,10 +274,67 @@ public:
     void LoadFromStorage();
     BOOL SaveNativeFile(LPCSTR path, CException** error = NULL);
     BOOL OpenNativeFile(LPCSTR path, CException** error = NULL);
-    // Copies the document's file to its backup (document/backup.cpp): the
-    // same path with the extension "ztk", unless that is the file itself.
-    // Answers 1 whether or not the copy was made.
+    // Copies the document's file, when it is a native one, to its backup
+    // (document/backup.cpp): the same path with the extension "ztk",
+    // unless that is the file itself. Answers 1 whether or not the copy
+    // was made.
     int Backup();
+
+    // ---- Text files (document/text_files.cpp): all text goes into and
+    // comes out of the body. OpenTXT and OpenASC (OEM text) read the
+    // archive's file from where it stands; bytes 0 and 1 become blanks, a
+    // line feed after 13 is dropped and any other ends a paragraph, plain
+    // text loses its end-of-file marks (26) but the first byte. SaveTXT
+    // writes paragraph ends as 13 10, list labels with two blanks, cells as
+    // their values and no other field; with no archive it writes the
+    // document's path through a temporary (0 when that failed). OpenXTX
+    // hands a DOS document to its importer: 0 read, 1 nothing read, 2
+    // failed (the user was told). Still missing: their progress display.
+    int OpenTXT(CArchive& ar);
+    int OpenASC(CArchive& ar);
+    int SaveTXT(CArchive* ar);
+    int OpenXTX();
+    BOOL SaveTextFile(LPCSTR path);
+
+    // ---- The open and save dispatch (document/open_save_dispatch.cpp):
+    // the file-type code (document/file_types.h) picks the reader or the
+    // writer. A failed open leaves the document's name and type as they
+    // were; a failed save also its modified flag, and the file on the disk
+    // untouched, as every writer writes a temporary beside it first.
+    // Documents from no compound file get a temporary root storage.
+    virtual BOOL OnOpenDocument(LPCSTR path) override;
+    virtual BOOL OnSaveDocument(LPCSTR path) override;
+    // Asks for the name and the type (the save dialog) when path is null.
+    virtual BOOL DoSave(LPCSTR path, BOOL replace = TRUE) override;
+    // The close prompt's save.
+    virtual BOOL DoFileSave() override;
+    // File Save (57603): a document of another format is saved as a native
+    // one through the save dialog.
+    void OnFileSave();
+    BOOL OnOpenDocumentFromTemplate(LPCSTR path);
+    void AddExt(CString& name, CDocTemplate* t);
+    // The path is a template (".zvp" in the template folder), or the user
+    // let it be (No) or moved it there (Yes); FALSE on Cancel.
+    BOOL CheckTemplateName();
+    void CreateSummary() {}
+    BOOL CopyToZVW(char*, int) { return TRUE; }
+    // Before a save replaces target: a native file there is copied to its
+    // backup name (extension "ztk"). FALSE when nothing was copied.
+    BOOL BackupReplacedFile(LPCSTR target);
+
+private:
+    int ReadTextInto(CArchive& ar, BOOL oem);
+    BOOL OpenNativeDocument(LPCSTR path);
+    BOOL OpenTextDocument(LPCSTR path, BOOL oem);
+    BOOL OpenHtmlDocument(LPCSTR path);
+    BOOL OpenDosDocument(LPCSTR path);
+    BOOL OpenConvertedDocument(LPCSTR path);
+    void FitFirstView();
+    BOOL UseTemporaryRootStorage();
+    BOOL SaveByName(LPCSTR path, const std::function<BOOL()>& write);
+    BOOL SaveAs(LPCSTR path, BOOL replace, LONG dialogType);
+    BOOL SaveAsNative();
+public:
 
 private:
     void CreateDefaultStyles();

@@ -1,52 +1,57 @@
-// The backup copy of a document's file, made before it is saved over: the
-// same path with the extension "ztk".
+// The backup copy of a native document, made before a save replaces it:
+// the same path with the extension "ztk".
 #include "document/CWDocument.h"
+#include "document/file_types.h"
+#include "document/path_parts.h"
 #include <string.h>
 
 namespace
 {
-typedef void(__cdecl* SplitPathFn)(const char*, char*, char*, char*, char*);
-typedef void(__cdecl* MakePathFn)(char*, const char*, const char*, const char*, const char*);
 const char kBackupExtension[] = "ztk";
-const char kRuntimeLibrary[] = "msvcrt.dll";
 
-// The launcher exports the runtime library's path functions to what it
-// loads; a program started without it (the test programs) has no such
-// exports, so the runtime library's own are taken. Looked up when needed:
-// importing them from the launcher would leave the library unloadable
-// anywhere else.
-FARPROC PathFunction(const char* name)
+CString FullPathOf(LPCSTR path)
 {
-    FARPROC f = GetProcAddress(GetModuleHandleA(NULL), name);
-    if (f)
-        return f;
-    HMODULE runtime = GetModuleHandleA(kRuntimeLibrary);
-    if (!runtime)
-        runtime = LoadLibraryA(kRuntimeLibrary);
-    return runtime ? GetProcAddress(runtime, name) : NULL;
+    char full[MAX_PATH];
+    const DWORD n = GetFullPathNameA(path, sizeof(full), full, NULL);
+    return (n > 0 && n < sizeof(full)) ? CString(full) : CString(path);
 }
 } // namespace
 
 CString BackupPathOf(LPCSTR path)
 {
-    SplitPathFn split = (SplitPathFn)PathFunction("_splitpath");
-    MakePathFn make = (MakePathFn)PathFunction("_makepath");
-    if (!split || !make || !path || strlen(path) >= MAX_PATH)
+    PathParts parts;
+    if (!SplitPath(path, parts))
         return CString();
-    char drive[MAX_PATH], dir[MAX_PATH], name[MAX_PATH], ext[MAX_PATH];
-    split(path, drive, dir, name, ext);
-    char backup[MAX_PATH * 2];
-    make(backup, drive, dir, name, kBackupExtension);
-    return CString(backup);
+    return MakePath(parts.drive, parts.dir, parts.name, kBackupExtension);
 }
 
 int CWDocument::Backup()
 {
-    const CString& path = GetPathName();
-    const CString backup = BackupPathOf(path);
-    // A backup document is saved without a backup of itself; the copy's
-    // failure does not stop the save.
-    if (!backup.IsEmpty() && strcmp(backup, path) != 0)
-        CopyFileA(path, backup, FALSE);
+    BackupReplacedFile(GetPathName());
     return 1;
+}
+
+// Only a native document is copied: the backup name belongs to native
+// files, and a text or foreign file copied there would open as garbage.
+// A backup is saved without a backup of itself; the copy's failure does
+// not stop the save.
+BOOL CWDocument::BackupReplacedFile(LPCSTR target)
+{
+    if (!target || !*target)
+        return FALSE;
+    const CString backup = BackupPathOf(target);
+    if (backup.IsEmpty() || FullPathOf(backup).CompareNoCase(FullPathOf(target)) == 0)
+        return FALSE;
+    // The document's own storage holds its file shut to every other handle;
+    // it lets go for the moment of the copy.
+    const bool heldByUs = m_rootStorage.GetStorage() != NULL && !m_rootStorage.GetPath().IsEmpty()
+        && m_rootStorage.GetPath().CompareNoCase(FullPathOf(target)) == 0;
+    if (heldByUs)
+        m_rootStorage.Release();
+    BOOL copied = FALSE;
+    if (IsZtWriteDocument(target))
+        copied = CopyFileA(target, backup, FALSE);
+    if (heldByUs)
+        m_rootStorage.Open(FullPathOf(target));
+    return copied;
 }

@@ -34,7 +34,6 @@ CObject* CWDocument::CreateObject()
 _IMPLEMENT_RUNTIMECLASS(CWDocument, CZTDoc, 0xFFFF, CWDocument::CreateObject)
 static AFX_CLASSINIT _init_CWDocument(RUNTIME_CLASS(CWDocument));
 
-// Saving keeps the framework's handler until the document saves itself.
 BEGIN_MESSAGE_MAP(CWDocument, CZTDoc)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(kIdFileSummaryInfo, OnFileSummaryInfo)

@@ -242,5 +242,15 @@
 #define IDS_CONVERT_SUMMARY_AUTHOR   57766
 #define IDS_CONVERT_PAGE_COLON       46044
 
+// Opening and saving files of every type: the DOS reader's messages, the
+// open's failures, the save dialog's filters and the template check.
+#define IDS_DOS_FILE_NOT_FOUND       46234
+#define IDS_DOS_CANNOT_OPEN_INPUT    46235
+#define IDS_NOT_A_TEMPLATE           46240
+#define IDS_DOS_WRONG_FORMAT         46243
+#define IDS_SAVE_FILTERS             57769
+#define IDS_OPEN_NO_SUCH_FILE        61467
+#define IDS_OPEN_FILE_IN_USE         61469
+
 // The application shell: menus, accelerators, toolbars, panes.
 #include "shell_ids.h"

@@ -29,6 +29,8 @@ shared=(
   html/html_services.h    # what the open and save dispatch asks of HTML
   convert/conversion_services.h  # what the dispatch asks of conversion
   app/CWCustomFrameData.h  # the progress display that imports and exports drive
+  convert/GDosConvertor.h  # the DOS-document importer the text reader hands to
+  app/filter_index.h      # the save dialog's first filter for a file type
 )
 
 rank_of() {

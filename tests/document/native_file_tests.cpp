@@ -428,12 +428,20 @@ TEST_F(NativeFile, BackupCopiesThePreviousFileOverAnOlderBackup)
 {
     const std::string file = TempFile("letter.zvw");
     const std::string backup = TempFile("letter.ztk");
-    WriteAll(file, "the previous document");
-    WriteAll(backup, "an older backup, longer than the document");
+    ASSERT_TRUE(doc->SaveNativeFile(file.c_str()));
+    doc->m_rootStorage.Release();
+    const std::string previous = FileBytes(file);
+    WriteAll(backup, "an older backup, longer than the document" + std::string(previous.size(), '.'));
     doc->SetPathName(file.c_str(), FALSE);
     EXPECT_EQ(doc->Backup(), 1);
-    EXPECT_EQ(FileBytes(backup), "the previous document");
-    EXPECT_EQ(FileBytes(file), "the previous document");
+    EXPECT_EQ(FileBytes(backup), previous);
+    EXPECT_EQ(FileBytes(file), previous);
+
+    // Only a native file is copied to the backup name.
+    WriteAll(file, "a text under a native name");
+    WriteAll(backup, "the backup");
+    EXPECT_EQ(doc->Backup(), 1);
+    EXPECT_EQ(FileBytes(backup), "the backup");
 
     // A backup document makes no backup of itself.
     WriteAll(backup, "a backup document");

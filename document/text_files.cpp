@@ -1,0 +1,263 @@
+// Plain and OEM text into the body flow, the body out as text, and the
+// hand-over of the older DOS product's documents to their importer.
+#include "document/CWDocument.h"
+#include "convert/GDosConvertor.h"
+#include "convert/conversion_services.h"
+#include "document/file_types.h"
+#include "document/safe_file_write.h"
+#include "model/GDoc.h"
+#include "model/GField.h"
+#include "resources/resource.h"
+#include <stdio.h>
+#include <algorithm>
+#include <string>
+
+namespace
+{
+const BYTE kEndOfFileMark = 26;
+const char kCarriageReturn = 13;
+const char kLineFeed = 10;
+const char kBlank = ' ';
+const long kClosingChars = 3;   // 13, 12, 0 end every flow
+const int kArchiveBuffer = 4096;
+const int32_t kLexiconEnd = 26;
+// The password gate's answers.
+const int kPasswordFailed = 0;
+const int kPasswordAccepted = 1;
+const int kNoPassword = 2;
+const int kNotDosDocument = 4;
+// OpenXTX's results: 0 the importer read the document, 1 nothing was read
+// (the importer's own failure, or not a DOS document), 2 it failed.
+const int kDosNothingRead = 1;
+const int kDosFailed = 2;
+const int kDosStyledChars = 3;
+const long kDosFlowCount = 6;
+const char kDosTempFile[] = "~TEMP$$$.XTX";
+
+// Text bytes as the body takes them. A zero would end the text and a 1 is
+// a field mark without a field: both become blanks. A line feed after 13
+// belongs to it; any other ends a paragraph, so that lines written on Linux
+// stay lines.
+void NormaliseText(std::string& text, bool dropEndOfFileMarks)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        const char c = text[i];
+        if ((BYTE)c == kEndOfFileMark && dropEndOfFileMarks && i > 0)
+            continue;
+        if (c == 0 || c == (char)kFieldMark)
+            out += kBlank;
+        else if (c == kLineFeed)
+        {
+            if (i == 0 || text[i - 1] != kCarriageReturn)
+                out += kCarriageReturn;
+        }
+        else
+            out += c;
+    }
+    text.swap(out);
+}
+
+// The body's text as a text file holds it: paragraph ends as 13 10, list
+// labels with two blanks after them, cells as their values, other fields as
+// nothing; the closing 13, 12, 0 are not written.
+std::string BodyText(GDoc& body)
+{
+    std::string out;
+    const long end = body.m_chars.GetCount() - kClosingChars;
+    out.reserve(end > 0 ? (size_t)end + (size_t)end / 16 : 0);
+    for (long pos = 0; pos < end; ++pos)
+    {
+        const char c = (char)(BYTE)body.m_chars[pos];
+        if (c == kCarriageReturn)
+        {
+            out += kCarriageReturn;
+            out += kLineFeed;
+            continue;
+        }
+        if ((BYTE)c != kFieldMark)
+        {
+            out += c;
+            continue;
+        }
+        const long i = body.GetCharField(pos);
+        if (i < 0)
+            continue;
+        GField* field = body.m_fields[i];
+        if (field->m_nKind != kFieldCell && field->m_nKind != kFieldList)
+            continue;
+        if (const char* text = field->AsText(body.GetCharPage(pos) + 1))
+            out += text;
+        if (field->m_nKind == kFieldList)
+            out += "  ";
+    }
+    return out;
+}
+
+// A document path of the Win32 layer opened by the C library, which knows
+// only the host's paths.
+FILE* OpenTextForReading(const char* path)
+{
+    WCHAR wide[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH))
+        return NULL;
+    char* host = wine_get_unix_file_name(wide);
+    if (!host)
+        return NULL;
+    FILE* file = fopen(host, "r");
+    HeapFree(GetProcessHeap(), 0, host);
+    return file;
+}
+
+CWnd& OwnerWindow(CWnd& none)
+{
+    CWnd* main = AfxGetMainWnd();
+    return main ? *main : none;
+}
+} // namespace
+
+int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
+{
+    CFile* file = ar.GetFile();
+    const ULONGLONG length = file->GetLength() - file->GetPosition();
+    std::string text((size_t)length, '\0');
+    if (length)
+        text.resize(file->Read(&text[0], (UINT)length));
+    if (oem && !text.empty())
+        OemToCharBuffA(&text[0], &text[0], (DWORD)text.size());
+    NormaliseText(text, !oem);
+
+    CString dosStyle;
+    dosStyle.LoadString(IDS_FSTYLE_DOS);
+    const long style = m_fontStyles.FindStyle((LPCSTR)dosStyle);
+    GDoc* body = m_flows[kBodyFlow];
+    body->m_formats[0].style = Mint(style < 0 ? kNoStyle : (short)style, 0);
+    if (text.empty())
+        return 0;
+    // The arrays grow in fixed steps: room made once saves moving the
+    // whole text again for every paragraph.
+    const long paragraphs = (long)std::count(text.begin(), text.end(), kCarriageReturn);
+    body->m_chars.Reserve(body->m_chars.GetCount() + (long)text.size());
+    body->m_rows.Reserve(body->m_rows.GetCount() + paragraphs);
+    body->m_paras.Reserve(body->m_paras.GetCount() + paragraphs);
+    // One insertion, then one layout of the whole body: re-breaking while
+    // inserting would place every later row again after each paragraph.
+    // The clipboard's document is never laid out.
+    body->InsertText(0, &text[0], 0);
+    if (m_bClipboard)
+        return 0;
+    body->ReRowByRow(0, body->m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    body->m_redraw.InvalByPos(0, body->m_chars.GetCount() - 1);
+    body->Notify(1);
+    SetModifiedFlag(TRUE);
+    return 0;
+}
+
+int CWDocument::OpenTXT(CArchive& ar)
+{
+    return ReadTextInto(ar, FALSE);
+}
+
+int CWDocument::OpenASC(CArchive& ar)
+{
+    return ReadTextInto(ar, TRUE);
+}
+
+int CWDocument::SaveTXT(CArchive* ar)
+{
+    if (!ar)
+        return SaveTextFile(GetPathName());
+    const std::string text = BodyText(*m_flows[kBodyFlow]);
+    if (!text.empty())
+        ar->Write(text.data(), (UINT)text.size());
+    if (m_nFileType == kFileUserDictionary)
+        *ar << kLexiconEnd;
+    return 1;
+}
+
+BOOL CWDocument::SaveTextFile(LPCSTR path)
+{
+    return WriteFileSafely(path, [&](LPCSTR temp) {
+        CFile file;
+        if (!file.Open(temp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
+            return FALSE;
+        CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBuffer);
+        ar.m_pDocument = this;
+        try
+        {
+            SaveTXT(&ar);
+            ar.Close();
+        }
+        catch (...)
+        {
+            ar.Abort();
+            file.Abort();
+            throw;
+        }
+        file.Close();
+        return TRUE;
+    });
+}
+
+int CWDocument::OpenXTX()
+{
+    CWnd none;
+    CWnd& owner = OwnerWindow(none);
+    CString dosStyle;
+    dosStyle.LoadString(IDS_FSTYLE_DOS);
+    const bool styleExists = m_fontStyles.FindStyle((LPCSTR)dosStyle) >= 0;
+    for (long i = 0; i < kDosFlowCount && i < m_flows.GetCount(); ++i)
+    {
+        m_flows[i]->SetPos(0);
+        if (styleExists)
+            m_flows[i]->SetFontStyle(0, kDosStyledChars, (LPCSTR)dosStyle);
+    }
+    fileLength = 0;
+
+    const CString path = GetPathName();
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+    {
+        AfxMessageBox(IDS_DOS_FILE_NOT_FOUND, MB_ICONEXCLAMATION);
+        return kDosFailed;
+    }
+    FILE* file = NULL;
+    switch (CHK_password(owner, path))
+    {
+    case kPasswordFailed:
+        return kDosFailed;
+    case kNotDosDocument:
+        return kDosNothingRead;
+    case kNoPassword:
+        file = OpenTextForReading(path);
+        break;
+    default:
+        file = OpenTextForReading(kDosTempFile);
+        break;
+    }
+    if (!file)
+    {
+        AfxMessageBox(IDS_DOS_CANNOT_OPEN_INPUT, MB_ICONEXCLAMATION);
+        return kDosFailed;
+    }
+    fseek(file, 0, SEEK_END);
+    fileLength = (int32_t)ftell(file);
+    rewind(file);
+
+    CSize size(0, 0);
+    GDosConvertor convertor(file, owner, *this, size);
+    const BOOL settingsRead = convertor.ReadLib() != 0;
+    const int result = settingsRead ? convertor.LoadZentavoTX() : kDosFailed;
+    fclose(file);
+    if (result == kDosNothingRead)
+        return kDosNothingRead;
+    if (!settingsRead || result == kDosFailed)
+        AfxMessageBox(IDS_DOS_WRONG_FORMAT, MB_ICONEXCLAMATION);
+    for (long i = 0; i < kDosFlowCount && i < m_flows.GetCount(); ++i)
+    {
+        m_flows[i]->SetPos(0);
+        m_flows[i]->UnSelect();
+    }
+    return result;
+}
