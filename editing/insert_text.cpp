@@ -18,6 +18,16 @@ bool CutsText(char c)
     return c == kTab || c == kLineFeed || c == (char)kBreak || c == (char)kParagraphEnd;
 }
 
+// Text without control characters: no paragraph end, break, tab or field
+// mark, nothing that begins a row, a block or a field.
+bool OrdinaryText(const char* text, long n)
+{
+    for (long i = 0; i < n; ++i)
+        if ((unsigned char)text[i] < ' ')
+            return false;
+    return true;
+}
+
 // Puts n plain characters into the text at pos and shifts the records once
 // for all of them.
 void InsertPlain(GDoc* flow, long pos, const char* text, long n)
@@ -205,7 +215,7 @@ void GDoc::InsertText(long pos, char* text, int redraw)
     const long reflowTo = breakMoved ? std::min(end + 2, LastCaretPos(this) + 1) : end + 1;
     m_redraw.InvalByPos(reflowFrom, reflowTo);
     ApplyPendingStyle(this, pos, end);
-    ReRowByPos(reflowFrom, reflowTo, kUntilRowsStay);
+    ReRowByPos(reflowFrom, reflowTo, kUntilRowsStay, !breakMoved && OrdinaryText(text, n));
     UpdateFootNotes(this, true);
     Notify(1);
     MarkModified(this);

@@ -23,6 +23,60 @@ bool ReflowSuspended(CWDocument* doc)
 {
     return doc && doc->m_nReRows != 0;
 }
+
+// The highest row that re-breaking or placing has written since it was
+// last reset: rows past it are as they were.
+long s_lastTouchedRow = -1;
+
+void Touched(long row)
+{
+    if (row > s_lastTouchedRow)
+        s_lastTouchedRow = row;
+}
+
+// What the columns and pages of a flow are made from, row by row.
+struct RowShape
+{
+    LONG first, y, ascent, height, gapAfter;
+    explicit RowShape(const GRow& row)
+        : first(row.first), y(row.y), ascent(row.ascent), height(row.height), gapAfter(row.gapAfter)
+    {
+    }
+    bool operator==(const RowShape& o) const
+    {
+        return first == o.first && y == o.y && ascent == o.ascent && height == o.height &&
+               gapAfter == o.gapAfter;
+    }
+};
+
+// The rows near a typed character, watched to learn whether the layout
+// below them can stay: typing mostly changes one row's text and nothing of
+// its shape.
+struct RowWatch
+{
+    static const long kRows = 4;
+    long from = 0, count = 0, rowCount = 0;
+    RowShape shapes[kRows] = {RowShape(GRow()), RowShape(GRow()), RowShape(GRow()), RowShape(GRow())};
+
+    RowWatch(const GArray<GRow>& rows, long first)
+        : from(first), count(std::min(kRows, rows.count - first)), rowCount(rows.count)
+    {
+        for (long i = 0; i < count; ++i)
+            shapes[i] = RowShape(rows[from + i]);
+        s_lastTouchedRow = -1;
+    }
+    // True when every row written since lies in the window and each has its
+    // old shape again, and no row came or went.
+    bool Unchanged(const GArray<GRow>& rows) const
+    {
+        if (rows.count != rowCount || s_lastTouchedRow >= from + count)
+            return false;
+        for (long i = 0; i < count; ++i)
+            if (!(RowShape(rows[from + i]) == shapes[i]))
+                return false;
+        return true;
+    }
+};
 } // namespace
 
 // The rows from row - 1 on are stacked below each other. With stopWhenSame
@@ -48,6 +102,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
     if (row > 0)
         TakeBackFramePush(m_rows[row - 1]);
     const long start = row > 0 ? row - 1 : 0;
+    Touched(start);
     long para = GetRowPara(start);
     const long lastPara = m_paras.count - 1;
     const bool anyFrames = m_frames.count > 0;
@@ -98,6 +153,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
                 }
             }
         }
+        Touched(r);
         const bool same = m_rows[r].y == top;
         if (!same)
         {
@@ -213,6 +269,7 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
         if (stop || endRow <= n)
             break;
     }
+    Touched(r + 1);
     m_redraw.InvalByRow(row, r + 1);
 }
 
@@ -225,6 +282,13 @@ void GDoc::UpdateFlowFrames()
         CFrame::KnownIndex known(f, index);
         f->MakeArea(0);
     }
+    UpdateAnchoredFrames();
+}
+
+// Frames anchored in the flow's text: placed below a paragraph, or with an
+// arrow to a character, which text typed before it moves.
+void GDoc::UpdateAnchoredFrames()
+{
     for (long i = 0; i < m_frames.count; ++i)
     {
         CFrame* f = m_frames[i];
@@ -236,7 +300,7 @@ void GDoc::UpdateFlowFrames()
     }
 }
 
-void GDoc::ReRowByPos(long from, long to, int wholeParagraph)
+void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
 {
     if (ReflowSuspended(m_pOwner) || from == to)
         return;
@@ -251,9 +315,20 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph)
         --r;   // a shortened word may move back up
         noEarlyStop = 1;
     }
+    const RowWatch watch(m_rows, std::max(r, 0L));
     ReRowFromRow(r, noEarlyStop, wholeParagraph);
     for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
         ReRowFromRow(m_paras[q].row, 0, wholeParagraph);
+    // Columns and pages are made from the rows' places and heights, the
+    // characters ending blocks, frames and footnotes; ordinary text in one
+    // paragraph that leaves every row's shape changes none of these, and
+    // breaking the rest of a long flow onto its pages again would cost a
+    // keystroke near its start as much as all the rest.
+    if (textOnly && p == last && watch.Unchanged(m_rows))
+    {
+        UpdateAnchoredFrames();
+        return;
+    }
     ReColumn(GetRowColumn(r));
     UpdateFlowFrames();
 }

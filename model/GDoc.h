@@ -290,10 +290,14 @@ public:
     static const int kReRowEdit = 0;
     static const int kReRowLayout = 1;
     void ReRowFromRow(long row, int noEarlyStop, int wholeParagraph);
-    void ReRowByPos(long from, long to, int wholeParagraph);
+    // textOnly: the edit put ordinary text into one paragraph (no paragraph
+    // end, break, tab or field); when the rows then keep their places and
+    // heights, the columns and pages, made from those alone, stay as they are.
+    void ReRowByPos(long from, long to, int wholeParagraph, bool textOnly = false);
     void ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph);
     void PlaceRows(long row, long y, int stopWhenSame, long lastRow);
     void UpdateFlowFrames();
+    void UpdateAnchoredFrames();
     long RowHi(long row, long toRow = -1);
     long GetLastCharInRow(long row);
     long GetLastCharInColumn(long block);

@@ -161,3 +161,35 @@ TEST(LayoutIdentity, EditingLaysOutAsAFreshLayout)
     EXPECT_EQ(LayoutRecords(again), LayoutRecords(body));
     EXPECT_EQ(again.m_pFirstFrame->GetCols(), body.m_pFirstFrame->GetCols());
 }
+
+// Typing ordinary text keeps the columns and pages below when no row
+// changes shape; every keystroke here either leaves the rows' shapes or
+// wraps a word, at a flow's start, on a page's last row and in the middle
+// of the long paragraph, and the layout must stay that of a fresh one.
+TEST(LayoutIdentity, TypingKeepsTheLayoutOfAFreshOne)
+{
+    CWDocument doc;
+    doc.CreateFrames();
+    doc.m_bUndoEnabled = FALSE;
+    GDoc& body = *doc.m_flows[kBodyFlow];
+    LayOutBody(body);
+    ASSERT_GT(body.m_pages.GetCount(), 3);
+    const long pageTwoRow = body.m_columns[body.m_pages[1].block].startRows[0];
+    const long places[] = {0, body.m_rows[pageTwoRow - 1].first + 2,
+                           body.GetParaChar(kParagraphs / 2) + 500};
+    for (long place : places)
+    {
+        for (int i = 0; i < 40; ++i)
+        {
+            char key[2] = {(char)(i % 6 == 5 ? ' ' : 'a' + i % 26), 0};
+            body.InsertText(place + i, key, 1);
+            if (i % 8 != 7)
+                continue;
+            CWDocument fresh;
+            fresh.CreateFrames();
+            GDoc& again = *fresh.m_flows[kBodyFlow];
+            LayOutBody(again, ParagraphsOf(body));
+            ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "place " << place << ", key " << i;
+        }
+    }
+}
