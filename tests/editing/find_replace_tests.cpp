@@ -84,6 +84,19 @@ TEST_F(FindReplace, WholeWordsAtTheFlowsEndsAndBeforePunctuation)
     EXPECT_TRUE(AllMatches(Request("xa", CWFndRpl::kDown, 1), 0).empty());
 }
 
+TEST_F(FindReplace, ABackwardSearchPastARefusedMatchFindsTheOneRightBeforeIt)
+{
+    NewFlow("aa");
+    flow->SetFontStyle(0, 1, BoldEntry(0));
+    CWFndRpl r = Request("a", CWFndRpl::kUp);
+    r.matchFontFormat = 1;
+    r.fontStyle.style.SetAttr(GFontStyle::kBold, 1);
+    long s = 2, e = 0;
+    flow->Find(s, e, &r);
+    EXPECT_EQ(s, 0);
+    EXPECT_EQ(e, 1);
+}
+
 TEST_F(FindReplace, AccentedLettersFindThemselvesAndCountAsLetters)
 {
     NewFlow("\xc9t\xe9 \xe9t\xe9 x\xe9t\xe9");   // "Été été xété"
@@ -226,6 +239,33 @@ TEST_F(FindReplace, AStyleOnlyReplacementKeepsTheText)
     EXPECT_EQ(FlowText(*flow), "one two three");
     EXPECT_EQ(flow->GetCharFStyleIdx(5), loud);
     EXPECT_NE(flow->GetCharFStyleIdx(1), loud);
+}
+
+TEST_F(FindReplace, StylesAreSetAndFoundByValue)
+{
+    NewFlow("one\rtwo\rthree");
+    GFontStyle bold;
+    bold.SetAttr(GFontStyle::kBold, 1);
+    GParaStyle wide(300, 0, 0, 1.0f, 0, GParaStyle::kAlignLeft);
+    long s = 4, e = 7;
+    flow->ReplaceStyles(NULL, &wide, s, e);
+    EXPECT_FALSE(IsBold(5));
+    s = 5, e = 6;
+    flow->ReplaceStyles(&bold, NULL, s, e);
+    EXPECT_TRUE(IsBold(5));
+    EXPECT_EQ(flow->GetCharPStylePtr(5)->m_Left.value, 300);
+    EXPECT_NE(flow->GetCharPStylePtr(0)->m_Left.value, 300);
+
+    GParaStyle pattern;
+    pattern = *flow->GetCharPStylePtr(5);
+    long fs = 0, fe = 0;
+    ASSERT_EQ(flow->FindStyles(NULL, &pattern, fs, fe, 0, 13), 1);
+    EXPECT_EQ(fs, 4);
+    EXPECT_EQ(fe, 8);
+    ASSERT_EQ(flow->FindStyles(&bold, &pattern, fs, fe, 0, 13), 1);
+    EXPECT_EQ(fs, 5);
+    EXPECT_EQ(fe, 6);
+    EXPECT_EQ(flow->FindStyles(&bold, &pattern, fs, fe, 6, 13), 0);
 }
 
 // ---- The histories

@@ -294,5 +294,52 @@ TEST_F(PasteFlow, FootnotesAndCaptionsOutliveTheirSource)
     EXPECT_EQ(FlowText(*pastedMark->m_pNote, NoteTextStart(pastedMark->m_pNote)), sourceNote);
     EXPECT_EQ(pastedCaption->m_pObject, pastedTitle);
     EXPECT_EQ(StructureFault(*flow), "");
+
+    // The paste undoes as one step and comes back with the note's text.
+    ASSERT_TRUE(DocMakeUndo(&doc));
+    EXPECT_EQ(FlowText(*flow), "x");
+    EXPECT_EQ(flow->m_fields.count, 0);
+    ASSERT_TRUE(DocMakeRedo(&doc));
+    ASSERT_EQ(flow->m_fields.count, 3);
+    for (LONG i = 0; i < flow->m_fields.count; ++i)
+        if (flow->m_fields[i]->m_nKind == kFieldFootNote)
+        {
+            GDoc* note = ((GFootNote*)flow->m_fields[i])->m_pNote;
+            ASSERT_TRUE(note);
+            EXPECT_EQ(FlowText(*note, NoteTextStart(note)), sourceNote);
+        }
+}
+TEST_F(PasteFlow, BordersAndShadingComeWithTheirParagraphs)
+{
+    SourceText("aa\rbb\rcc");
+    CBorderStyle line;
+    line.colour = RGB(200, 0, 0);
+    line.lineStyle = 1;
+    CBorderStyle sides[4] = {line, line, line, line};
+    srcFlow->SetBorder(32 + kBorderBox, sides, 20, 3, 5);
+    CShadeStyle shade;
+    shade.back = RGB(0, 0, 200);
+    shade.percent = 50;
+    srcFlow->AddShade(shade, 3, 5, 1);
+    ASSERT_EQ(srcFlow->m_borders.count, 1);
+    ASSERT_EQ(srcFlow->m_shades.count, 1);
+    ReleaseDocEditing(src);
+    const Bytes before = StoredForm(*src);
+
+    NewFlow("x\r");
+    const std::string targetBefore = FlowState(*flow);
+    Paste(0, srcFlow->m_chars.count - 3, 2);
+    EXPECT_EQ(StoredForm(*src), before);
+    ASSERT_EQ(flow->m_borders.count, 1);
+    EXPECT_EQ(flow->m_borders[0].first, 5);
+    EXPECT_EQ(flow->m_borders[0].end, 8);
+    EXPECT_EQ(flow->m_borders[0].sides, kBorderBox);
+    EXPECT_EQ(flow->m_borders[0].left.colour, RGB(200, 0, 0));
+    ASSERT_EQ(flow->m_shades.count, 1);
+    EXPECT_EQ(flow->m_shades[0].first, 5);
+    EXPECT_EQ(flow->m_shades[0].end, 8);
+    EXPECT_EQ(flow->m_shades[0].style.back, RGB(0, 0, 200));
+    ASSERT_TRUE(DocMakeUndo(&doc));
+    EXPECT_EQ(FlowState(*flow), targetBefore);
 }
 } // namespace
