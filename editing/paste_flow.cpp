@@ -261,9 +261,8 @@ void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vec
     // list item first; the number is not copied again.
     if (const GList* list = source.GetListField(first))
     {
-        const long paraStart = target.GetParaChar(targetPara);
-        if (IsListFieldAt(target, paraStart) && at > paraStart)
-            --at;
+        // A paragraph that is a list item already keeps its one number,
+        // restyled; the text never goes before it.
         ApplySourceList(target, *list, styles, at);
         ++first;
         if (IsListFieldAt(target, at) && at == target.GetParaChar(target.GetCharPara(at)))

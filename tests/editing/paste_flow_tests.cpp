@@ -250,6 +250,29 @@ TEST_F(PasteFlow, AListItemContinuesOrRestartsAsItsSourceDid)
     }
 }
 
+TEST_F(PasteFlow, AListItemPastedIntoAListItemKeepsOneNumber)
+{
+    for (long caret : {0L, 3L, 6L})
+    {
+        DestroySource();
+        SetUpSourceOnly();
+        SourceText("item");
+        srcFlow->SetPos(0);
+        ASSERT_EQ(srcFlow->ApplyListStyle(kNumbers, 1, NULL, 0, 1), 1);
+        NewFlow("first");
+        flow->SetPos(0);
+        ASSERT_EQ(flow->ApplyListStyle(kNumbers, 1, NULL, 0, 1), 1);
+        ASSERT_EQ(MarkedFlowText(*flow), "@first");
+        Paste(0, srcFlow->m_chars.count - 3, caret);
+        std::string expected = "@first";
+        expected.insert(std::max(caret, 1L), "item");
+        EXPECT_EQ(MarkedFlowText(*flow), expected) << caret;
+        EXPECT_TRUE(flow->GetListField(0));
+        EXPECT_EQ(flow->m_fields.count, 1);
+        EXPECT_EQ(StructureFault(*flow), "");
+    }
+}
+
 TEST_F(PasteFlow, FootnotesAndCaptionsOutliveTheirSource)
 {
     SourceText("see here and title");
