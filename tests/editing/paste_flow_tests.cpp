@@ -134,6 +134,41 @@ TEST_F(PasteFlow, StylesComeOverByNameAndTheSourceStaysAsItWas)
     EXPECT_EQ(FlowState(*flow), pasted);
 }
 
+TEST_F(PasteFlow, AMasterStyleComesOverByNameWithItsCharacterStyle)
+{
+    for (bool targetHasIt : {false, true})
+    {
+        DestroySource();
+        SetUpSourceOnly();
+        SourceText("one two");
+        NewFlow("abc");
+        const int loud = AddFont(*src, "(f) Loud", GFontStyle::kBold);
+        GStyleItem<GMasterStyle> master("(M) Mine", GMasterStyle(loud, -1));
+        const int mine = src->AddNewMStyle(master);
+        long existing = doc.m_masterStyles.FindStyle("(M) Mine");
+        if (targetHasIt && existing < 0)
+        {
+            GStyleItem<GMasterStyle> other("(M) Mine", GMasterStyle(0, -1));
+            existing = doc.AddNewMStyle(other);
+        }
+        const long masters = doc.m_masterStyles.count;
+        srcFlow->SetFontStyle(0, 3, Mint((short)mine, 1));
+        Paste(0, 3, 1);
+        ASSERT_EQ(FlowText(*flow), "aonebc");
+        const Mint ref = flow->m_formats[flow->GetCharFormat(1)].style;
+        ASSERT_EQ(ref.master, 1);
+        EXPECT_STREQ(doc.m_masterStyles[ref.index].name, "(M) Mine");
+        if (targetHasIt)
+        {
+            EXPECT_EQ(ref.index, existing);
+            EXPECT_EQ(doc.m_masterStyles.count, masters);
+        }
+        else
+            EXPECT_STREQ(doc.m_fontStyles[doc.m_masterStyles[ref.index].style.m_Font].name, "(f) Loud");
+        EXPECT_EQ(src->m_masterStyles[mine].style.m_Font, loud);
+    }
+}
+
 TEST_F(PasteFlow, SmartBlanksAndReplacedSelection)
 {
     struct Case
