@@ -179,14 +179,15 @@ TEST_F(PasteFlow, SmartBlanksAndReplacedSelection)
         long selFirst, selEnd;
         int smart;
         const char* expected;
+        long caret;   // after the pasted text, the selection collapsed
     } cases[] = {
-        {"word ", 0, 5, "ab", 1, 1, 1, "a word b"},
-        {"word ", 0, 5, "a b", 2, 2, 1, "a word b"},
-        {" word ", 0, 6, "a\tb", 2, 2, 1, "a\tword b"},
-        {"word", 0, 4, "\xe9\xe9", 1, 1, 1, "\xe9word\xe9"},
-        {"word ", 0, 5, "ab", 1, 1, 0, "aword b"},
-        {"new", 0, 3, "one old two", 4, 7, 0, "one new two"},
-        {"   ", 0, 3, "one old two", 4, 7, 1, "one  two"},
+        {"word ", 0, 5, "ab", 1, 1, 1, "a word b", 7},
+        {"word ", 0, 5, "a b", 2, 2, 1, "a word b", 7},
+        {" word ", 0, 6, "a\tb", 2, 2, 1, "a\tword b", 7},
+        {"word", 0, 4, "\xe9\xe9", 1, 1, 1, "\xe9word\xe9", 5},
+        {"word ", 0, 5, "ab", 1, 1, 0, "aword b", 6},
+        {"new", 0, 3, "one old two", 4, 7, 0, "one new two", 7},
+        {"   ", 0, 3, "one old two", 4, 7, 1, "one  two", 4},
     };
     for (const Case& c : cases)
     {
@@ -201,6 +202,8 @@ TEST_F(PasteFlow, SmartBlanksAndReplacedSelection)
         flow->m_nSelEnd = (LONG)c.selEnd;
         flow->PasteDoc(srcFlow);
         EXPECT_EQ(FlowText(*flow), c.expected) << c.source << " into " << c.target;
+        EXPECT_EQ(flow->m_nCaret, c.caret) << c.source << " into " << c.target;
+        EXPECT_EQ(flow->m_nSelFirst, flow->m_nSelEnd);
         EXPECT_EQ(StructureFault(*flow), "");
     }
 }
