@@ -410,11 +410,11 @@ void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vec
 
     suspended.Resume();
     target.m_redraw.Select(target.m_nSelFirst, target.m_nSelEnd);
+    // Every row from the pasted text's first to the row of its end is
+    // broken again (the row range's end is exclusive).
     const long firstRow = target.GetCharRow(ClampToText(target, a));
-    long lastRow = target.GetCharRow(ClampToText(target, b));
-    if (lastRow + 1 < target.m_rows.count - 1)
-        ++lastRow;
-    target.ReRowByRow(firstRow, lastRow, GDoc::kReRowEdit, GDoc::kWholeParagraph);
+    const long endRow = std::min(target.GetCharRow(ClampToText(target, b)) + 1, (long)target.m_rows.count - 1);
+    target.ReRowByRow(firstRow, std::max(endRow, firstRow + 1), GDoc::kReRowEdit, GDoc::kWholeParagraph);
     MarkModified(&target);
 }
 } // namespace

@@ -9,6 +9,7 @@
 #include "model/GDocTitle.h"
 #include "model/GListField.h"
 #include "editing/CWOpBigUndo.h"
+#include <random>
 
 namespace
 {
@@ -402,5 +403,61 @@ TEST_F(PasteFlow, BordersAndShadingComeWithTheirParagraphs)
     EXPECT_EQ(flow->m_shades[0].style.back, RGB(0, 0, 200));
     ASSERT_TRUE(DocMakeUndo(&doc));
     EXPECT_EQ(FlowState(*flow), targetBefore);
+}
+TEST_F(PasteFlow, RandomPastesKeepTheRecordsSoundAndUndoExactly)
+{
+    SourceText("First line of text.\rA\ttabbed line, with words\r\rAnd the end of it all");
+    const int loud = AddFont(*src, "(f) Loud", GFontStyle::kBold);
+    srcFlow->SetFontStyle(6, 10, Mint((short)loud, 0));
+    srcFlow->SetFontStyle(22, 40, Mint((short)loud, 0));
+    ReleaseDocEditing(src);
+    const Bytes before = StoredForm(*src);
+    NewFlow("Target text\rwith two paragraphs and a\ttab");
+    std::mt19937 random(31);
+    const long sourceEnd = srcFlow->m_chars.count - 3;
+    for (int round = 0; round < 40; ++round)
+    {
+        Options.SmartCutPaste = round % 2;
+        src->m_bClipboard = round % 3 == 0;
+        const long first = random() % sourceEnd;
+        const long end = first + random() % (sourceEnd - first + 1);
+        const long targetEnd = flow->m_chars.count - 3;
+        const long selFirst = random() % (targetEnd + 1);
+        const long selEnd = random() % 4 == 0 ? selFirst + random() % (targetEnd - selFirst + 1) : selFirst;
+        const std::string state = FlowState(*flow);
+        const long steps = Stack()->GetUndoLen();
+        srcFlow->m_nSelFirst = (LONG)first;
+        srcFlow->m_nSelEnd = (LONG)end;
+        flow->m_nCaret = flow->m_nSelFirst = (LONG)selFirst;
+        flow->m_nSelEnd = (LONG)selEnd;
+        flow->PasteDoc(srcFlow);
+        const std::string where = "round " + std::to_string(round) + ": " + std::to_string(first) + ".." +
+                                  std::to_string(end) + " at " + std::to_string(selFirst) + ".." +
+                                  std::to_string(selEnd);
+        ASSERT_EQ(StructureFault(*flow), "") << where;
+        EXPECT_EQ(StoredForm(*src), before) << where;
+        {
+            // The rows stand as a fresh layout would break them.
+            const std::string now = FlowState(*flow);
+            flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowEdit, GDoc::kWholeParagraph);
+            ASSERT_EQ(FlowState(*flow), now) << "laid out again " << where;
+        }
+        if (Stack()->GetUndoLen() == steps)
+        {
+            // Nothing to paste into no selection: nothing changed.
+            EXPECT_EQ(FlowState(*flow), state) << where;
+            continue;
+        }
+        ASSERT_EQ(Stack()->GetUndoLen(), steps + 1) << where;
+        if (round % 5 == 4)
+        {
+            const std::string pasted = FlowState(*flow);
+            ASSERT_TRUE(DocMakeUndo(&doc)) << where;
+            ASSERT_EQ(FlowState(*flow), state) << where;
+            ASSERT_TRUE(DocMakeRedo(&doc)) << where;
+            ASSERT_EQ(FlowState(*flow), pasted) << where;
+        }
+    }
+    src->m_bClipboard = FALSE;
 }
 } // namespace
