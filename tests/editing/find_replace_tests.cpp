@@ -4,6 +4,7 @@
 #include "tests/editing/formatting_test_support.h"
 #include "dialogs/CWFndRpl.h"
 #include <string.h>
+#include <random>
 
 namespace
 {
@@ -266,6 +267,51 @@ TEST_F(FindReplace, StylesAreSetAndFoundByValue)
     EXPECT_EQ(fs, 5);
     EXPECT_EQ(fe, 6);
     EXPECT_EQ(flow->FindStyles(&bold, &pattern, fs, fe, 6, 13), 0);
+}
+
+TEST_F(FindReplace, RandomReplacementsAndCaseChangesKeepTheRowsFreshAndUndoExact)
+{
+    NewFlow("Some text\rwith a\ttab and MORE words. Then\r\rthe end of it");
+    std::mt19937 random(170);
+    const char* replacements[] = {"", "x", "two words", "UPPER lower", "\xe9t\xe9"};
+    for (int round = 0; round < 40; ++round)
+    {
+        Options.SmartCutPaste = round % 2;
+        const long textEnd = flow->m_chars.count - 3;
+        const long first = random() % (textEnd + 1);
+        const long end = first + random() % std::min(12L, textEnd - first + 1);
+        const std::string state = FlowState(*flow);
+        const long steps = Stack()->GetUndoLen();
+        if (round % 3 == 0)
+        {
+            flow->Select(first, end);
+            flow->ChangeCase((unsigned char)(random() % 5));
+        }
+        else
+        {
+            CWFndRpl r = Request(replacements[random() % 5]);
+            long s = first, e = end;
+            flow->Replace(s, e, &r);
+        }
+        const std::string where = "round " + std::to_string(round) + ": " + std::to_string(first) + ".." +
+                                  std::to_string(end);
+        ASSERT_EQ(StructureFault(*flow), "") << where;
+        const std::string now = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowEdit, GDoc::kWholeParagraph);
+        ASSERT_EQ(FlowState(*flow), now) << "laid out again " << where;
+        // A selection made is a step of its own; the change itself is one.
+        const long made = Stack()->GetUndoLen() - steps;
+        ASSERT_LE(made, 2) << where;
+        if (round % 4 == 3 && made > 0)
+        {
+            for (long i = 0; i < made; ++i)
+                ASSERT_TRUE(DocMakeUndo(&doc)) << where;
+            ASSERT_EQ(FlowState(*flow), state) << where;
+            for (long i = 0; i < made; ++i)
+                ASSERT_TRUE(DocMakeRedo(&doc)) << where;
+            ASSERT_EQ(FlowState(*flow), now) << where;
+        }
+    }
 }
 
 // ---- The histories
