@@ -42,55 +42,39 @@ bool TakesSmartBlank(char c)
     return (signed char)c >= kFirstPlainCode && c != kBlank;
 }
 
-// The font style name a run names, a master resolved to its character
-// style; null when the range has no single style.
-const char* SingleFontName(const GDoc& flow, Mint ref)
+// Whether entry index of a style table, whose style value is value,
+// passes a request's filter: by name (byte for byte) when the filter is
+// named, else by the values the filter defines. An index outside the
+// table has no name.
+template <class T>
+bool FilterPasses(const GStyleTbl<T>& table, long index, const T& value, const GStyleItem<T>& filter,
+                  int (*compare)(const T&, const T&))
 {
-    if (ref.index < 0 || !flow.m_pOwner)
-        return nullptr;
-    const long i = flow.GetFontIndex(ref);
-    if (i < 0 || i >= flow.m_pOwner->m_fontStyles.count)
-        return nullptr;
-    return flow.m_pOwner->m_fontStyles[i].name;
+    if (!filter.IsNamed())
+        return compare(filter.style, value) != 0;
+    return index >= 0 && index < table.count && strcmp(table[index].name, filter.name) == 0;
 }
 
-const char* SingleParaName(const GDoc& flow, Mint ref)
-{
-    if (ref.index < 0 || !flow.m_pOwner)
-        return nullptr;
-    const long i = flow.GetParaIndex(ref);
-    if (i < 0 || i >= flow.m_pOwner->m_paraStyles.count)
-        return nullptr;
-    return flow.m_pOwner->m_paraStyles[i].name;
-}
-
-// The text match [start, end) passes the request's style filters.
+// The text match [start, end) passes the request's style filters: the
+// styles combined over it, a master resolved to its own styles.
 bool MatchStylesPass(const GDoc& flow, long start, long end, const CWFndRpl& request)
 {
+    if (!flow.m_pOwner)
+        return !request.UsesStyles();
     if (request.matchFontFormat)
     {
         GFontStyle combined;
         const Mint ref = flow.CombineSameFStyles(start, end, combined);
-        if (request.fontStyle.IsNamed())
-        {
-            const char* name = SingleFontName(flow, ref);
-            if (!name || strcmp(name, request.fontStyle.name) != 0)
-                return false;
-        }
-        else if (!GDoc::CompareFStyle(request.fontStyle.style, combined))
+        const long index = ref.index >= 0 ? flow.GetFontIndex(ref) : -1;
+        if (!FilterPasses(flow.m_pOwner->m_fontStyles, index, combined, request.fontStyle, &GDoc::CompareFStyle))
             return false;
     }
     if (request.matchParaFormat)
     {
         GParaStyle combined;
         const Mint ref = flow.CombineSamePStyles(start, end, combined);
-        if (request.paraStyle.IsNamed())
-        {
-            const char* name = SingleParaName(flow, ref);
-            if (!name || strcmp(name, request.paraStyle.name) != 0)
-                return false;
-        }
-        else if (!GDoc::ComparePStyle(request.paraStyle.style, combined))
+        const long index = ref.index >= 0 ? flow.GetParaIndex(ref) : -1;
+        if (!FilterPasses(flow.m_pOwner->m_paraStyles, index, combined, request.paraStyle, &GDoc::ComparePStyle))
             return false;
     }
     return true;
@@ -121,20 +105,14 @@ int GDoc::CheckCharStyles(long pos, CWFndRpl* request)
     {
         const long i = GetCharFStyleIdx(pos);
         const GStyleTbl<GFontStyle>& table = m_pOwner->m_fontStyles;
-        if (i < 0 || i >= table.count)
-            return 0;
-        if (request->fontStyle.IsNamed() ? strcmp(table[i].name, request->fontStyle.name) != 0
-                                         : !CompareFStyle(request->fontStyle.style, table[i].style))
+        if (i < 0 || i >= table.count || !FilterPasses(table, i, table[i].style, request->fontStyle, &CompareFStyle))
             return 0;
     }
     if (request->matchParaFormat)
     {
         const long i = GetCharPStyleIdx(pos);
         const GStyleTbl<GParaStyle>& table = m_pOwner->m_paraStyles;
-        if (i < 0 || i >= table.count)
-            return 0;
-        if (request->paraStyle.IsNamed() ? strcmp(table[i].name, request->paraStyle.name) != 0
-                                         : !ComparePStyle(request->paraStyle.style, table[i].style))
+        if (i < 0 || i >= table.count || !FilterPasses(table, i, table[i].style, request->paraStyle, &ComparePStyle))
             return 0;
     }
     return 1;

@@ -80,24 +80,12 @@ public:
 
     long Font(long i)
     {
-        if (i < 0 || i >= m_src.m_fontStyles.count)
-            return -1;
-        auto found = m_fonts.find(i);
-        if (found != m_fonts.end())
-            return found->second;
-        GStyleItem<GFontStyle> item = m_src.m_fontStyles[i];
-        return m_fonts[i] = m_dst.AddNewFStyle(item);
+        return Import(m_fonts, m_src.m_fontStyles, i, [this](GStyleItem<GFontStyle>& item) { return m_dst.AddNewFStyle(item); });
     }
 
     long Para(long i)
     {
-        if (i < 0 || i >= m_src.m_paraStyles.count)
-            return -1;
-        auto found = m_paras.find(i);
-        if (found != m_paras.end())
-            return found->second;
-        GStyleItem<GParaStyle> item = m_src.m_paraStyles[i];
-        return m_paras[i] = m_dst.AddNewPStyle(item);
+        return Import(m_paras, m_src.m_paraStyles, i, [this](GStyleItem<GParaStyle>& item) { return m_dst.AddNewPStyle(item); });
     }
 
     // A master of the same name in the target stands for the source's;
@@ -121,13 +109,7 @@ public:
 
     long List(long i)
     {
-        if (i < 0 || i >= m_src.m_listStyles.count)
-            return -1;
-        auto found = m_lists.find(i);
-        if (found != m_lists.end())
-            return found->second;
-        GStyleItem<GListStyle> item = m_src.m_listStyles[i];
-        return m_lists[i] = m_dst.AddNewLStyle(item);
+        return Import(m_lists, m_src.m_listStyles, i, [this](GStyleItem<GListStyle>& item) { return m_dst.AddNewLStyle(item); });
     }
 
     // The target's reference for a source run's or paragraph's reference;
@@ -136,6 +118,21 @@ public:
     Mint ParaRef(Mint ref) { return ref.master ? Mint((short)Master(ref.index), 1) : Mint((short)Para(ref.index), 0); }
 
 private:
+    // The target index of source entry i: a copy of the entry is added to
+    // the target's table (found there when equal or of the same name),
+    // once per entry.
+    template <class T, class Add>
+    long Import(std::map<long, long>& done, const GStyleTbl<T>& from, long i, Add add)
+    {
+        if (i < 0 || i >= from.count)
+            return -1;
+        auto found = done.find(i);
+        if (found != done.end())
+            return found->second;
+        GStyleItem<T> item = from[i];
+        return done[i] = add(item);
+    }
+
     const CWDocument& m_src;
     CWDocument& m_dst;
     std::map<long, long> m_fonts, m_paras, m_masters, m_lists;
