@@ -247,7 +247,15 @@ void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vec
             ++first;
     }
     if (end <= first)
+    {
+        // Nothing to paste: the rows of the deleted selection are broken
+        // again all the same.
+        suspended.Resume();
+        const long row = target.GetCharRow(at);
+        target.ReRowByRow(row, std::min(row + 1, (long)target.m_rows.count - 1), GDoc::kReRowEdit,
+                          GDoc::kWholeParagraph);
         return;
+    }
 
     StyleMap styles(*srcDoc, *dstDoc);
     // The source's runs and paragraphs of the range.

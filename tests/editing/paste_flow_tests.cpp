@@ -189,6 +189,7 @@ TEST_F(PasteFlow, SmartBlanksAndReplacedSelection)
         {"word ", 0, 5, "ab", 1, 1, 0, "aword b", 6},
         {"new", 0, 3, "one old two", 4, 7, 0, "one new two", 7},
         {"   ", 0, 3, "one old two", 4, 7, 1, "one  two", 4},
+        {"   ", 0, 3, "one old\ttwo", 4, 7, 1, "one \ttwo", 4},
     };
     for (const Case& c : cases)
     {
@@ -206,6 +207,9 @@ TEST_F(PasteFlow, SmartBlanksAndReplacedSelection)
         EXPECT_EQ(flow->m_nCaret, c.caret) << c.source << " into " << c.target;
         EXPECT_EQ(flow->m_nSelFirst, flow->m_nSelEnd);
         EXPECT_EQ(StructureFault(*flow), "");
+        const std::string now = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowEdit, GDoc::kWholeParagraph);
+        EXPECT_EQ(FlowState(*flow), now) << "laid out again: " << c.source << " into " << c.target;
     }
 }
 
