@@ -25,6 +25,7 @@ shared=(
   view/trackers.h         # the trackers frames own
   controls/LineStyles.h   # the line-style table border layout and drawing read
   view/CWView.h           # the view that drawing rows calls
+  app/CWCustomFrameData.h # the frame data: current view, status panes, toolbars
   controls/COffsetMsrEdit.h  # the border distance borders take
   html/html_services.h    # what the open and save dispatch asks of HTML
   convert/conversion_services.h  # what the dispatch asks of conversion

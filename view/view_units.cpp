@@ -59,7 +59,7 @@ GDoc* CWView::DocM(long part)
 {
     if (!m_pDoc)
         return NULL;
-    return m_pDoc->GetFlow(part < 0 ? m_nCurPart : part);
+    return m_pDoc->GetFlow(part < 0 ? CurPart() : part);
 }
 
 void CWView::OfsViewDC(CDC* dc, long part, long page, long row)
@@ -113,16 +113,4 @@ int CWView::GetTextAlign(CDC*, long part, long row, int& indent)
     const int kFirstRowBit = 1;
     indent = flow->RowInParaIs(row) & kFirstRowBit ? style.m_FirstLine.value : style.m_Left.value;
     return 0;
-}
-
-CDC* GetMemIC()
-{
-    static CDC memIC;
-    if (!memIC.m_hDC && memIC.CreateIC("DISPLAY", NULL, NULL, NULL))
-    {
-        CWView atFullSize;
-        memIC.SetMapMode(MM_ANISOTROPIC);
-        atFullSize.ZoomViewDC(&memIC);
-    }
-    return &memIC;
 }
