@@ -73,9 +73,9 @@ public:
     // printing or without a view.
     static CPoint PenPosition(CDC* dc, const CWView* view);
     // The offset, negated, of the place of pos in flow: the page that holds
-    // it, less the scroll position unless withText (view/view_offsets.cpp).
-    // Still missing: the area, column, row and text-width terms within the
-    // page, which come with the view's hit testing.
+    // it (less the scroll position unless withText), the row's place on the
+    // page and, with withText, the row's text before pos
+    // (view/view_offsets.cpp).
     void CalcOfsView(GDoc* flow, int pos, CSize& offset, int withText);
 
     // ---- Pages in view space (view/view_pages.cpp). View space is 0.1 mm

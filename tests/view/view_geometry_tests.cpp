@@ -4,6 +4,8 @@
 // rectangle, caret moves over list labels, and Delete with smart cut.
 #include "tests/view/view_window.h"
 #include "view/GHitTest.h"
+#include "layout/text_measure.h"
+#include "model/GParaStyle.h"
 #include <cmath>
 
 namespace {
@@ -270,6 +272,49 @@ TEST_F(ViewGeometry, DeleteAtTheEndKeepsTheClosingParagraphMark)
     view->Delete();
     EXPECT_EQ(body->m_chars.count, count - 1);
     EXPECT_EQ(body->m_chars[0], 'a');
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewGeometry, ThePlaceOfACharacterIsWhereItsRowDraws)
+{
+    tagColumnData data[kMostTextColumns] = {{800, 60}, {800, 0}};
+    MakePages(2);
+    Type(body, body->m_chars.count - 3, "\ra\rb\rc\rd\re\rf");
+    {
+        CChangeBracket bracket(doc);
+        body->SetColumns(body->GetParaChar(2), body->m_chars.count - 3, 2, data, 0);
+    }
+    MakeView();
+    SetZoom(4, 100);
+    view->m_yPos = 100;
+    long second = -1;
+    for (long r = 0; r + 1 < body->m_rows.count; ++r)
+        if (body->GetRowCol(r) == 1)
+            second = r;
+    ASSERT_GE(second, 0) << "a row in the second column";
+    const long pos = body->GetRowChar(second);
+    const long page = body->GetCharPage(pos);
+    ASSERT_EQ(page, 1);
+    CClientDC dc(view);
+    view->OnPrepareDC(&dc);
+    view->OfsViewDC(&dc, 0, page, second);
+    const CPoint origin = dc.GetWindowOrg();
+    const long before = ParaStyleOf(*body, body->GetRowPara(body->GetPageRow(page))).m_Before.value;
+    CSize offset;
+    view->CalcOfsView(body, (int)pos, offset, 0);
+    EXPECT_EQ(offset.cx, origin.x) << "the row's column";
+    EXPECT_EQ(offset.cy, origin.y + before) << "the row's place, without the space before the page's text";
+    CSize withText;
+    view->CalcOfsView(body, (int)pos + 1, withText, 1);
+    int ascent = 0;
+    const long width = body->CalcTextSizeForView(pos, pos + 1, 1, ascent, &dc).cx;
+    EXPECT_EQ(withText.cx, offset.cx - width);
+    EXPECT_EQ(withText.cy, offset.cy - view->m_yPos) << "with the text the scroll position stays out";
+    view->CalcOfsView(body, (int)pos, withText, 1);
+    EXPECT_EQ(withText.cx, offset.cx + 20) << "a row's first place stands 20 left of it";
 }
 
 } // namespace
