@@ -318,3 +318,44 @@ TEST_F(ViewGeometry, ThePlaceOfACharacterIsWhereItsRowDraws)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewGeometry, InvalidatingTellsTheBracketAndAHintlessUpdatePaintsNothing)
+{
+    MakePages(2);
+    MakeView(kClientWidth, kClientHeight, true);   // a hidden window keeps no update region
+    PumpMessages();
+    doc->ViewNotify(0);
+    view->InvalidateView();
+    EXPECT_TRUE(doc->m_bViewsInvalidated) << "inside a bracket";
+    doc->ViewNotify(1);
+    EXPECT_FALSE(doc->m_bViewsInvalidated) << "the closing bracket took it";
+    doc->m_bViewsInvalidated = TRUE;
+    view->InvalidateView();
+    EXPECT_FALSE(doc->m_bViewsInvalidated) << "outside a bracket";
+    EXPECT_EQ(view->m_nPages, 2);
+
+    view->ValidateRect(NULL);
+    view->OnUpdate(NULL, 0, NULL);
+    EXPECT_FALSE(::GetUpdateRect(view->m_hWnd, NULL, FALSE)) << "no hint, no repaint";
+
+    // A hint naming no flow repaints nothing but still the changed frame.
+    GRedraw hint;
+    hint.m_nIndex = doc->m_flows.GetCount();
+    hint.m_pDoc = body;
+    hint.m_nFirstRow = 0;
+    hint.m_nEndRow = 2;
+    body->m_rcFrameRepaint = CRect(100, 100, 300, 200);
+    body->m_pRepaintFrame = body->m_pFirstFrame;
+    view->OnUpdate(NULL, 0, &hint);
+    CRect update;
+    ASSERT_TRUE(::GetUpdateRect(view->m_hWnd, &update, FALSE));
+    const CPoint corner = At(100, 100);
+    EXPECT_NEAR(update.left, corner.x, 1);
+    EXPECT_NEAR(update.top, corner.y, 1);
+    EXPECT_LT(update.Width(), 100);
+    body->m_pRepaintFrame = NULL;
+}
+
+} // namespace

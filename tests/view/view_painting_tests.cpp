@@ -230,6 +230,18 @@ TEST_F(ShownDocument, PagesShadowWorkspaceTextAndColumnLine)
     doc->SetModifiedFlag(FALSE);
     view->SetCaret(0);
     EXPECT_EQ(PaneText(bar, ID_INDICATOR_MODIFIED), "Saved");
+
+    // While a change bracket is open the panes wait for its close.
+    doc->ViewNotify(0);
+    body->SetPos(1);
+    view->SetCaret(1);
+    EXPECT_EQ(PaneText(bar, ID_INDICATOR_POS), "Pos: 4/" + std::to_string(length));
+    doc->ViewNotify(1);
+    // With a selection the caret hides but the panes still follow.
+    body->Select(0, 5);
+    view->SetCaret(1);
+    EXPECT_EQ(PaneText(bar, ID_INDICATOR_POS), "Pos: 2/" + std::to_string(length));
+    body->UnSelect();
 }
 
 TEST_F(ShownDocument, SelectingMarksABlankSelectionOnTheCurrentView)
