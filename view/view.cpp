@@ -142,10 +142,10 @@ void CWView::SetDocPart(long n)
     GDoc* next = DocM(n);
     if (!m_pDoc || n == current || !old || !next)
         return;
-    // The page set-up's first value says whether headers and footers are
-    // set up at all.
+    // The page set-up's second value says whether headers and footers are
+    // set up at all (the same switch lets their flows tell the views).
     const GPageInfo& setup = CWDocument::PageSetupOf(m_pDoc);
-    if (IsHeaderFooterPart(n) && !setup.pageValues[0])
+    if (IsHeaderFooterPart(n) && !setup.pageValues[1])
         return;
     bool full = false;
     old->UnSelect();

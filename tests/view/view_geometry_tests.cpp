@@ -359,3 +359,28 @@ TEST_F(ViewGeometry, InvalidatingTellsTheBracketAndAHintlessUpdatePaintsNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewGeometry, SwitchingPartsNeedsHeadersAndFootersSetUp)
+{
+    Type(body, 0, "Body");
+    MakeView();
+    GPageInfo& setup = doc->m_pageInfos[0];
+    setup.pageValues[1] = 0;
+    view->SetDocPart(2);
+    EXPECT_EQ(view->CurPart(), 0) << "headers and footers are not set up";
+    setup.pageValues[1] = 1;
+    view->SetDocPart(2);
+    EXPECT_EQ(view->CurPart(), 2);
+    EXPECT_EQ(view->DocM(-1), doc->GetFlow(2));
+    EXPECT_EQ(view->DocM(-2), doc->GetFlow(2));
+    EXPECT_TRUE(view->m_bHFBarShown);
+    view->SetDocPart(2);
+    EXPECT_EQ(view->CurPart(), 2) << "the current part again changes nothing";
+    view->SetDocPart(0);
+    EXPECT_EQ(view->CurPart(), 0);
+    EXPECT_EQ(view->DocC(), body);
+}
+
+} // namespace
