@@ -201,6 +201,15 @@ TEST_F(ShownDocument, PagesShadowWorkspaceTextAndColumnLine)
     const CPoint boxTop = At(1200 + 20, 1500 + 20), boxEnd = At(1800, 1800);
     EXPECT_TRUE(shot.HasDark(CRect(boxTop, boxEnd))) << "the text frame's text";
 
+    // Scrolled into the first row: the rows below it still show.
+    view->ScrollToPosition(CPoint(0, (int)view->Pixels(30 + setup.textTop + rowHeight / 2, 0)));
+    PaintNow(view);
+    Capture cut(view);
+    const CPoint secondTop = At(setup.textLeft, setup.textTop + rowHeight);
+    const CPoint secondEnd = At(setup.textLeft + 700, setup.textTop + 2 * rowHeight);
+    ASSERT_GE(secondTop.y, 0);
+    EXPECT_TRUE(cut.HasDark(CRect(secondTop, secondEnd))) << "the second row under a scrolled-off first";
+
     // The foot of the first page and the gap below it.
     view->ScrollToPosition(CPoint(0, (int)view->Pixels(2000, 0)));
     PaintNow(view);
