@@ -153,8 +153,9 @@ public:
     BOOL m_bAddCallout = FALSE;  // the next click inserts a callout
     BYTE m_nHitKind = 1;         // kind of the last hit test
     GHitTest* m_pKeyHit = NULL;  // the keyboard's hit test, owned
-    // Still missing: the drop target (registered on creation) and the page
-    // background picture, which wait for the embedding layer and the page
+    // Still missing: the drop target (registered on creation), the page
+    // background picture and the in-place item's rectangles after zooming
+    // and scrolling, which wait for the embedding layer and the page
     // background; pages are filled with the page colour meanwhile.
     static UINT m_cfObjectDescriptor;  // "Object Descriptor", registered by the first view
 

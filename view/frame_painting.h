@@ -4,7 +4,8 @@
 class CFrame;
 
 // Frames drawn in a pass of their own, over everything else, without
-// clipping it away. Frames keep no text-wrapping setting yet, so none is.
+// clipping it away. Still missing: the frame's text-wrapping setting that
+// makes a frame transparent; until frames keep it, none is.
 inline bool IsFrameTransparent(const CFrame*)
 {
     return false;
