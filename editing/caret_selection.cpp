@@ -3,9 +3,43 @@
 #include "editing/document_editing.h"
 #include "editing/CWOpText.h"
 #include "editing/editing_support.h"
+#include "app/CWCustomFrameData.h"
+#include "document/CWDocument.h"
+#include "layout/text_measure.h"
+#include "model/GParaStyle.h"
+#include "view/CWView.h"
 
 namespace
 {
+bool IsPageOrParagraphEnd(BYTE c)
+{
+    return c == kBreak || c == kParagraphEnd;
+}
+
+// Whether a selection on one row holds nothing but blanks, page ends and
+// paragraph ends (no blanks in a left-aligned paragraph, where they show).
+BOOL IsBlankSelection(const GDoc& flow, long start, long end)
+{
+    const long startRow = flow.GetCharRow(start);
+    if (end > 0 && startRow != flow.GetCharRow(end - 1))
+        return FALSE;
+    if (flow.m_chars[flow.GetRowChar(startRow)] == kParagraphEnd)
+        return FALSE;
+    if (ParaStyleOf(flow, flow.GetCharPara(start)).m_Align == GParaStyle::kAlignLeft)
+    {
+        if (start >= end)
+            return TRUE;
+        for (long q = start; q < end; ++q)
+            if (!IsPageOrParagraphEnd(flow.m_chars[q]))
+                return FALSE;
+        return TRUE;
+    }
+    for (long q = start; q < end; ++q)
+        if (flow.m_chars[q] != ' ' && !IsPageOrParagraphEnd(flow.m_chars[q]))
+            return FALSE;
+    return TRUE;
+}
+
 void DisarmPendingStyle(GDoc* flow)
 {
     if (flow->m_pOwner)
@@ -58,8 +92,10 @@ void GDoc::Select(long start, long end)
     end = std::min(end, lastEnd);
     m_nSelFirst = (LONG)start;
     m_nSelEnd = (LONG)std::max(start, end);
-    // Still missing: the blank-selection flag of the current view, set
-    // once views exist.
+    CWCustomFrameData* frameData = GetCustomFrameData();
+    CWView* view = frameData ? frameData->GetCurrentView() : NULL;
+    if (view && m_pOwner && view->m_pDoc == m_pOwner)
+        view->m_bBlankSelection = IsBlankSelection(*this, m_nSelFirst, m_nSelEnd);
     m_redraw.Select(m_nSelFirst, m_nSelEnd);
     DisarmPendingStyle(this);
     Notify(1);

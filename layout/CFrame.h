@@ -193,6 +193,11 @@ public:
     // pending repaint box takes in the old and the new arrow.
     void CheckArrow(int force);
 
+    // Painting (view/frame_painting.cpp): draws the frame's rows on page,
+    // its selection and, when selected in the current part, its tracker.
+    // Answers 0 when it lies outside clip and drew nothing, else 1.
+    int OnDraw(CDC* dc, CWView* view, CRect* clip, long page);
+
     // The list the frame lives in: anchor's frame list, else the document's
     // page frame list (null while the document keeps none).
     GArrayI<CFrame*>* GetList() const;

@@ -25,10 +25,10 @@ shared=(
   view/trackers.h         # the trackers frames own
   controls/LineStyles.h   # the line-style table border layout and drawing read
   view/CWView.h           # the view that drawing rows calls
+  app/CWCustomFrameData.h # the frame data: current view, status panes, toolbars, progress
   controls/COffsetMsrEdit.h  # the border distance borders take
   html/html_services.h    # what the open and save dispatch asks of HTML
   convert/conversion_services.h  # what the dispatch asks of conversion
-  app/CWCustomFrameData.h  # the progress display that imports and exports drive
   convert/GDosConvertor.h  # the DOS-document importer the text reader hands to
   app/filter_index.h      # the save dialog's first filter for a file type
   dialogs/CWFndRpl.h      # the find and replace request the flow answers

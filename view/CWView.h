@@ -6,6 +6,8 @@
 #include "model/GDoc.h"
 
 class GFontStyle;
+class GHitTest;
+class CScrollViewPageCounter;
 
 // Set while the embedding server item draws the document into a container:
 // rows then draw without the view's scroll position and page areas.
@@ -14,15 +16,17 @@ extern int InPlaceFlag;
 extern UINT oldTextAlign;
 
 // The screen information context on which list labels and text effects
-// are measured. Still missing: the view's context preparation makes it and
-// maps it at the view's zoom; until then it is made on first use as a
-// "DISPLAY" information context mapped like a view at 100 %.
+// are measured: a "DISPLAY" information context that every view's context
+// preparation maps at that view's zoom. Measuring before any view exists
+// makes it at once, mapped like a view at 100 %.
 CDC* GetMemIC();
 
-// The window, painting, caret, input and commands come with the view's
-// own work (creation sets the document, resolution, page size and zoom
-// from the options); so far the view holds what drawing rows needs of it,
-// and tests set those members on a view that has no window.
+// The smallest zoom, in percent.
+const short kLeastZoomPercent = 15;
+
+// The window in which one document is shown and edited. Creation sets the
+// document, resolution, page size and zoom from the options; tests also set
+// those members on a view that has no window.
 class CWView : public CScrollView
 {
     DECLARE_DYNCREATE(CWView)
@@ -32,9 +36,6 @@ public:
     virtual void OnDraw(CDC* dc) override;
 
     CWDocument* m_pDoc = NULL;
-    // The flow being edited (0 body, 1-6 headers and footers, 7 on frame
-    // texts); the document keeps it once page set-ups hold it.
-    long m_nCurPart = 0;
     LONG m_yPos = 0;             // view-space y of the client area's top, 0.1 mm
     short m_nZoomMode = 4;
     short m_nZoomPercent = 100;
@@ -72,9 +73,9 @@ public:
     // printing or without a view.
     static CPoint PenPosition(CDC* dc, const CWView* view);
     // The offset, negated, of the place of pos in flow: the page that holds
-    // it, less the scroll position unless withText (view/view_offsets.cpp).
-    // Still missing: the area, column, row and text-width terms within the
-    // page, which come with the view's hit testing.
+    // it (less the scroll position unless withText), the row's place on the
+    // page and, with withText, the row's text before pos
+    // (view/view_offsets.cpp).
     void CalcOfsView(GDoc* flow, int pos, CSize& offset, int withText);
 
     // ---- Pages in view space (view/view_pages.cpp). View space is 0.1 mm
@@ -116,11 +117,146 @@ public:
     // Still missing: the zoom combo that reads and writes it.
     static CString sZoomCache;
 
-    // ---- Formatting what the caret is on (view/format_commands_least.cpp,
-    // view/caret_least.cpp).
+    // ---- The view's own state, in the order of its life cycle
+    // (view/view.cpp). Lengths in 0.1 mm.
+    CScrollViewPageCounter* m_pPageCounter = NULL;  // made by OnInitialUpdate, freed with its window
+    BOOL m_bHFBarShown = FALSE;  // the header-and-footer toolbar was floated for this view
+    LONG m_nPages = 1;           // body pages: the page records less the closing one
+    LONG m_nTypingValue = -1;    // kept by typing
+    CPoint m_caretPoint = CPoint(-1, -1);  // remembered over vertical caret moves; -1 none
+    LONG m_nCaretPage = 0;       // page and row of the current part's caret
+    LONG m_nCaretRow = 0;
+    LONG m_nAnchorRow = -1;      // first row of a whole-row selection, -1 none
+    BYTE m_nUndoStep = 1;        // kind of the last editing step
+    BOOL m_bMouseSelect = FALSE; // the left button extends a selection
+    BOOL m_bInsert = TRUE;       // insert mode, else overwrite
+    BOOL m_bAutoScroll = TRUE;   // ScrollToCaret acts only while set
+    // Set by the format toolbar's bridges.
+    int m_nColorIndex = 0;
+    int m_nLineStyle = 0;
+    int m_nLineWidth = 0;
+    WORD m_shadeStyle[4] = {0, 0, 0, 0};
+    // Drag and drop between the two sides of a text drag.
+    DWORD m_prevDropEffect = 0;
+    CPoint m_dragPoint = CPoint(0, 0);
+    CSize m_dragSize = CSize(0, 0);
+    CSize m_dragOffset = CSize(0, 0);
+    CRect m_dragFocusRect = CRect(0, 0, 0, 0);
+    LONG m_dropPos = -1;
+    LONG m_dropPart = -1;
+    void* m_pDragSource = NULL;
+    BOOL m_bDragItem = FALSE;    // an object is being dragged with the mouse
+    // Set by GDoc::Select: the selection lies on one row and holds only
+    // blanks, page ends and paragraph ends.
+    BOOL m_bBlankSelection = FALSE;
+    BOOL m_bAddFrame = FALSE;    // the next click inserts a frame
+    BOOL m_bAddCallout = FALSE;  // the next click inserts a callout
+    BYTE m_nHitKind = 1;         // kind of the last hit test
+    GHitTest* m_pKeyHit = NULL;  // the keyboard's hit test, owned
+    // Still missing: the drop target (registered on creation), the page
+    // background picture and the in-place item's rectangles after zooming
+    // and scrolling, which wait for the embedding layer and the page
+    // background; pages are filled with the page colour meanwhile.
+    static UINT m_cfObjectDescriptor;  // "Object Descriptor", registered by the first view
+
+    int OnCreate(LPCREATESTRUCT lpcs);
+    virtual void OnInitialUpdate() override;
+    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+    // The flow being edited: its index is held by the document.
+    long CurPart() const;
+    GDoc* DocC() { return DocM(-1); }
+    // Switches editing to part n; nothing for the current part or for a
+    // header or footer while the page set-up keeps them off.
+    void SetDocPart(long n);
+    static BOOL Ctrl() { return ::GetKeyState(VK_CONTROL) < 0; }
+    static BOOL Alt() { return ::GetKeyState(VK_MENU) < 0; }
+    static BOOL Shift() { return ::GetKeyState(VK_SHIFT) < 0; }
+    BOOL Ins() const { return m_bInsert; }
+    void UndoStep(unsigned char kind);
+    // No ruler bars are made: both answer null and the ruler steps of the
+    // view do nothing.
+    CControlBar* GetHRuler();
+    CControlBar* GetVRuler();
+    BOOL IsHRuler();
+    BOOL IsVRuler();
+    // The window has been made and not destroyed.
+    BOOL HasWindow() const { return m_hWnd != NULL && ::IsWindow(m_hWnd); }
+    // The client rectangle, empty without a window.
+    CRect ClientRect() const;
+
+    // ---- More of view space (view/view_pages.cpp).
+    void ScreenToPage(long& x, long& y);
+    long CalcYToPage(long y);
+    long DocToPageY(long part, long page, long y, long rowPage);
+    void GetClientSizeMM(long& w, long& h);
+    BOOL IsPageVisible(long page);
+    long RowDistance(long part, long row1, long row2);
+    long TuneRow(long, long, long) { return 0; }
+
+    // ---- Zoom (view/zoom.cpp). ZoomPage fits the zoom mode to the client
+    // area; a fit that has nothing to divide by keeps the current percent.
+    void SetZoom(float factor);
+    void ZoomPage(int invalidate);
+    void UpdateScroller(int);
+    void OnSize(UINT nType, int cx, int cy);
+
+    // ---- Caret (view/caret.cpp, view/caret_moves.cpp).
+    void SetCaret(int force);
+    void CalcCaretRect(long pos, long& x, long& y, CSize* size);
+    void CalcCharPos(int pos, CSize& out, GDoc* part, CDC* dc);
+    void ScrollToCaret();
+    void MoveCaret(long pos);
+    void Delete();
+
+    // ---- Painting (view/painting.cpp, view/page_drawing.cpp).
+    virtual void OnPrepareDC(CDC* dc, CPrintInfo* info = NULL) override;
+    void DrawPage(CDC* dc, long page, CRgn* region = NULL, CPrintInfo* info = NULL);
+    void FillWithBMP(CDC* dc, int x, int y, int w, int h);
+    void DrawDocParts(CDC* dc, long page);
+    void ClearEndOfPage(CDC* dc, GDoc* flow, int page, int viewPage, int firstRow, int endRow);
+    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    // Excludes a frame's page area (grown for the tracker's handles when it
+    // is selected in the current part) from dc's clip region.
+    void ExcludeFrame(CDC* dc, CFrame* frame, long page, const CRect* narrowTo);
+
+    // ---- Update and invalidation (view/update.cpp).
+    void InvalidateView();
+    virtual void OnUpdate(CView* sender, LPARAM hint, CObject* pHint) override;
+    void CalcInvalidateRows(GRedraw* redraw, GDoc* flow, long& first, long& end);
+    void UpdateHeaderFooter(CDC* dc, GDoc* flow, long first, long end, GRedraw* redraw);
+    void InvalidateFrame(GRedraw* redraw);
+    void ClipWithFrames(CDC* dc, long page, GDoc* flow);
+    static long min3(long a, long b, long c);
+    static long max3(long a, long b, long c);
+
+    // ---- Scrolling (view/scrolling.cpp). The vertical position is m_yPos;
+    // the bar's range is held under 32767 pixels and scaled.
+    virtual BOOL OnScroll(UINT codes, UINT pos, BOOL doScroll = TRUE) override;
+    virtual BOOL OnScrollBy(CSize size, BOOL doScroll = TRUE) override;
+    CPoint GetScrollPosition();
+    void ScrollToPosition(POINT pt);
+    void ScrollBy(int dx, int dy);
+    long GetTotalDocSize();
+    long GetMaxScroll();
+    void ScaleScroll(long& v);
+    void InvScroll(long& v);
+    void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
+    void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
+    // The page (from 0) whose middle is nearest the client area's middle.
+    long PageNearestMiddle();
+
+    // ---- Hit testing (view/hit_testing.cpp), one level each.
+    void HitTestPage(GHitTest& hit);
+    void HitTestDocType(GHitTest& hit);
+    void HitTestColumn(GHitTest& hit);
+    void HitTestCol(GHitTest& hit);
+    void HitTestRow(GHitTest& hit);
+    void HitTestPos(GHitTest& hit, int nearest);
+
+    DECLARE_MESSAGE_MAP()
+
+    // ---- Formatting what the caret is on (view/format_commands_least.cpp).
     // The Font and Bullets commands of the Format menu.
     void OnFormatFont();
     void OnFormatBullets();
-    // Places the caret at the current flow's caret position.
-    void SetCaret(int);
 };

@@ -194,9 +194,9 @@ void CWView::DrawTextA(CDC* dc, long part, long from, long to, const GFontStyle*
     COLORREF colour = style->GetColour();
     if (m_bPageMode)
     {
-        if (IsHeaderPart(part) && !IsHeaderPart(m_nCurPart))
+        if (IsHeaderPart(part) && !IsHeaderPart(CurPart()))
             colour = kOtherPartGrey;
-        else if (!IsHeaderPart(part) && IsHeaderPart(m_nCurPart))
+        else if (!IsHeaderPart(part) && IsHeaderPart(CurPart()))
             colour = kBodyWhileHeaderGrey;
     }
     dc->SetTextColor(colour);

@@ -1,6 +1,7 @@
 // The view's units: 0.1 mm and pixels at the zoom, the mapping of a
 // context, and the origin at which a row of a flow draws.
 #include "view/CWView.h"
+#include "view/view_offsets.h"
 #include "document/CWDocument.h"
 #include "layout/text_measure.h"
 #include "model/GParaStyle.h"
@@ -59,7 +60,7 @@ GDoc* CWView::DocM(long part)
 {
     if (!m_pDoc)
         return NULL;
-    return m_pDoc->GetFlow(part < 0 ? m_nCurPart : part);
+    return m_pDoc->GetFlow(part < 0 ? CurPart() : part);
 }
 
 void CWView::OfsViewDC(CDC* dc, long part, long page, long row)
@@ -81,23 +82,11 @@ void CWView::OfsViewDC(CDC* dc, long part, long page, long row)
     GDoc* flow = part >= 0 ? DocM(part) : NULL;
     if (flow && row >= 0 && row < flow->m_rows.count)
     {
-        const long block = flow->GetRowColumn(row);
-        const long col = flow->GetRowCol(row);
-        const long rowPage = flow->GetRowPage(row);
+        const CSize inPage = RowOffsetInPage(*flow, part, page, row, inPlace);
+        x += inPage.cx;
+        y += inPage.cy;
         const long areaPage = part == kBodyFlow ? page : 0;
-        const CRect area = flow->GetAreaByPage(page, 1, rowPage);
-        if (!inPlace)
-        {
-            y += area.top;
-            x += area.left;
-        }
-        const GColumn& b = flow->m_columns[block];
         const long pageBlock = areaPage < flow->m_pages.count ? flow->m_pages[areaPage].block : 0;
-        y += b.position - flow->m_columns[pageBlock].position;
-        const long colRow = b.startRows[col] >= 0 ? b.startRows[col] : row;
-        y += flow->RowHi(colRow, row);
-        for (long k = 0; k < col; ++k)
-            x += b.cols[k].width + b.cols[k].gap;
         const long firstRow = flow->GetColumnRow(pageBlock, 0);
         y += ParaStyleOf(*flow, flow->GetRowPara(firstRow)).m_Before.value;
     }
@@ -113,16 +102,4 @@ int CWView::GetTextAlign(CDC*, long part, long row, int& indent)
     const int kFirstRowBit = 1;
     indent = flow->RowInParaIs(row) & kFirstRowBit ? style.m_FirstLine.value : style.m_Left.value;
     return 0;
-}
-
-CDC* GetMemIC()
-{
-    static CDC memIC;
-    if (!memIC.m_hDC && memIC.CreateIC("DISPLAY", NULL, NULL, NULL))
-    {
-        CWView atFullSize;
-        memIC.SetMapMode(MM_ANISOTROPIC);
-        atFullSize.ZoomViewDC(&memIC);
-    }
-    return &memIC;
 }
