@@ -272,6 +272,11 @@ public:
     // Answers 1 whether or not the copy was made.
     int Backup();
 
+    // ---- A new document filled from a template file
+    // (document/open_from_template.cpp). Still missing: reading the
+    // template; the document stays as it was made and this answers FALSE.
+    BOOL OnOpenDocumentFromTemplate(LPCSTR path);
+
 private:
     void CreateDefaultStyles();
     static void RegisterClipboardFormats();
