@@ -23,6 +23,10 @@ BOOL CZTApp::InitInstance()
 int CZTApp::ExitInstance()
 {
     int result = CWinApp::ExitInstance();
+    // The templates free their menus while the window system still
+    // answers; static destructors run too late for Win32.
+    delete m_pDocManager;
+    m_pDocManager = nullptr;
     AfxOleTerm();
     return result;
 }
