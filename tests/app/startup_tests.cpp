@@ -208,6 +208,16 @@ TEST_F(StartUpTest, StoredPlacementIsAppliedBeforeTheFirstDocument)
     EXPECT_NE(Clipboard, nullptr);
     EXPECT_EQ(App.GetOpenDocumentCount(), 1);
     EXPECT_EQ(((CWMainFrame*)App.m_pMainWnd)->GetAcceleratorManager()->GetTableCount(), 2);
+
+    // Closing the window asks about every document (none is modified) and
+    // then ends the clipboard document.
+    App.QuitWrite = 0;
+    App.m_pMainWnd->SendMessage(WM_CLOSE);
+    PumpWaitingMessages();
+    EXPECT_TRUE(App.QuitWrite);
+    EXPECT_EQ(App.m_pMainWnd, nullptr);
+    EXPECT_EQ(Clipboard, nullptr);
+    EXPECT_EQ(App.GetOpenDocumentCount(), 0);
 }
 
 TEST_F(StartUpTest, WithoutAPlacementTheWindowShowsWithTheShowCommand)
