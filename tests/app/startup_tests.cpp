@@ -120,6 +120,7 @@ TEST_F(CaptionProfileTest, NoPlacementWithoutInit)
 #include "tests/support/application_start.h"
 #include "app/CWMainFrame.h"
 #include "app/clipboard_document.h"
+#include "resources/startup_ids.h"
 
 namespace {
 
@@ -229,18 +230,43 @@ TEST_F(StartUpTest, WithoutAPlacementTheWindowShowsWithTheShowCommand)
     EXPECT_TRUE(App.m_pMainWnd->IsWindowVisible());
 }
 
-TEST_F(StartUpTest, EmbeddedStartStopsBeforeShowingAnything)
+TEST_F(StartUpTest, EmbeddedOrAutomatedStartStopsBeforeShowingAnything)
 {
-    const int updatesBefore = App.m_server.m_nRegistryUpdates;
-    const int documentsBefore = App.GetOpenDocumentCount();
-    ASSERT_TRUE(Start("/Embedding"));
-    EXPECT_TRUE(App.RunEmbedded());
-    ASSERT_NE(App.m_pMainWnd, nullptr);
-    EXPECT_FALSE(App.m_pMainWnd->IsWindowVisible());
-    EXPECT_NE(Clipboard, nullptr);
-    EXPECT_EQ(App.GetOpenDocumentCount(), documentsBefore);
-    EXPECT_EQ(App.m_server.m_nRegistryUpdates, updatesBefore) << "the registry is not refreshed";
-    EXPECT_TRUE(IsEqualGUID(App.m_server.GetClassID(), clsid));
+    for (const char* flag : { "/Embedding", "-Automation" })
+    {
+        const int updatesBefore = App.m_server.m_nRegistryUpdates;
+        const int documentsBefore = App.GetOpenDocumentCount();
+        ASSERT_TRUE(Start(flag)) << flag;
+        EXPECT_TRUE(App.RunEmbedded() || App.RunAutomated()) << flag;
+        ASSERT_NE(App.m_pMainWnd, nullptr);
+        EXPECT_FALSE(App.m_pMainWnd->IsWindowVisible()) << flag;
+        EXPECT_NE(Clipboard, nullptr) << flag;
+        EXPECT_EQ(App.GetOpenDocumentCount(), documentsBefore) << flag;
+        EXPECT_EQ(App.m_server.m_nRegistryUpdates, updatesBefore) << flag << ": the registry is not refreshed";
+        EXPECT_TRUE(IsEqualGUID(App.m_server.GetClassID(), clsid));
+        App.m_pMainWnd->SendMessage(WM_CLOSE);
+        PumpWaitingMessages();
+    }
+}
+
+TEST_F(StartUpTest, SplashShowsItsBitmapCentredUntilEnded)
+{
+    CXLogoWnd splash;
+    splash.Create(IDB_SPLASH);
+    EXPECT_FALSE(splash.IsShowing()) << "nothing before BeginLogo";
+    splash.BeginLogo();
+    ASSERT_TRUE(splash.IsShowing());
+    CRect rect;
+    splash.GetWindowRect(&rect);
+    EXPECT_EQ(rect.Size(), CSize(360, 200));
+    EXPECT_EQ(rect.CenterPoint().x, ::GetSystemMetrics(SM_CXSCREEN) / 2);
+    splash.EndLogo();
+    EXPECT_FALSE(splash.IsShowing());
+
+    CXLogoWnd missing;
+    missing.Create(1);   // no such bitmap
+    missing.BeginLogo();
+    EXPECT_FALSE(missing.IsShowing());
 }
 
 }  // namespace
