@@ -7,6 +7,7 @@
 #include "app/CWApp.h"
 #include "app/CWChildFrame.h"
 #include "app/CWDocManager.h"
+#include "app/CWInPlaceFrame.h"
 #include "app/CWMainFrame.h"
 #include "app/CWMultiDocTemplate.h"
 #include "app/clipboard_document.h"
@@ -276,6 +277,28 @@ TEST_F(TemplateTest, ClosingAFloatingToolbarTakesTheViewBackToTheBody)
     PumpWaitingMessages();
     EXPECT_EQ(((CWView*)view)->m_nCurPart, 0);
     EXPECT_FALSE(bar->IsWindowVisible()) << "the bar closes as any floating bar";
+}
+
+TEST_F(TemplateTest, TemplateCarriesTheEmbeddingMenusAndKeys)
+{
+    CWMultiDocTemplate* docTemplate = ApplicationTemplate();
+    EXPECT_NE(docTemplate->m_hMenuShared, nullptr);
+    EXPECT_NE(docTemplate->m_hMenuInPlace, nullptr);
+    EXPECT_NE(docTemplate->m_hMenuEmbedding, nullptr);
+    EXPECT_NE(docTemplate->m_hMenuInPlaceServer, nullptr);
+    // Escape ends in-place editing in both tables.
+    for (HACCEL table : { docTemplate->m_hAccelInPlace, docTemplate->m_hAccelEmbedding })
+    {
+        ASSERT_NE(table, nullptr);
+        ACCEL keys[8];
+        int count = ::CopyAcceleratorTableA(table, keys, 8);
+        ASSERT_EQ(count, 1);
+        EXPECT_EQ(keys[0].key, VK_ESCAPE);
+        EXPECT_EQ(keys[0].cmd, ID_CANCEL_EDIT_CNTR);
+    }
+    EXPECT_EQ(docTemplate->m_pOleFrameClass, RUNTIME_CLASS(CWInPlaceFrame));
+    EXPECT_TRUE(IsEqualGUID(App.m_server.GetClassID(), clsid));
+    EXPECT_EQ(App.m_server.GetProgID(), CString("ZentavoWrite2000.Document"));
 }
 
 }  // namespace
