@@ -301,4 +301,36 @@ TEST_F(TemplateTest, TemplateCarriesTheEmbeddingMenusAndKeys)
     EXPECT_EQ(App.m_server.GetProgID(), CString("ZentavoWrite2000.Document"));
 }
 
+// The ids of a popup's items, found by the texts of the popups on the way.
+std::vector<UINT> ItemIds(HMENU menu, std::vector<std::string> path)
+{
+    for (const std::string& text : path)
+    {
+        HMENU next = nullptr;
+        for (int i = 0; menu && i < ::GetMenuItemCount(menu) && !next; i++)
+        {
+            char label[64] = "";
+            ::GetMenuStringA(menu, i, label, sizeof(label), MF_BYPOSITION);
+            if (text == label)
+                next = ::GetSubMenu(menu, i);
+        }
+        menu = next;
+    }
+    std::vector<UINT> ids;
+    for (int i = 0; menu && i < ::GetMenuItemCount(menu); i++)
+        ids.push_back(::GetMenuItemID(menu, i));
+    return ids;
+}
+
+TEST(DocumentMenuTest, RulerBarsAndTileHaveTheirOwnCommands)
+{
+    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_ZTWRITETYPE));
+    ASSERT_NE(menu, nullptr);
+    const std::vector<UINT> rulers = { ID_VIEW_RULER_BOTH, ID_VIEW_RULER_HORIZONTAL, ID_VIEW_RULER_VERTICAL };
+    EXPECT_EQ(ItemIds(menu, { "&View", "&Ruler Bars" }), rulers);
+    const std::vector<UINT> tile = { ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT };
+    EXPECT_EQ(ItemIds(menu, { "&Window", "&Tile" }), tile);
+    ::DestroyMenu(menu);
+}
+
 }  // namespace
