@@ -5,10 +5,14 @@
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
+#include "afxoletemplate.h"
 #include "zttools.h"
+#include "ZTApp.h"
 
 // One enumerated font. The face name always ends with a terminator, also
 // when the enumeration filled all 32 characters of the LOGFONT's face.
+class CWMultiDocTemplate;
+
 struct CWFontInfo
 {
     enum { kNameLength = LF_FACESIZE };
@@ -23,16 +27,35 @@ struct CWFontInfo
     DWORD type;   // RASTER_, DEVICE_, TRUETYPE_FONTTYPE bits, and kPrinterFont
 };
 
-class CWApp : public CWinApp
+class CWApp : public CZTApp
 {
 public:
     enum : WORD { kNoFont = 0xFFFF };
 
-    // Makes no Win32 call: the library's imports are not bound yet.
+    // Makes no Win32 call: static constructors run before Wine binds the
+    // library's imports, so the screen metrics are read at the start of
+    // InitInstance instead.
     CWApp();
 
+    // Start-up: settings, fonts, OLE, the template, the main frame, the
+    // clipboard document, the window's placement and the command line's
+    // action (app/app_startup.cpp). FALSE ends the program.
     BOOL InitInstance() override;
+    // Keeps the caption labels in the profile (app/app_shutdown.cpp).
     int ExitInstance() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The caption labels: four empty entries, the four built-in labels,
+    // then the profile's "Caption" keys "0", "1", ... up to the first
+    // empty one, each label once.
+    void SetCaptions();
+    // Writes the non-empty labels under "Caption" keys "0", "1", ... after
+    // clearing keys "0" to "39" (more for a longer list), and removes the
+    // key after the last one written.
+    void SaveCaptions();
+    // The one document template (documents, child frames, views, the
+    // embedding menus) in the application's document manager, connected to
+    // the template server.
+    CWMultiDocTemplate* CreateDocumentTemplate();
 
     // A context of the desktop window, made on first use.
     CDC& GetScreenDC();
@@ -60,14 +83,14 @@ public:
     // A copy made with new[].
     static char* strDup(const char* text);
 
-    // ---- Shutting down and the family's programs (app/app_shutdown.cpp).
-    // Still missing until the application's start-up and commands are
-    // complete: Save All's command and the starters' set-up.
+    // ---- Shutting down (app/app_shutdown.cpp).
     // Asks about every modified document; the answer stays in QuitWrite.
     BOOL SaveAllModified() override;
     // Nonzero when the last SaveAllModified let the program end.
     int QuitWrite = 0;
-    CXRunApplication m_runApplication;
+
+    // Connects the document template to OLE under the document class id.
+    COleTemplateServer m_server;
 
 private:
     CDC m_screenDC;
@@ -76,3 +99,13 @@ private:
 };
 
 extern CWApp App;
+
+// The document class id {379CA680-093A-11CF-85AA-00608CF6711A}.
+extern const CLSID clsid;
+// The folder the Open dialog starts in: the working directory at start-up.
+extern char OpenPath[_MAX_PATH];
+// The profile section of the caption labels.
+extern const char kCaptionSection[];
+// The screen information context that views, flows, fields and dialogs
+// measure text on is the view's (GetMemIC, view/CWView.h); start-up makes
+// it before the first document.

@@ -2,12 +2,14 @@
 // family's programs, the Undo and Redo tips and help.
 #include "app/CWMainFrame.h"
 #include "app/CWApp.h"
+#include "app/CWChildFrame.h"
 #include "app/clipboard_document.h"
 #include "app/window_placement.h"
 #include "editing/CWUndoRedoStack.h"
 #include "layout/shading.h"
 #include "model/colors.h"
 #include "resources/resource.h"
+#include "afxfloatframe.h"
 #include <commctrl.h>
 
 IMPLEMENT_DYNAMIC(CWMainFrame, CZTMDIFrame)
@@ -65,6 +67,8 @@ CWMainFrame::CWMainFrame()
     for (UINT strip : kToolBarStrips)
         m_menu.AddToolBarResource(strip);
     SetCustomizeID(ID_TOOLS_CUSTOMIZE);
+    // Closing a floating toolbar takes the view back to the body text.
+    AfxSetFloatingFrameClass(RUNTIME_CLASS(CWMiniDockingFrame));
 }
 
 CWMainFrame::~CWMainFrame() = default;

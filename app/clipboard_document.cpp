@@ -1,17 +1,31 @@
 // The hidden clipboard document.
 #include "app/clipboard_document.h"
+#include "app/CWApp.h"
+#include "app/CWDocManager.h"
 #include "document/CWDocument.h"
 
 CWDocument* Clipboard = nullptr;
 
-CWDocument* CreateClipboardDocument()
+CWDocument* CreateInternalClipboard()
 {
     if (Clipboard)
         return Clipboard;
-    Clipboard = (CWDocument*)RUNTIME_CLASS(CWDocument)->CreateObject();
+    CDocument* made = nullptr;
+    if (App.m_pDocManager && App.m_pDocManager->IsKindOf(RUNTIME_CLASS(CWDocManager)))
+        made = ((CWDocManager*)App.m_pDocManager)->OpenDocFile();
+    else
+        AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
+    if (!made)
+        return nullptr;
+    if (!made->IsKindOf(RUNTIME_CLASS(CWDocument)))
+    {
+        made->OnCloseDocument();
+        return nullptr;
+    }
+    Clipboard = (CWDocument*)made;
     Clipboard->m_bClipboard = TRUE;
-    Clipboard->m_bUndoEnabled = FALSE;
     Clipboard->ViewNotify(0);
+    Clipboard->m_bUndoEnabled = FALSE;
     return Clipboard;
 }
 
@@ -19,9 +33,11 @@ void CloseClipboardDocument()
 {
     if (!Clipboard)
         return;
-    Clipboard->ClearAllDocument();
-    // Still missing: the document manager's hidden document and its frame;
-    // until documents are the framework's, closing it is deleting it.
-    delete Clipboard;
+    CWDocument* closing = Clipboard;
     Clipboard = nullptr;
+    closing->ClearAllDocument();
+    // Its hidden frame goes with it; a document that never had one is
+    // deleted all the same.
+    closing->m_bAutoDelete = TRUE;
+    closing->OnCloseDocument();
 }

@@ -9,6 +9,8 @@ class COleDataSource;
 class GImage : public GField
 {
 public:
+    // The label a new caption of a picture starts with (set at start-up).
+    static CString CaptionLabel;
     LONG m_nWidth = 0;           // displayed size, 0.1 mm; 0 x 0: not yet set
     LONG m_nHeight = 0;
     CRect m_rect;                // where it was drawn last, in that context's units

@@ -8,6 +8,8 @@
 class GOle : public GField
 {
 public:
+    // The label a new caption of an embedded object starts with (set at start-up).
+    static CString CaptionLabel;
     // The item, held (TakeItem); the document's item list keeps it while
     // the flow lives (a flow destroyed as a whole clears this first, without
     // letting go). Set it only through TakeItem. Null when a stored
@@ -53,6 +55,8 @@ protected:
 class GCell : public GOle
 {
 public:
+    // The label a new caption of a cell field starts with (set at start-up).
+    static CString CaptionFieldLabel;
     CString m_strText;           // the value last shown
 
     GCell(GDoc* owner, long position, CZTOleRectItem* item);

@@ -20,6 +20,7 @@ shared=(
   app/CWOptions.h         # the options record
   app/CWApp.h             # the application object: font list, screen and printer contexts
   resources/resource.h    # the resource ids
+  resources/startup_ids.h # the start-up's resource ids (caption labels, titles, menus, rulers)
   view/papers.h           # the paper table page set-ups read
   view/arrow_style.h      # the callout arrow record frames store, and its drawing
   view/trackers.h         # the trackers frames own

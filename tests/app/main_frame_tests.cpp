@@ -5,6 +5,7 @@
 // Without a display these tests skip.
 #include "tests/support/zt_gtest.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/window_test_support.h"
 #include "app/CWApp.h"
 #include "app/CWInPlaceFrame.h"
 #include "app/CWMainFrame.h"
@@ -38,27 +39,12 @@ END_MESSAGE_MAP()
 
 bool HaveDisplay()
 {
-    const char* display = getenv("DISPLAY");
-    return display && *display;
+    return HaveXDisplay();
 }
 
 void Pump()
 {
-    MSG msg;
-    for (int round = 0; round < 3; round++)
-    {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (msg.message == WM_QUIT)
-                continue;   // a destroyed main window posts it
-            if (!AfxGetApp()->PreTranslateMessage(&msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-        }
-        ::Sleep(20);
-    }
+    PumpWaitingMessages();
 }
 
 struct ClassSearch

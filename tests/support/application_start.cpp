@@ -16,3 +16,9 @@ void StartLikeTheApplication()
         RegCloseKey(root);
     App.InitFonts();
 }
+
+void EndLikeTheApplication()
+{
+    delete App.m_pDocManager;
+    App.m_pDocManager = nullptr;
+}

@@ -8,6 +8,7 @@ class ApplicationStart : public testing::Environment
 {
 public:
     void SetUp() override { StartLikeTheApplication(); }
+    void TearDown() override { EndLikeTheApplication(); }
 };
 
 // Registered before main runs; the start itself waits for SetUp, when Wine

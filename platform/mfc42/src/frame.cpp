@@ -1,6 +1,7 @@
 // CFrameWnd: creation from resources, the client view, control-bar layout,
 // the active view, command routing, titles, menus and the idle updates.
 #include "afxwin.h"
+#include "afxfloatframe.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -532,8 +533,8 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         mini = (CMiniDockFrameWnd*)pBar->GetParent();
     else
     {
-        mini = new CMiniDockFrameWnd;
-        if (!mini->Create(this, dwStyle))
+        mini = (CMiniDockFrameWnd*)AfxGetFloatingFrameClass()->CreateObject();
+        if (!mini || !mini->Create(this, dwStyle))
             return;   // deleted by its PostNcDestroy
         pBar->m_pDockSite = this;
         pBar->SetOwner(this);

@@ -5,3 +5,4 @@
 #include "xmdiframe.h"
 #include "xmenu.h"
 #include "xrunapp.h"
+#include "xlogownd.h"
