@@ -22,6 +22,7 @@ CWDocument::CWDocument(int)
     m_pageInfos.Add(page);
     CreateDefaultStyles();
     m_printOffset[0] = m_printOffset[1] = kDefaultPrintOffset;
+    AfxOleLockApp();
 }
 
 // Frames point into flows, so the page frames go first, then the flows
@@ -37,6 +38,7 @@ CWDocument::~CWDocument()
         if (m_flows[i])
             m_flows[i]->m_pFirstFrame = NULL;
     m_flows.Flush();
+    AfxOleUnlockApp();
 }
 
 long CWDocument::GetPageHeader(long page) const
@@ -160,6 +162,7 @@ void CWDocument::ClearAllDocument()
         m_frames.Destroy(kFirstContentFlow, m_frames.GetCount() - kFirstContentFlow);
     if (m_frames.GetCount() > kBodyFlow && m_frames[kBodyFlow])
         m_frames[kBodyFlow]->next = NULL;
+    DeleteUnusedSite();
 
     m_fontStyles.Flush();
     m_paraStyles.Flush();

@@ -13,6 +13,7 @@
 class CView;
 struct CWDocEditing;
 class CZTOleRectItem;
+class CWRectItem;
 
 // The file-type code of a native document, and the printable area's
 // offset a document starts with.
@@ -20,6 +21,13 @@ const LONG kNativeDocumentType = 200;
 const LONG kDefaultPrintOffset = 72;
 // File Properties, which the document handles.
 const UINT kIdFileSummaryInfo = 36010;
+// The OLE document's commands: paste, paste link, links, the object verbs
+// and converting an object.
+const UINT kIdEditPaste = 36026;
+const UINT kIdEditPasteLink = 36027;
+const UINT kIdEditLinks = 57857;
+const UINT kIdObjectVerbs = 57872;
+const UINT kIdEditConvert = 57858;
 
 // Not 0 while the document reader reads a document of the older native
 // layout; the style tables then read the older records.
@@ -27,9 +35,9 @@ extern int bReadOldVersion;
 
 // The title, the modified state (SetModifiedFlag, which every editing
 // operation calls) and the item list of embedded objects and cells come
-// from the base library's document. Still missing: opening and saving
-// files, the embedding server (its item, in-place editing and the
-// clipboard's storage) and the base's summary dialog.
+// from the base library's document, an OLE server document. Still
+// missing: in-place editing, the clipboard's storage and the base's
+// summary dialog.
 class CWDocument : public CZTDoc
 {
     DECLARE_DYNCREATE(CWDocument)
@@ -231,6 +239,22 @@ public:
     // Maps dc to the view's zoom when it is the document's view.
     virtual BOOL ScaleDC(CView* view, CDC* dc);
 
+    // ---- The OLE document (document/embedded_items.cpp). The server item
+    // that stands for the whole document is a CWServerItem (made in app/,
+    // OnGetEmbeddedItem); embedded objects' client items are CWRectItems
+    // (app/, CreateOleItem and NewClientItem). Each document holds the
+    // application's embedding lock from construction to destruction.
+    // UpdateServerItem tells the clients of the document's own item of a
+    // change when any listens; DeleteUnusedSite deletes every client item
+    // of the item list.
+    virtual COleServerItem* OnGetEmbeddedItem() override;
+    virtual CZTOleRectItem* CreateOleItem();
+    static CWRectItem* NewClientItem();
+    void UpdateServerItem();
+    virtual void OnDeactivateUI(BOOL undoable) override;
+    void DeleteUnusedSite();
+    LPOLECLIENTSITE GetOleClientSite() const { return m_lpClientSite; }
+
     // ---- Counts (document/document_counts.cpp): characters and blanks of
     // the body (fields by their text), its pages, the words of every flow.
     virtual long GetNumChars();
@@ -279,6 +303,11 @@ public:
     // unless that is the file itself. Answers 1 whether or not the copy
     // was made.
     int Backup();
+    // Set while the document's file is one it may not write (read-only):
+    // OpenNativeFile then keeps it open for reading only, and saving over
+    // it is refused like any save to a read-only file; Save As under
+    // another name works and clears it.
+    BOOL m_bReadOnlyFile = FALSE;
 
     // ---- Text files (document/text_files.cpp): all text goes into and
     // comes out of the body. OpenTXT and OpenASC (OEM text) read the

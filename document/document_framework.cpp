@@ -37,6 +37,14 @@ static AFX_CLASSINIT _init_CWDocument(RUNTIME_CLASS(CWDocument));
 BEGIN_MESSAGE_MAP(CWDocument, CZTDoc)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(kIdFileSummaryInfo, OnFileSummaryInfo)
+    // The OLE document's paste, links and object verbs.
+    ON_UPDATE_COMMAND_UI(kIdEditPaste, OnUpdatePasteMenu)
+    ON_UPDATE_COMMAND_UI(kIdEditPasteLink, OnUpdatePasteLinkMenu)
+    ON_UPDATE_COMMAND_UI(kIdEditLinks, OnUpdateEditLinksMenu)
+    ON_COMMAND(kIdEditLinks, OnEditLinks)
+    ON_UPDATE_COMMAND_UI(kIdObjectVerbs, OnUpdateObjectVerbMenu)
+    ON_UPDATE_COMMAND_UI(kIdEditConvert, OnUpdateObjectVerbMenu)
+    ON_COMMAND(kIdEditConvert, OnEditConvert)
 END_MESSAGE_MAP()
 
 void CWDocument::RegisterClipboardFormats()
@@ -56,6 +64,7 @@ BOOL CWDocument::OnNewDocument()
 // The document is not edited after this: its undo stack goes.
 void CWDocument::OnCloseDocument()
 {
+    UpdateServerItem();
     ReleaseDocEditing(this);
     m_bUndoEnabled = FALSE;
     CZTDoc::OnCloseDocument();
@@ -113,6 +122,7 @@ void CWDocument::InvalidateViews(int full)
         flow->m_redraw.Reset(flow->m_nSelFirst, flow->m_nSelEnd);
     }
     UpdateAllViews(NULL, 0, NULL);
+    UpdateAllItems(NULL, 0, NULL, DVASPECT_CONTENT);
     SetModifiedFlag(TRUE);
 }
 

@@ -60,7 +60,9 @@ void LoadFromUserStorage(CWDocument& doc, LPSTORAGE root)
     LPSTORAGE user = NULL;
     WCHAR name[sizeof kUserStorage];
     MultiByteToWideChar(CP_ACP, 0, kUserStorage, -1, name, sizeof kUserStorage);
-    if (FAILED(root->OpenStorage(name, NULL, STGM_READWRITE | STGM_SHARE_EXCLUSIVE, NULL, 0, &user)) || !user)
+    // A file kept for reading only opens its sub-storages for reading too.
+    if ((FAILED(root->OpenStorage(name, NULL, STGM_READWRITE | STGM_SHARE_EXCLUSIVE, NULL, 0, &user)) || !user)
+        && (FAILED(root->OpenStorage(name, NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, NULL, 0, &user)) || !user))
         return;
     COleStreamFile file;
     const BOOL opened = file.OpenStream(user, kUserMainStream, CFile::modeRead | CFile::shareExclusive);
@@ -127,8 +129,19 @@ BOOL CWDocument::OpenNativeFile(LPCSTR path, CException** error)
     if (error)
         *error = NULL;
     m_rootStorage.Release();
+    m_bReadOnlyFile = FALSE;
+    // A file marked read-only, or one the user may read but not write,
+    // opens for reading only.
     CFileException* cause = new CFileException;
-    if (!m_rootStorage.Open(path, COleRootStorage::openMode, cause))
+    const DWORD attributes = GetFileAttributesA(path);
+    const bool marked = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    BOOL opened = !marked && m_rootStorage.Open(path, COleRootStorage::openMode, cause);
+    if (!opened && (marked || cause->m_cause == CFileException::accessDenied))
+    {
+        opened = m_rootStorage.Open(path, COleRootStorage::readOnlyMode, cause);
+        m_bReadOnlyFile = opened;
+    }
+    if (!opened)
     {
         if (error)
             *error = cause;
@@ -181,7 +194,10 @@ BOOL CWDocument::SaveNativeFile(LPCSTR path, CException** error)
         },
         &m_rootStorage, error);
     if (saved)
+    {
         SetModifiedFlag(FALSE);
+        m_bReadOnlyFile = FALSE;
+    }
     return saved;
 }
 

@@ -3,7 +3,6 @@
 #include "model/GOle.h"
 #include "model/GDoc.h"
 #include "document/CWDocument.h"
-#include "document/CWRectItem.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ CZTOleRectItem* CloneFor(CZTOleRectItem* item, GDoc* target)
 {
     if (!item)
         return NULL;
-    return item->Clone(new CWRectItem, target ? target->m_pOwner : NULL, 0);
+    return item->Clone(CWDocument::NewClientItem(), target ? target->m_pOwner : NULL, 0);
 }
 
 } // namespace

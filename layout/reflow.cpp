@@ -483,6 +483,7 @@ void GDoc::Notify(int force)
     m_redraw.m_nFirstRow = (LONG)std::min((long)m_redraw.m_nFirstRow, lastRow);
     m_redraw.m_nEndRow = (LONG)std::min((long)m_redraw.m_nEndRow, lastRow);
     m_pOwner->InvalidateAllViews();
+    m_pOwner->UpdateAllItems(NULL, 0, NULL, DVASPECT_CONTENT);
     m_redraw.Reset(m_nSelFirst, m_nSelEnd);
 }
 

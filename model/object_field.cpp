@@ -76,7 +76,7 @@ void GOle::SaveZVW(CArchive& ar)
 
 void GOle::NullOwner()
 {
-    if (m_pItem)
+    if (m_pItem && m_pItem->GetOleItem())
         m_pItem->GetOleItem()->m_pOwner = this;
 }
 
@@ -109,7 +109,7 @@ void GOle::Draw(CDC* dc, int, long, CWView*)
 {
     const CPoint pen = dc->GetCurrentPosition();
     const UINT oldAlign = dc->SetTextAlign(0);
-    if (m_pItem && m_pItem->GetOleItem()->GetItemState() != CZTOleClientItem::openState)
+    if (m_pItem && m_pItem->GetOleItem() && m_pItem->GetOleItem()->GetItemState() != CZTOleClientItem::openState)
         Update();
     m_rect.SetRect(pen.x, pen.y - m_nHeight, pen.x + m_nWidth, pen.y);
     if (CZTFieldItem* item = FieldItem())

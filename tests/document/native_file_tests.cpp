@@ -1,7 +1,7 @@
 // The native document's main stream: a document saved, read and saved
 // again comes back whole and byte for byte; damaged streams are salvaged
 // when the user agrees, and a read that breaks off otherwise fails.
-#include "tests/support/zt_gtest.h"
+#include "tests/document/native_test_document.h"
 #include "document/CWDocument.h"
 #include "editing/document_editing.h"
 #include "layout/CFrame.h"
@@ -21,30 +21,6 @@
 
 namespace {
 
-// Answers the reader's questions from a queue and keeps their ids.
-class AnsweringApp : public CWinApp
-{
-public:
-    AnsweringApp() : CWinApp("ZtNativeFileTest") {}
-    std::vector<UINT> asked;
-    std::deque<int> answers;
-    int DoMessageBox(LPCSTR, UINT, UINT id) override
-    {
-        asked.push_back(id);
-        if (answers.empty())
-            return IDNO;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
-
-struct Template
-{
-    CMultiDocTemplate tpl{0, RUNTIME_CLASS(CWDocument), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CWView)};
-    std::unique_ptr<CWDocument> New() { return std::unique_ptr<CWDocument>((CWDocument*)tpl.CreateNewDocument()); }
-};
-
 // Where the records of the main stream start.
 const size_t kVersionAt = 2;
 const size_t kStyleTablesAt = 2 + 2 + 8 + 24 + 152 + 160;
@@ -53,16 +29,12 @@ class NativeFile : public testing::Test
 {
 protected:
     AnsweringApp app;
-    Template maker;
+    NativeTemplate maker;
     std::unique_ptr<CWDocument> doc = maker.New();
 
     void TearDown() override { ReleaseDocEditing(doc.get()); }
 
-    static void Type(GDoc* flow, long pos, const char* text)
-    {
-        std::string buffer(text);
-        flow->InsertText(pos, &buffer[0], 1);
-    }
+    static void Type(GDoc* flow, long pos, const char* text) { TypeAt(flow, pos, text); }
     static Bytes Save(CWDocument& d)
     {
         return StoreToBytes([&](CArchive& ar) { EXPECT_EQ(d.SaveZVW(ar), 1); });
@@ -73,29 +45,7 @@ protected:
         LoadFromBytes(bytes, [&](CArchive& ar) { result = d.OpenZVW(ar); });
         return result;
     }
-    // Body text, styles, a header, a footnote with its note flow and frame.
-    void Fill()
-    {
-        GDoc* body = doc->m_flows[kBodyFlow];
-        Type(body, 0, "Dear reader,\rThe second paragraph.");
-        GFormat styled;
-        styled.pos = 5;
-        styled.style = Mint(1, 0);
-        body->m_formats.AddAt(styled, 1);
-        Type(doc->m_flows[2], 0, "Header text");
-        Type(doc->m_flows[5], 0, "Footer text");
-        GFootNote* mark = new GFootNote(body, 4, 0);
-        body->InsertField(mark);
-        ASSERT_NE(mark->m_pNote, nullptr);
-        Type(mark->m_pNote, mark->m_pNote->m_chars.GetCount() - 3, " the note");
-        // A text frame anchored in the body.
-        GDoc* text = new GDoc(doc.get(), doc->m_flows.GetCount());
-        doc->m_flows.Add(text);
-        CFrame* frame = new CFrame(doc.get(), body, text, 100, 100, 600, 400, 0, 0, 0, 0, 0, 0, 20, 20, 1);
-        body->m_frames.Add(frame);
-        text->m_pFirstFrame = frame;
-        Type(text, 0, "In the frame");
-    }
+    void Fill() { FillNativeTestDocument(*doc); }
     // Offset of flow 0's body in a saved stream.
     size_t FlowsAt(CWDocument& d)
     {
@@ -259,23 +209,7 @@ TEST_F(NativeFile, SalvageKeepsPrintableBytesAndParagraphEndsInTheDosStyle)
 
 std::string TempFile(const char* name)
 {
-    char dir[MAX_PATH];
-    GetTempPathA(sizeof dir, dir);
-    return std::string(dir) + "zt_native_" + std::to_string(GetCurrentProcessId()) + "_" + name;
-}
-
-Bytes StreamBytes(LPSTORAGE storage, const char* name, bool* found = NULL)
-{
-    COleStreamFile stream;
-    const bool opened = stream.OpenStream(storage, name, CFile::modeRead | CFile::shareExclusive);
-    if (found)
-        *found = opened;
-    if (!opened)
-        return Bytes();
-    Bytes b(stream.GetLength());
-    if (!b.empty())
-        b.resize(stream.Read(b.data(), (UINT)b.size()));
-    return b;
+    return NativeTempFile(name);
 }
 
 void PutStream(LPSTORAGE storage, const char* name, const Bytes& bytes)

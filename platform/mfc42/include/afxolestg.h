@@ -70,6 +70,8 @@ class COleRootStorage
 public:
     // How a document keeps its file: readable and writable, by nobody else.
     static const DWORD openMode = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
+    // How a file that may not be written is kept: readable, by nobody else.
+    static const DWORD readOnlyMode = STGM_READ | STGM_SHARE_EXCLUSIVE;
 
     COleRootStorage();
     ~COleRootStorage();
@@ -95,8 +97,9 @@ public:
     BOOL GetClassID(CLSID& clsid) const;
     void Release();
 
-    // The class id of the compound file at lpszPath, opened read-write and
-    // share-exclusive for the look; FALSE when it cannot be opened so.
+    // The class id of the compound file at lpszPath, opened share-exclusive
+    // for the look (read-write, or read-only when the file may not be
+    // written); FALSE when it cannot be opened so.
     static BOOL ReadClassID(LPCSTR lpszPath, CLSID& clsid);
 
 private:

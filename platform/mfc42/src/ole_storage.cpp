@@ -177,5 +177,5 @@ void COleRootStorage::Release()
 BOOL COleRootStorage::ReadClassID(LPCSTR lpszPath, CLSID& clsid)
 {
     COleRootStorage root;
-    return root.Open(lpszPath, openMode) && root.GetClassID(clsid);
+    return (root.Open(lpszPath, openMode) || root.Open(lpszPath, readOnlyMode)) && root.GetClassID(clsid);
 }

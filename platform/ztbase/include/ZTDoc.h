@@ -3,6 +3,7 @@
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
+#include "afxole.h"
 
 class CZTDoc;
 
@@ -14,6 +15,8 @@ public:
     CZTItem() : m_hHandle(0), m_pDoc(NULL) {}
     virtual ~CZTItem() {}
     unsigned long GetHandle() const { return m_hHandle; }
+    // The item's own record in its document's stored item list (the handle
+    // and class are the list's); a kind stores what it adds after its base.
     CZTDoc* GetDocument() const { return m_pDoc; }
 
 protected:
@@ -22,10 +25,10 @@ protected:
     CZTDoc* m_pDoc;
 };
 
-// The document base of the family's applications: a framework document
-// (title, modified state, views) with the item list. Still missing: the
-// embedding server, the calculation engine and the mail-merge data source.
-class CZTDoc : public CDocument
+// The document base of the family's applications: an OLE server document
+// (title, modified state, views, embedded items) with the item list.
+// Still missing: the calculation engine and the mail-merge data source.
+class CZTDoc : public COleServerDoc
 {
 public:
     // The runtime class is defined here, not in the library, so that the
@@ -74,20 +77,49 @@ public:
     int GetItemCount() const { return (int)m_items.GetSize(); }
 
     // The item list's stored form, read back by the same call on a loading
-    // archive: the next handle to give and the number of items stored.
-    // Still missing: the items' own records; none is written yet (the count
-    // is 0) and a stored list that holds any is refused as damaged.
+    // archive: the next handle to give, the number of items, then each item
+    // as its class name (the item classes are dynamically creatable), its
+    // handle and its own record (CZTItem::Serialize). A read adds to the
+    // items already listed; an item of an unknown class, a handle given
+    // twice or a count larger than the stream is refused as damaged.
     void Serialize(CArchive& ar) override
     {
         if (ar.IsStoring())
         {
-            ar << (DWORD)m_nNextHandle << (DWORD)0;
+            ar << (DWORD)m_nNextHandle << (DWORD)m_items.GetSize();
+            for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
+            {
+                CZTItem* item = m_items[i];
+                ar << CString(item->GetRuntimeClass()->m_lpszClassName) << (DWORD)item->m_hHandle;
+                item->Serialize(ar);
+            }
             return;
         }
         DWORD next, count;
         ar >> next >> count;
-        if (count != 0)
+        // Every item takes more than a byte.
+        if (ar.GetFile() && count > ar.GetFile()->GetLength())
             AfxThrowArchiveException(CArchiveException::badIndex);
+        for (DWORD i = 0; i < count; ++i)
+        {
+            CString name;
+            DWORD handle;
+            ar >> name >> handle;
+            CRuntimeClass* kind = CRuntimeClass::FromName(name);
+            CObject* made = kind && kind->m_pfnCreateObject ? kind->CreateObject() : NULL;
+            CZTItem* item = dynamic_cast<CZTItem*>(made);
+            if (!item || handle == 0 || GetItem(handle))
+            {
+                delete made;
+                AfxThrowArchiveException(CArchiveException::badClass);
+            }
+            item->m_hHandle = handle;
+            item->m_pDoc = this;
+            m_items.Add(item);
+            item->Serialize(ar);
+            if (handle >= m_nNextHandle)
+                m_nNextHandle = handle + 1;
+        }
         if (next > m_nNextHandle)
             m_nNextHandle = next;
     }
@@ -98,7 +130,7 @@ private:
 };
 
 inline CRuntimeClass CZTDoc::classCZTDoc = {"CZTDoc", (int)sizeof(CZTDoc), 0xFFFF, nullptr,
-                                            RUNTIME_CLASS(CDocument), nullptr};
+                                            RUNTIME_CLASS(COleServerDoc), nullptr};
 
 // The library's module state; mail merge points the current document at
 // the merge source while it evaluates merged values.

@@ -1,12 +1,38 @@
 // Embedded-object and value items.
 #include "ZTItems.h"
 
+// Stored item lists name the kinds by class; the run-time class tree has
+// no entry for the list's item base.
+IMPLEMENT_DYNCREATE(CZTOleRectItem, CObject)
+IMPLEMENT_DYNCREATE(CZTFieldItem, CZTOleRectItem)
+IMPLEMENT_DYNCREATE(CZTCell, CZTFieldItem)
+
+CZTOleClientItem::~CZTOleClientItem()
+{
+    if (m_pHolder && m_pHolder->m_pOleItem == this)
+        m_pHolder->m_pOleItem = NULL;
+}
+
+CZTOleRectItem::~CZTOleRectItem()
+{
+    if (m_pOleItem)
+    {
+        m_pOleItem->m_pHolder = NULL;
+        delete m_pOleItem;
+    }
+}
+
 void CZTOleRectItem::SetOleItem(CZTOleClientItem* item)
 {
     if (!item || item == m_pOleItem)
         return;
-    delete m_pOleItem;
+    if (m_pOleItem)
+    {
+        m_pOleItem->m_pHolder = NULL;
+        delete m_pOleItem;
+    }
     m_pOleItem = item;
+    item->m_pHolder = this;
 }
 
 CZTOleRectItem* CZTOleRectItem::Clone(CWRectItem* rectItem, CZTDoc* target, int)
@@ -14,7 +40,8 @@ CZTOleRectItem* CZTOleRectItem::Clone(CWRectItem* rectItem, CZTDoc* target, int)
     CZTOleRectItem* copy = NewCopy();
     // The application's item class derives from the client item alone.
     copy->SetOleItem(reinterpret_cast<CZTOleClientItem*>(rectItem));
-    copy->m_pOleItem->SetItemState(m_pOleItem->GetItemState());
+    if (copy->m_pOleItem && m_pOleItem)
+        copy->m_pOleItem->SetItemState(m_pOleItem->GetItemState());
     if (target)
         target->AddItem(copy);
     return copy;
@@ -54,4 +81,43 @@ CZTOleRectItem* CZTFieldItem::NewCopy() const
 CZTOleRectItem* CZTCell::NewCopy() const
 {
     return CopyInto(new CZTCell);
+}
+
+void CZTOleRectItem::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (LONG)m_size.cx << (LONG)m_size.cy
+           << (LONG)(m_pOleItem ? m_pOleItem->GetItemState() : (UINT)COleClientItem::loadedState);
+        return;
+    }
+    LONG cx, cy, state;
+    ar >> cx >> cy >> state;
+    m_size = CSize(cx, cy);
+    if (m_pOleItem && state >= COleClientItem::emptyState && state <= COleClientItem::activeUIState)
+        m_pOleItem->SetItemState(state);
+}
+
+void CZTFieldItem::Serialize(CArchive& ar)
+{
+    CZTOleRectItem::Serialize(ar);
+    if (ar.IsStoring())
+    {
+        ar << m_value << (DWORD)m_backColor << (LONG)m_nPattern;
+        return;
+    }
+    DWORD color;
+    LONG pattern;
+    ar >> m_value >> color >> pattern;
+    m_backColor = color;
+    m_nPattern = pattern;
+}
+
+void CZTCell::Serialize(CArchive& ar)
+{
+    CZTFieldItem::Serialize(ar);
+    if (ar.IsStoring())
+        ar << m_name;
+    else
+        ar >> m_name;
 }
