@@ -165,10 +165,12 @@ void CWMiniDockingFrame::OnClose()
     CWnd* main = AfxGetMainWnd();
     CFrameWnd* active = main && main->IsFrameWnd() ? ((CFrameWnd*)main)->GetActiveFrame() : nullptr;
     CView* view = active ? active->GetActiveView() : nullptr;
-    // Still missing: the view's flag that it showed the header-and-footer
-    // toolbar, which joins with header and footer editing; the part to
-    // edit goes back to the body.
+    // The header-and-footer toolbar is gone for this view, and editing goes
+    // back to the body.
     if (view && view->IsKindOf(RUNTIME_CLASS(CWView)))
-        ((CWView*)view)->m_nCurPart = 0;
+    {
+        ((CWView*)view)->m_bHFBarShown = FALSE;
+        ((CWView*)view)->SetDocPart(0);
+    }
     CMiniDockFrameWnd::OnClose();
 }

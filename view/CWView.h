@@ -255,6 +255,7 @@ public:
 
     DECLARE_MESSAGE_MAP()
 
+public:
     // ---- Formatting what the caret is on (view/format_commands_least.cpp).
     // The Font and Bullets commands of the Format menu.
     void OnFormatFont();

@@ -266,7 +266,8 @@ TEST_F(TemplateTest, ClosingAFloatingToolbarTakesTheViewBackToTheBody)
     ASSERT_NE(active, nullptr);
     CView* view = active->GetActiveView();
     ASSERT_TRUE(view && view->IsKindOf(RUNTIME_CLASS(CWView)));
-    ((CWView*)view)->m_nCurPart = 2;   // editing a header
+    ((CWDocument*)doc)->m_nCurPart = 2;   // editing a header
+    ((CWView*)view)->m_bHFBarShown = TRUE;
 
     CToolBar* bar = frame->GetToolBarManager()->GetToolBarAt(0);
     frame->FloatControlBar(bar, CPoint(200, 200));
@@ -275,7 +276,8 @@ TEST_F(TemplateTest, ClosingAFloatingToolbarTakesTheViewBackToTheBody)
     ASSERT_TRUE(mini && mini->IsKindOf(RUNTIME_CLASS(CWMiniDockingFrame)));
     mini->SendMessage(WM_CLOSE);
     PumpWaitingMessages();
-    EXPECT_EQ(((CWView*)view)->m_nCurPart, 0);
+    EXPECT_EQ(((CWView*)view)->CurPart(), 0);
+    EXPECT_FALSE(((CWView*)view)->m_bHFBarShown);
     EXPECT_FALSE(bar->IsWindowVisible()) << "the bar closes as any floating bar";
 }
 
