@@ -124,6 +124,9 @@ TEST_F(HtmlImport, GivesTheBodysText)
         // A stray /BODY before the body: the text after it begins the body.
         {"</body>a<body>b</body>c", "ab"},
         {"<body><center>c</center>d</body>", "c|d"},
+        // PRE adds no paragraph end of its own.
+        {"<body>a<pre>b</pre>c</body>", "abc"},
+        {"<body>a<pre>\nb</pre></body>", "a|b"},
         {"<body><bdo dir=rtl>abc</bdo>d</body>", "cbad"},
         {"<body><bdo>abc</bdo>d</body>", "abcd"},
         {"<body><dl><dt>term<dd>means</dl></body>", "term|means"},
@@ -196,6 +199,28 @@ TEST_F(HtmlImport, ParagraphsTakeTheirMasterStyles)
     // With attributes the element takes its stack style, aligned as asked.
     EXPECT_EQ(Para(At("mid")).m_Align, GParaStyle::kAlignCentre);
     EXPECT_EQ(FormatReference(At("here")), Mint((short)Master("(M) HTML Address"), 1));
+}
+
+// Only the text right after P's start tag takes the master style by name;
+// after a nested element the stack's style follows.
+TEST_F(HtmlImport, TextAfterANestedElementTakesTheStackStyle)
+{
+    Open("<body><p>a<b>b</b>c</p></body>");
+    ASSERT_EQ(Text(), "abc");
+    EXPECT_EQ(FormatReference(0), Mint((short)Master("(M) HTML Paragraph"), 1));
+    EXPECT_EQ(FormatReference(2).master, 0);
+    EXPECT_FALSE(Has(2, GFontStyle::kBold));
+    EXPECT_STREQ(Body().GetCharFStylePtr(2)->GetFace(), "Verdana");
+}
+
+TEST_F(HtmlImport, BaseFontSetsTheRestOfItsElement)
+{
+    Open("<body>a<basefont size=7 face=Arial>b<b>c</b></body>");
+    ASSERT_EQ(Text(), "abc");
+    EXPECT_GT(Body().GetCharFStylePtr(1)->GetSize(), Body().GetCharFStylePtr(0)->GetSize());
+    EXPECT_STREQ(Body().GetCharFStylePtr(1)->GetFace(), "Arial");
+    EXPECT_STREQ(Body().GetCharFStylePtr(2)->GetFace(), "Arial");
+    EXPECT_TRUE(Has(2, GFontStyle::kBold));
 }
 
 TEST_F(HtmlImport, BlockquoteIsItalicAndIndented)
@@ -352,8 +377,13 @@ TEST_F(HtmlImport, OpensUnmodifiedWithItsStylesAndNoUndo)
 
 TEST_F(HtmlImport, AnUnreadableFileFails)
 {
+    std::string kept = "kept";
+    Body().InsertText(0, &kept[0], 1);
     EXPECT_FALSE(HtmlImportFile("C:\\no such folder\\page.htm", doc.get()));
     EXPECT_EQ(doc->m_nViewNotify, 0);
+    // The user is told, and the document is left as it was.
+    EXPECT_EQ(app.boxes.size(), 1u);
+    EXPECT_EQ(Text(), "kept");
 }
 
 // Every import starts with nothing skipped.
