@@ -89,6 +89,9 @@ public:
     BOOL GetColor(CString value, unsigned long& colour);
 
     const CString& GetPath() const { return m_Path; }
+    // A path as the page names it (a picture, a style sheet), taken from
+    // the page's folder unless it is absolute.
+    CString BesidePage(const CString& path) const;
     long GetLine() const { return m_nLine; }
     bool IsInBody() const { return m_bInBody; }
     const STYLEPROP& GetCurrentStyle() const { return m_Style; }

@@ -1,6 +1,5 @@
 #include "html/html_services.h"
 
-// Still missing: the importer and the exporter of HTML files; until they
-// exist both refuse, so an HTML file neither opens nor is written.
-BOOL HtmlImportFile(const char*, CWDocument*) { return FALSE; }
+// Still missing: the exporter of HTML files; until it exists a save as
+// HTML refuses and no file is written.
 BOOL HtmlExportFile(CWDocument*) { return FALSE; }

@@ -515,7 +515,7 @@ void CHtmlParser::OnTag(const TAGTABLE& tag, CString text, PROP* attributes, STY
     case tagLINK:
         if (LINKPROP* link = dynamic_cast<LINKPROP*>(attributes))
             if (link->m_Rel == "STYLESHEET" && link->m_Type == "TEXT/CSS")
-                m_pStyleSheets->DefineStylesFromFile(link->m_Href);
+                m_pStyleSheets->DefineStylesFromFile(BesidePage(link->m_Href));
         return;
     case tagEndBODY:
         m_pStyleSheets->Pop();
