@@ -1,6 +1,5 @@
 #include "html/html_services.h"
 
-// Still missing: the importer and the exporter of HTML files; until they
-// exist both refuse, so an HTML file neither opens nor is written.
+// Still missing: the importer of HTML files; until it exists an HTML
+// file does not open.
 BOOL HtmlImportFile(const char*, CWDocument*) { return FALSE; }
-BOOL HtmlExportFile(CWDocument*) { return FALSE; }

@@ -28,6 +28,7 @@ shared=(
   controls/COffsetMsrEdit.h  # the border distance borders take
   html/html_services.h    # what the open and save dispatch asks of HTML
   convert/conversion_services.h  # what the dispatch asks of conversion
+  app/CWCustomFrameData.h # the status bar's progress display of long reads
 )
 
 rank_of() {
