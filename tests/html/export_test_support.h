@@ -179,6 +179,19 @@ protected:
     }
 };
 
+// Keeps a page for the checkers that run after the tests
+// (scripts/check-html-pages.sh).
+inline void KeepPage(const std::string& page, const char* name)
+{
+#ifdef ZT_HTML_PAGES_DIR
+    std::ofstream out(std::string(ZT_HTML_PAGES_DIR) + "/" + name, std::ios::binary);
+    out << page;
+#else
+    (void)page;
+    (void)name;
+#endif
+}
+
 // Each <p ...>...</p> element of a page, start to end.
 inline std::vector<std::string> Paragraphs(const std::string& page)
 {

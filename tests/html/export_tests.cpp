@@ -39,6 +39,7 @@ TEST_F(HtmlExport, ASmallDocumentIsWrittenByteForByte)
     MakeList(3, 4, AddList(GSequence::kBullet), 1);
     Body().SetMasterStyle(ParaStart(5), ParaStart(5), "(M) Pull Quote");
     const std::string page = Export();
+    KeepPage(page, "small.htm");
     EXPECT_EQ(page, SourceFixture("small_export.htm")) << page;
 }
 
@@ -138,6 +139,7 @@ TEST_F(HtmlExport, ANestedListFollowsItsOuterItem)
     MakeList(0, 2, numbers, 1);
     MakeList(1, 1, numbers, 2);
     const std::string page = Export();
+    KeepPage(page, "nested.htm");
     EXPECT_TRUE(Contains(page, "\n<ol type=1 start=1>\n\n<li class=\"HTMLBody\">outer</li>\n"
                                "\n<ol type=1 start=1>\n\n<li class=\"HTMLParagraph\">inner</li>\n</ol>"
                                "\n<li class=\"HTMLParagraph\">back</li>\n</ol>"))
@@ -155,6 +157,7 @@ TEST_F(HtmlExport, TextStaysTextAndRunsStayInTheirLine)
     Body().SetFontAttr(At("c2") + 1, At("c2") + 2, GFontStyle::kSuperscript | GFontStyle::kBold,
                        GFontStyle::kSuperscript | GFontStyle::kBold);
     const std::string page = Export();
+    KeepPage(page, "text.htm");
     const std::vector<std::string> paragraphs = Paragraphs(page);
     ASSERT_EQ(paragraphs.size(), 2u) << page;
     EXPECT_TRUE(Contains(paragraphs[0], ">a &lt; b &amp; c &gt; d next x &lt; y &amp; z</p>")) << page;
