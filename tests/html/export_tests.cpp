@@ -61,6 +61,23 @@ TEST_F(HtmlExport, APlainParagraphTakesTheClassOfItsDocumentsBaseMaster)
     EXPECT_TRUE(Contains(read[1], "class=\"HTMLParagraph\"")) << read[1];
 }
 
+// Without any of the four base masters a paragraph is compared with the
+// first character and paragraph styles.
+TEST_F(HtmlExport, WithoutABaseMasterAParagraphIsComparedWithTheFirstStyles)
+{
+    for (LONG i = 0; i < doc->m_masterStyles.GetCount(); i++)
+        doc->m_masterStyles[i].SetName("(M) Renamed");
+    Type("plain\rshown");
+    WithoutMasters();
+    GParaStyle centred = doc->m_paraStyles[0].style;
+    centred.m_Align = GParaStyle::kAlignCentre;
+    Body().SetParaStyle(ParaStart(1), ParaStart(1), centred);
+    const std::vector<std::string> paragraphs = Paragraphs(Export());
+    ASSERT_EQ(paragraphs.size(), 2u);
+    EXPECT_EQ(paragraphs[0], "<p class=\"ZtWriteNormalBody\">plain</p>");
+    EXPECT_EQ(paragraphs[1], "<p class=\"ZtWriteNormal\" style=\"text-align : center;\">shown</p>");
+}
+
 TEST_F(HtmlExport, AMasterParagraphNamesItsClassAndCarriesNoStyle)
 {
     AddMaster("(M) Heading 1", 1, 1);
