@@ -3,6 +3,7 @@
 // declared character set, and saves that fail without harm.
 #include "tests/html/export_test_support.h"
 #include "model/GOle.h"
+#include "model/GCaption.h"
 #include "model/GFontStyle.h"
 #include "model/GParaStyle.h"
 
@@ -271,4 +272,21 @@ TEST_F(HtmlExport, ASaveThatCannotWriteEverythingFails)
     Body().InsertField(new GImage(&Body(), 1, NULL));
     Export("picture.htm", &written);
     EXPECT_FALSE(written);
+}
+
+// A caption writes its text as a date does; a cell without a value its
+// two blanks.
+TEST_F(HtmlExport, FieldsWriteTheTextTheyShow)
+{
+    Type("See ");
+    Body().InsertField(new GCaption(&Body(), At(" ") + 1, kMarkArabic, kCaptionAfter, NULL));
+    Type(" and ");
+    Body().InsertField(new GCell(&Body(), Body().m_chars.GetCount() - 3, NULL));
+    Type("|");
+    const long caption = Body().GetCharField(At(" ") + 1);
+    ASSERT_GE(caption, 0);
+    const std::string text = Body().m_fields[caption]->AsText(0);
+    ASSERT_FALSE(text.empty());
+    const std::string page = Export();
+    EXPECT_TRUE(Contains(page, ">See " + text + " and   |</p>")) << page;
 }
