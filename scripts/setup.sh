@@ -12,6 +12,7 @@ packages=(
   fonts-wine                                   # Wine's own faces: caption buttons and scroll arrows (Marlett)
   libgraphicsmagick++1-dev                     # the image layer: reading pictures, writing JPEG
   python3 python3-olefile                      # tests read saved compound files with an independent reader
+  tidy                                         # tests check written HTML pages with an independent checker
 )
 
 missing=()
