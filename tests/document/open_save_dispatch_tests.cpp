@@ -305,7 +305,6 @@ TEST_F(Dispatch, NativeAndEmptyFilesOpen)
 TEST_F(Dispatch, OpensThatReadNothingFail)
 {
     WriteFile(Path("damaged.zvw"), "not a compound file");
-    WriteFile(Path("page.htm"), "<p>hello</p>");
     WriteFile(Path("old.xtx"), "dos bytes");
     WriteFile(Path("letter.rtf"), "{\\rtf1 hello}");
     WriteFile(Path("held.txt"), "held");
@@ -319,7 +318,6 @@ TEST_F(Dispatch, OpensThatReadNothingFail)
         {"missing.zvw", "does not exist"},
         {"held.txt", "in use by another program"},
         {"damaged.zvw", ""},
-        {"page.htm", nullptr},
         {"old.xtx", nullptr},
         {"letter.rtf", nullptr},
     };
@@ -343,6 +341,19 @@ TEST_F(Dispatch, OpensThatReadNothingFail)
         std::swap(d, doc);
     }
     CloseHandle(held);
+}
+
+// An HTML page opens through the dispatch with its text, unmodified, with
+// nothing to undo.
+TEST_F(Dispatch, AnHtmlPageOpensWithItsText)
+{
+    WriteFile(Path("page.htm"), "<html><body><p>hello <b>world</b></p></body></html>");
+    ASSERT_TRUE(doc->OnOpenDocument(Path("page.htm").c_str()));
+    EXPECT_EQ(doc->m_nFileType, kFileHtml);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_FALSE(DocCanUndo(doc.get()));
+    GDoc* body = Body(*doc);
+    EXPECT_EQ(FlowText(*body, 0, 11), "hello world");
 }
 
 TEST_F(Dispatch, AMissingDosDocumentIsNotFound)
@@ -385,7 +396,7 @@ TEST_F(Dispatch, AFailedSaveLeavesTheOldFileAndTheDocument)
         LONG type;
         bool readOnly;
     } cases[] = {
-        {"page.htm", kFileHtml, false},      {"letter.rtf", kFileRtf, false},
+        {"page.htm", kFileHtml, true},       {"letter.rtf", kFileRtf, false},
         {"old.asc", kFileOemText, false},    {"locked.txt", kFilePlainText, true},
         {"locked.zvw", kFileNative, true},
     };

@@ -217,8 +217,12 @@ TEST_F(SaveDialog, AFailedSaveAsKeepsTheFileTheUserChoseToReplace)
     doc->SetPathName(Path("page.htm").c_str(), FALSE);
     doc->m_nFileType = kFileHtml;
     doc->SetModifiedFlag(TRUE);
+    // Another program holds the page, so it cannot be replaced.
+    HANDLE held = CreateFileA(Path("page.htm").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     User u;
     const BOOL saved = AsUser(u, [&] { return doc->DoSave(NULL, TRUE); });
+    CloseHandle(held);
     EXPECT_FALSE(saved);
     ASSERT_TRUE(u.acted);
     EXPECT_TRUE(u.askedToReplace);
