@@ -31,6 +31,8 @@ shared=(
   app/CWCustomFrameData.h  # the progress display that imports and exports drive
   convert/GDosConvertor.h  # the DOS-document importer the text reader hands to
   app/filter_index.h      # the save dialog's first filter for a file type
+  dialogs/CWFndRpl.h      # the find and replace request the flow answers
+  dialogs/field_dialogs.h # the date and page-number dialogs a field's double-click opens
 )
 
 rank_of() {

@@ -115,4 +115,12 @@ public:
     // "GGG", which no zoom reads as, so that the next text is applied.
     // Still missing: the zoom combo that reads and writes it.
     static CString sZoomCache;
+
+    // ---- Formatting what the caret is on (view/format_commands_least.cpp,
+    // view/caret_least.cpp).
+    // The Font and Bullets commands of the Format menu.
+    void OnFormatFont();
+    void OnFormatBullets();
+    // Places the caret at the current flow's caret position.
+    void SetCaret(int);
 };
