@@ -124,7 +124,8 @@ TEST_F(MailMerge, FieldsBecomeTheirValuesAndEmptyLinesGoWithCloseBlanks)
     }
 }
 
-// The merged text lands at the caret, between the target's own text.
+// The merged text lands at the caret, between the target's own text, as
+// one undo step.
 TEST_F(MailMerge, InsertsAtTheCaret)
 {
     MergeDocs m;
@@ -134,5 +135,9 @@ TEST_F(MailMerge, InsertsAtTheCaret)
     m.Source("Hi @!", {"Eve"});
     m.flow->MailMergeDoc(m.srcFlow);
     EXPECT_EQ(FlowText(*m.flow), "<Hi Eve!>");
+    // The merge is one step: undone, the target is as it was.
+    EXPECT_TRUE(DocMakeUndo(&m.doc));
+    EXPECT_EQ(FlowText(*m.flow), "<>");
+    EXPECT_EQ(StructureFault(*m.flow), "");
 }
 } // namespace
