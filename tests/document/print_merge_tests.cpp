@@ -173,6 +173,24 @@ TEST_F(PrintMerge, PagesAskForTheirRecordAndADocumentWithoutCellsStaysAsItIs)
     EXPECT_EQ(doc->GetAskedRecords(), (std::vector<long>{1, 1, 2, 2, 3}));
 }
 
+// A page merged again before it was put back is put back first.
+TEST_F(PrintMerge, MergingTwiceStillPutsEverythingBack)
+{
+    doc->SetMergeFieldNames({"F0", "F1"});
+    doc->AddMergeRecord({"", "one"});
+    doc->AddMergeRecord({"two", ""});
+    Options.CloseBlanks = TRUE;
+    Fill("@\r@ x\rEnd");
+    const std::string state = FlowState(*body), formulas = Formulas();
+    body->MergeNextPage(1, 1);
+    EXPECT_EQ(Shown(), "one x\rEnd");
+    body->MergeNextPage(2, 1);
+    EXPECT_EQ(Shown(), "two\rx\rEnd");
+    body->RestoreFormulas();
+    EXPECT_EQ(FlowState(*body), state);
+    EXPECT_EQ(Formulas(), formulas);
+}
+
 TEST_F(PrintMerge, FormulasAreAttachedAgain)
 {
     Fill("@ and @");
