@@ -215,6 +215,18 @@ public:
     BOOL MakeRedo();
     void SetupFromDocument(const CWDocument& other);
     BOOL IsMailMergeExist() { return FALSE; }
+    // ---- Whole-document paste and the mail-merge hooks
+    // (document/paste_all.cpp, document/print_merge.cpp). PasteAll makes
+    // this document a copy of src (page set-up, information, styles, flows
+    // and frames); src is left as it was and nothing of the copy refers
+    // into it. AppendDocument does nothing. While PasteAll runs,
+    // m_pPasteAllSource names src: a footnote pasted from it takes the
+    // note flow of the same index here instead of a new one.
+    void PasteAll(CWDocument* src);
+    void AppendDocument(const CWDocument& other);
+    const CWDocument* m_pPasteAllSource = nullptr;
+    void MailMergeToPrint() {}
+    BOOL MailMergeToNewDocument(CWDocument*) { return 1; }
     // Nothing calls it; a document may always be closed.
     BOOL CanClose() { return TRUE; }
     BOOL UpdateServerMenu(int);

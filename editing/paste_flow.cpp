@@ -20,6 +20,7 @@
 #include "resources/resource.h"
 #include "editing/editing_support.h"
 #include "editing/undo_group.h"
+#include "editing/paste_range.h"
 #include <algorithm>
 #include <map>
 #include <string>
@@ -174,7 +175,20 @@ long NoteTextStart(const GDoc& note)
     return note.m_chars.count > 3 && note.m_chars[0] == kFieldMark ? 1 : 0;
 }
 
-void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vector<GDoc*>& notes);
+void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vector<GDoc*>& notes,
+                std::vector<MergePlaceholder>* merge = NULL);
+
+// A footnote copied within a whole-document copy takes the note flow of
+// the same index, which the copy fills with the note's text itself.
+GField* CopyNoteToSameIndex(const GFootNote& original, GDoc* target)
+{
+    GFootNote* copy = new GFootNote(NULL, original);
+    copy->m_pDoc = target;
+    const CWDocument* from = original.m_pNote ? original.m_pNote->m_pOwner : NULL;
+    const long index = from ? from->FlowIndex(original.m_pNote) : -1;
+    copy->m_pNote = index >= kFirstContentFlow ? target->m_pOwner->GetFlow(index) : NULL;
+    return copy;
+}
 
 // The new footnote's note flow takes the source note's text.
 void CopyNoteText(GFootNote& copy, const GFootNote& original, std::vector<GDoc*>& notes)
@@ -215,7 +229,8 @@ void ApplySourceList(GDoc& target, const GList& src, StyleMap& styles, long& pos
     pos += target.m_chars.count - before;
 }
 
-void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vector<GDoc*>& notes)
+void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vector<GDoc*>& notes,
+                std::vector<MergePlaceholder>* merge)
 {
     CWDocument* dstDoc = target.m_pOwner;
     const CWDocument* srcDoc = source.m_pOwner;
@@ -309,7 +324,15 @@ void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vec
             ApplySourceList(target, *(GList*)field, styles, at);
             continue;
         }
-        GField* copy = CopyForTarget(field, &target);
+        if (merge && field->m_nKind == kFieldCell)
+        {
+            // A merge field leaves a placeholder for its value.
+            merge->push_back({at + (long)chunk.size(), field});
+            chunk += kMergePlaceholder;
+            continue;
+        }
+        const bool wholeDocument = field->m_nKind == kFieldFootNote && dstDoc->m_pPasteAllSource == srcDoc;
+        GField* copy = wholeDocument ? CopyNoteToSameIndex(*(GFootNote*)field, &target) : CopyForTarget(field, &target);
         if (!copy)
         {
             chunk += kBlank;
@@ -321,7 +344,7 @@ void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vec
         copies[field] = copy;
         if (field->m_nKind == kFieldCaption)
             captions.push_back({(GCaption*)copy, ((GCaption*)field)->m_pObject});
-        if (field->m_nKind == kFieldFootNote)
+        if (field->m_nKind == kFieldFootNote && !wholeDocument)
             CopyNoteText(*(GFootNote*)copy, *(GFootNote*)field, notes);
         target.InsertField(copy);
         if (!dstDoc->m_bClipboard)
@@ -424,19 +447,24 @@ void PasteRange(GDoc& target, const GDoc& source, long first, long end, std::vec
 }
 } // namespace
 
+void PasteFlowRange(GDoc& target, const GDoc& source, long first, long end, std::vector<MergePlaceholder>* merge)
+{
+    std::vector<GDoc*> notes;
+    PasteRange(target, source, first, end, notes, merge);
+    // Reflow was held for the whole document while the notes were filled.
+    for (GDoc* note : notes)
+        note->ReRowByPos(0, note->m_chars.count - 3, GDoc::kWholeParagraph);
+    if (source.m_pOwner->m_bClipboard)
+        const_cast<CWDocument*>(source.m_pOwner)->SetModifiedFlag(FALSE);
+    if (target.m_pOwner->m_bClipboard)
+        target.m_pOwner->SetModifiedFlag(FALSE);
+}
+
 void GDoc::PasteDoc(const GDoc* source)
 {
     if (!source || source == this || !m_pOwner || !source->m_pOwner)
         return;
     const long first = std::max(0L, std::min((long)std::min(source->m_nSelFirst, source->m_nSelEnd), (long)source->m_chars.count - 3));
     const long end = std::max(first, std::min((long)std::max(source->m_nSelFirst, source->m_nSelEnd), (long)source->m_chars.count - 3));
-    std::vector<GDoc*> notes;
-    PasteRange(*this, *source, first, end, notes);
-    // Reflow was held for the whole document while the notes were filled.
-    for (GDoc* note : notes)
-        note->ReRowByPos(0, note->m_chars.count - 3, kWholeParagraph);
-    if (source->m_pOwner->m_bClipboard)
-        const_cast<CWDocument*>(source->m_pOwner)->SetModifiedFlag(FALSE);
-    if (m_pOwner->m_bClipboard)
-        m_pOwner->SetModifiedFlag(FALSE);
+    PasteFlowRange(*this, *source, first, end, NULL);
 }

@@ -9,6 +9,10 @@
 
 class GList;
 
+// Set for the whole of a mail merge or a whole-document paste; field
+// copies then know they are merge copies (editing/mail_merge.cpp).
+extern int bPasteMerge;
+
 // Grow steps of the flow's arrays.
 const long kCharGrow = 256;
 const long kRowGrow = 128;
@@ -63,7 +67,9 @@ public:
     // The views repaint and clear it; never stored.
     CRect m_rcFrameRepaint{0, 0, 0, 0};
     CFrame* m_pRepaintFrame = NULL;
-    // Lists that nothing fills; kept with the flow.
+    // The print-time merge's lists, empty outside a merge: the values
+    // merged into the cell fields and their saved formulas (empty for a
+    // field the merge removed), the fields' positions and cell objects.
     CStringArray m_strings1;
     CStringArray m_strings2;
     CUIntArray m_uints;
@@ -524,6 +530,27 @@ public:
     // modified.
     void ReplaceFieldAt(long pos, GField* newField, const char* text);
     void InsertObject(int);
+
+    // ---- Mail merge (editing/mail_merge.cpp) and the print-time merge
+    // (document/print_merge.cpp).
+
+    // Inserts a copy of source's text at the caret as pasting does, each
+    // cell field replaced by its value, computed with source's document
+    // current; with CloseBlanks on, lines an empty value leaves empty go.
+    // source does not change.
+    void MailMergeDoc(const GDoc* source);
+    // Before printed page (from 1), with pagesPerRecord pages to a record:
+    // makes record (page - 1) / pagesPerRecord + 1 current, freezes every
+    // cell field to its value and removes those that come out empty (and,
+    // with CloseBlanks on, the blank line they leave). The removals go to
+    // a stack of the merge's own, whatever the document's stack holds.
+    void MergeNextPage(long page, long pagesPerRecord);
+    // After the page: undoes the merge's removals and gives every cell its
+    // formula back; UpdateFormulaFields re-attaches the formulas.
+    void RestoreFormulas();
+    void UpdateFormulaFields();
+    // The merge's undo stack while a merged page is out (a CWUndoRedoStack).
+    CObject* m_pMergeUndo = NULL;
 
 private:
     GDoc(const GDoc&) = delete;

@@ -88,6 +88,7 @@ GDoc::~GDoc()
             object->m_pItem = NULL;
     // A note flow freed with its document is no longer kept by undo records.
     GFootNote::ForgetNote(this);
+    delete m_pMergeUndo;
 }
 
 void GDoc::Destroy()

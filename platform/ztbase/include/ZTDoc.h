@@ -4,6 +4,7 @@
 #include "afxwin.h"
 #include "afxtempl.h"
 #include "afxole.h"
+#include <vector>
 
 class CZTDoc;
 
@@ -124,6 +125,56 @@ public:
             m_nNextHandle = next;
     }
 
+    // ---- The mail-merge data source and the calculation guard. Still
+    // missing: reading a data source from a file or a database; its field
+    // names and records are filled by whoever holds the document.
+    // Records are numbered from 1; ActiveDataSourceDoRecord makes one
+    // current and answers FALSE (the current record staying) for a record
+    // that does not exist. Every record asked for is noted in order.
+    void SetMergeFieldNames(const std::vector<CString>& names) { m_mergeNames = names; }
+    void AddMergeRecord(const std::vector<CString>& values) { m_mergeRecords.push_back(values); }
+    virtual BOOL ActiveDataSourceDoRecord(long record)
+    {
+        m_askedRecords.push_back(record);
+        if (record < 1 || record > (long)m_mergeRecords.size())
+            return FALSE;
+        m_nActiveRecord = record;
+        return TRUE;
+    }
+    long GetActiveRecord() const { return m_nActiveRecord; }
+    const std::vector<long>& GetAskedRecords() const { return m_askedRecords; }
+    // The current record's value of a field (names compare without case);
+    // empty without a current record or such a field.
+    CString GetMergeValue(const CString& name) const
+    {
+        if (m_nActiveRecord < 1 || m_nActiveRecord > (long)m_mergeRecords.size())
+            return CString();
+        const std::vector<CString>& values = m_mergeRecords[m_nActiveRecord - 1];
+        for (size_t i = 0; i < m_mergeNames.size() && i < values.size(); ++i)
+            if (m_mergeNames[i].CompareNoCase(name) == 0)
+                return values[i];
+        return CString();
+    }
+    // Makes doc the module state's current document for a scope and puts
+    // the one before back.
+    class CCalcEngine
+    {
+    public:
+        explicit CCalcEngine(CZTDoc* doc);
+        ~CCalcEngine();
+        CCalcEngine(const CCalcEngine&) = delete;
+        CCalcEngine& operator=(const CCalcEngine&) = delete;
+
+    private:
+        CZTDoc* m_pSaved;
+    };
+
+private:
+    std::vector<CString> m_mergeNames;
+    std::vector<std::vector<CString>> m_mergeRecords;
+    std::vector<long> m_askedRecords;
+    long m_nActiveRecord = 0;
+
 private:
     unsigned long m_nNextHandle;
     CTypedPtrArray<CPtrArray, CZTItem*> m_items;
@@ -140,3 +191,13 @@ struct ZTModuleState
 };
 
 ZTModuleState* ZTGetModuleState();
+
+inline CZTDoc::CCalcEngine::CCalcEngine(CZTDoc* doc) : m_pSaved(ZTGetModuleState()->m_pCurrentDoc)
+{
+    ZTGetModuleState()->m_pCurrentDoc = doc;
+}
+
+inline CZTDoc::CCalcEngine::~CCalcEngine()
+{
+    ZTGetModuleState()->m_pCurrentDoc = m_pSaved;
+}
