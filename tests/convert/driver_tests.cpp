@@ -393,6 +393,32 @@ TEST_F(Driver, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     }
 }
 
+TEST_F(Driver, ASaveOfATypeWithoutRowAsksTheRecogniserAboutTheReplacedFile)
+{
+    const std::string target = TestFile("kept.xyz", "19 1", IntermediateOf("Old"));
+    std::string buffer = "Replacing text";
+    doc->GetFlow(kBodyFlow)->InsertText(0, &buffer[0], 1);
+    doc->m_nFileType = 77;
+    ASSERT_TRUE(doc->DoSave(target.c_str(), TRUE)) << LastTold();
+    EXPECT_EQ(FilterArgs(), "1 0");
+    std::unique_ptr<CWDocument> again = maker.New();
+    ASSERT_TRUE(again->OnOpenDocument(target.c_str())) << LastTold();
+    EXPECT_EQ(FlowText(*again->GetFlow(kBodyFlow)), "Replacing text");
+    ReleaseDocEditing(again.get());
+    again->m_rootStorage.Release();
+    EXPECT_EQ(NamesIn(folder, "").size(), 1u);
+}
+
+TEST_F(Driver, AFileNoRecogniserKnowsFailsWithAMessage)
+{
+    const std::string path = TestFile("unknown.tst", "0 0", IntermediateOf("Hello"));
+    doc->SetPathName(path.c_str(), FALSE);
+    doc->m_nFileType = 19;
+    EXPECT_EQ(MainConversion('F', doc.get()), 2);
+    EXPECT_EQ(LastTold(), "Could not convert file!\nFile format is probably not correct!");
+    EXPECT_EQ(doc->m_nViewNotify, 0);
+}
+
 TEST_F(Driver, AMissingTemporaryFolderFailsBothWays)
 {
     const std::string path = TestFile("letter.tst", "19 1", IntermediateOf("Hello"));
