@@ -1,9 +1,6 @@
 #include "convert/conversion_services.h"
 
-// Still missing: the format recogniser, the conversion driver and the DOS
-// password gate; until they exist nothing is recognised and every
-// conversion fails.
+// Still missing: the DOS password gate; until it exists no DOS document
+// opens.
 int32_t fileLength = 0;
-int Supported(const char*) { return 0; }
-int MainConversion(unsigned char, CWDocument*) { return 1; }
 int CHK_password(CWnd&, const char*) { return 0; }

@@ -254,3 +254,20 @@
 
 // The application shell: menus, accelerators, toolbars, panes.
 #include "shell_ids.h"
+
+// Conversion through outside filters: the recogniser's and the filters'
+// messages (the progress captions are in shell_ids.h).
+#define IDS_CONV_NO_RECOGNISER_ENTRY 46203
+#define IDS_CONV_NO_RECOGNISER       46204
+#define IDS_CONV_DISK_FULL           46206
+#define IDS_CONV_ERROR_IN_DLL        46207
+#define IDS_CONV_FILTER_NOT_FOUND    46208
+#define IDS_CONV_ENCRYPTED           46209
+#define IDS_CONV_FATAL               46210
+#define IDS_CONV_NO_MEMORY           46213
+#define IDS_CONV_NO_FUNCTION         46214
+#define IDS_CONV_BAD_FORMAT          46215
+#define IDS_CONV_TOO_LARGE           46216
+#define IDS_CONV_ERROR_OPENING       46217
+#define IDS_CONV_ERROR_READING       46220
+#define IDS_CONV_ERROR_WRITING       46221
