@@ -28,7 +28,7 @@ protected:
 
 // The document base of the family's applications: an OLE server document
 // (title, modified state, views, embedded items) with the item list.
-// Still missing: the calculation engine and the mail-merge data source.
+// Its calculation guard and mail-merge data source are least ones (below).
 class CZTDoc : public COleServerDoc
 {
 public:
