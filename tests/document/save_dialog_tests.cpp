@@ -116,7 +116,17 @@ std::string FileBytes(const std::string& path)
 class SaveDialog : public testing::Test
 {
 protected:
-    CWinApp app{"ZtSaveDialogTest"};
+    // Keeps the messages the document shows, answered at once.
+    struct QuietApp : CWinApp
+    {
+        QuietApp() : CWinApp("ZtSaveDialogTest") {}
+        std::vector<std::string> told;
+        int DoMessageBox(LPCSTR text, UINT, UINT) override
+        {
+            told.push_back(text ? text : "");
+            return IDOK;
+        }
+    } app;
     Template maker;
     std::unique_ptr<CWDocument> doc = maker.New();
     std::string folder;
@@ -210,26 +220,24 @@ TEST_F(SaveDialog, SaveAsWithATypedNameReplacesTheFileAfterAsking)
 // The file the user chose to replace survives a save that fails.
 TEST_F(SaveDialog, AFailedSaveAsKeepsTheFileTheUserChoseToReplace)
 {
+    // No filter for this format ships, so its conversion fails.
     {
-        CFile old(Path("page.htm").c_str(), CFile::modeCreate | CFile::modeWrite);
-        old.Write("<p>old</p>", 10);
+        CFile old(Path("letter.rtf").c_str(), CFile::modeCreate | CFile::modeWrite);
+        old.Write("{\\rtf1 old}", 11);
     }
-    doc->SetPathName(Path("page.htm").c_str(), FALSE);
-    doc->m_nFileType = kFileHtml;
+    doc->SetPathName(Path("letter.rtf").c_str(), FALSE);
+    doc->m_nFileType = kFileRtf;
     doc->SetModifiedFlag(TRUE);
-    // Another program holds the page, so it cannot be replaced.
-    HANDLE held = CreateFileA(Path("page.htm").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     User u;
     const BOOL saved = AsUser(u, [&] { return doc->DoSave(NULL, TRUE); });
-    CloseHandle(held);
     EXPECT_FALSE(saved);
     ASSERT_TRUE(u.acted);
     EXPECT_TRUE(u.askedToReplace);
-    EXPECT_EQ(u.offeredFilter.rfind("HyperText Markup Language", 0), 0u) << u.offeredFilter;
-    EXPECT_EQ(FileBytes(Path("page.htm")), "<p>old</p>");
-    EXPECT_EQ(doc->m_nFileType, kFileHtml);
+    EXPECT_EQ(u.offeredFilter.rfind("Rich Text Format", 0), 0u) << u.offeredFilter;
+    EXPECT_EQ(FileBytes(Path("letter.rtf")), "{\\rtf1 old}");
+    EXPECT_EQ(doc->m_nFileType, kFileRtf);
     EXPECT_TRUE(doc->IsModified());
+    EXPECT_FALSE(app.told.empty()) << "the user is told";
 }
 
 } // namespace
