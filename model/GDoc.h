@@ -469,6 +469,52 @@ public:
     long GetShadeSel();
     int GetBorderPos(int mask);
 
+    // ---- Pasting a flow, find and replace, change case and formatting
+    // what the caret is on (editing/paste_flow.cpp, editing/find_replace.cpp,
+    // editing/change_case.cpp, editing/format_caret_item.cpp).
+
+    // Copies source's selection with its styles, fields, list items,
+    // paragraph formats, borders and shading to the caret, in place of
+    // this flow's selection, as one undo step; source does not change.
+    void PasteDoc(const GDoc* source);
+    // 1 when the character at pos passes request's style filters.
+    int CheckCharStyles(long pos, struct CWFndRpl* request);
+    // The next match of request from start, as [start, end); -1, -1 when
+    // none. Neither selects nor moves the caret.
+    void Find(long& start, long& end, struct CWFndRpl* request);
+    // Puts replacement in place of [start, end); on return [start, end) is
+    // the new text, selected, with the caret at its end.
+    void Replace(long& start, long& end, struct CWFndRpl* replacement);
+    // Knuth-Morris-Pratt search from from; flags: 1 match case, 2 whole
+    // words, 8 the selection only, 16 backwards. The match's first
+    // position, or -1.
+    long FindTextA(long from, const char* text, unsigned short flags, class GFontStyle* font,
+                   class GParaStyle* para) const;
+    long CountStringInDoc(char* text);
+    // Stretches in a character and/or paragraph style, from from towards to
+    // (backwards when from is not below to); 1 with start and end set.
+    int FindStyles(class GFontStyle* font, class GParaStyle* para, long& start, long& end, long from,
+                   long to) const;
+    int FindFStyle(class GFontStyle* font, long& start, long& end, long from, long to) const;
+    int FindPStyle(class GParaStyle* para, long& start, long& end, long from, long to, int backwards) const;
+    // Sets the character, then the paragraph style on [start, end); a null
+    // style is left out.
+    void ReplaceStyles(class GFontStyle* font, class GParaStyle* para, long& start, long& end);
+    // Case of the selection's letters: 0 sentence, 1 lower, 2 upper, 3
+    // title, 4 toggle (the word at the caret without a selection); one
+    // undo step.
+    void ChangeCase(unsigned char mode);
+    // The kind of the field whose mark is the effective selection, else 0.
+    unsigned char FormatXXXXType();
+    // Opens what formats the thing at the caret: the font command, the
+    // date or page-number dialog, bullets and numbering.
+    void FormatXXXX(CWView* view, unsigned char fromCommand);
+    // Puts newField (owned from now on; null: text instead) in place of
+    // the field mark at pos, as one undo step, and marks the document
+    // modified.
+    void ReplaceFieldAt(long pos, GField* newField, const char* text);
+    void InsertObject(int);
+
 private:
     GDoc(const GDoc&) = delete;
     GDoc& operator=(const GDoc&) = delete;

@@ -29,6 +29,8 @@ shared=(
   controls/COffsetMsrEdit.h  # the border distance borders take
   html/html_services.h    # what the open and save dispatch asks of HTML
   convert/conversion_services.h  # what the dispatch asks of conversion
+  dialogs/CWFndRpl.h      # the find and replace request the flow answers
+  dialogs/field_dialogs.h # the date and page-number dialogs a field's double-click opens
 )
 
 rank_of() {

@@ -254,4 +254,9 @@ public:
     void HitTestPos(GHitTest& hit, int nearest);
 
     DECLARE_MESSAGE_MAP()
+
+    // ---- Formatting what the caret is on (view/format_commands_least.cpp).
+    // The Font and Bullets commands of the Format menu.
+    void OnFormatFont();
+    void OnFormatBullets();
 };
