@@ -6,6 +6,9 @@
 #include "dialogs/CWFndRpl.h"
 #include "editing/CWUndoRedoStack.h"
 #include "editing/document_editing.h"
+#include "model/GFontStyle.h"
+#include "model/GParaStyle.h"
+#include "model/GMasterStyle.h"
 #include <cstring>
 #include <string>
 
@@ -336,6 +339,105 @@ TEST_F(Typing, GotoPage)
         view->GotoPage(c.absolute, c.n);
         EXPECT_EQ(body->GetCharPage(body->m_nCaret), c.page);
     }
+}
+
+TEST_F(Typing, EnterAtTheEndOfAListParagraphCarriesTheList)
+{
+    Type(body, 0, "one\rtwo");
+    body->Select(4, 7);
+    ASSERT_EQ(body->ApplyListStyle(6, 1, NULL, 0, 1), 1);
+    body->UnSelect();
+    MakeTypingView();
+    const long end = body->m_chars.count - 3;
+    Place(end);
+    view->OnChar(13, 1, 0);
+    const long caret = body->m_nCaret;
+    EXPECT_NE(body->GetListField(caret - 1), nullptr) << "the new paragraph has its own label";
+    EXPECT_EQ(body->m_chars[caret - 2], 13);
+    EXPECT_EQ(caret, body->m_chars.count - 3) << "the caret sits after the new label";
+    // Home on the list paragraph goes past its label.
+    view->m_nCaretRow = body->GetCharRow(caret);
+    Key(VK_END);
+    Key(VK_HOME);
+    EXPECT_EQ(body->m_nCaret, caret);
+}
+
+TEST_F(Typing, PageDownWalksHeadersAndFooters)
+{
+    MakeTypingView();
+    MakePages(3);
+    view->m_nPages = body->m_pages.count - 1;
+    GPageInfo& setup = doc->m_pageInfos[0];
+    setup.pageValues[1] = 1;
+    const long header = doc->GetPageHeader(1), footer = doc->GetPageFooter(1);
+    view->SetDocPart(header);
+    ASSERT_EQ(view->CurPart(), header);
+    view->m_nCaretPage = 1;
+    Key(VK_NEXT);
+    EXPECT_EQ(view->CurPart(), footer);
+    EXPECT_EQ(view->m_nCaretPage, 1);
+    Key(VK_NEXT);
+    EXPECT_EQ(view->CurPart(), doc->GetPageHeader(2));
+    EXPECT_EQ(view->m_nCaretPage, 2);
+    Key(VK_NEXT);
+    Key(VK_NEXT);
+    EXPECT_EQ(view->CurPart(), doc->GetPageFooter(2)) << "the footer of the last page stays";
+    Key(VK_PRIOR);
+    EXPECT_EQ(view->CurPart(), doc->GetPageHeader(2));
+    EXPECT_EQ(doc->m_nViewNotify, 0);
+}
+
+TEST_F(Typing, PageDownAtTheBottomGoesToTheLastPage)
+{
+    MakeTypingView();
+    MakePages(5);
+    view->m_nPages = body->m_pages.count - 1;
+    Place(0);
+    for (int i = 0; i < 40; ++i)
+        Key(VK_NEXT);
+    EXPECT_EQ(body->GetCharPage(body->m_nCaret), 4);
+    Key(VK_PRIOR, VK_CONTROL);
+    EXPECT_EQ(doc->m_nViewNotify, 0);
+}
+
+TEST_F(Typing, AShortcutKeyAppliesItsMasterStyleToTheWord)
+{
+    MakeTypingView();
+    ASSERT_GT(doc->m_masterStyles.count, 1);
+    const long style = doc->m_masterStyles.count - 1;
+    doc->m_masterStyles[style].key = GKey('Q', GKey::kCtrl);
+    Type(body, 0, "alpha beta");
+    Place(7);
+    MSG msg = {view->m_hWnd, WM_KEYDOWN, 'Q', 0, 0, {0, 0}};
+    Hold(VK_CONTROL, true);
+    const BOOL taken = view->PreTranslateMessage(&msg);
+    Hold(VK_CONTROL, false);
+    EXPECT_TRUE(taken) << "not passed on to the accelerators";
+    // A character master styles the word, a paragraph master its paragraph.
+    GFontStyle font;
+    GParaStyle para;
+    const Mint applied((short)style, 1);
+    EXPECT_TRUE(body->CombineSameFStyles(6, 10, font) == applied || body->CombineSamePStyles(6, 10, para) == applied);
+    msg.wParam = 'R';
+    EXPECT_FALSE(view->PreTranslateMessage(&msg));
+}
+
+TEST_F(Typing, FindNextAfterASearchThatFoundNothingStartsAgain)
+{
+    MakeTypingView();
+    FndArr->Flush();
+    Type(body, 0, "one two");
+    CWFndRpl request;
+    request.SetText("two");
+    request.position = -1;
+    AddNewFnd(request);
+    const int saved = Find_Replace_Status;
+    Find_Replace_Status = 1;
+    view->OnEditFindNext();
+    EXPECT_EQ(body->m_nSelFirst, 4);
+    EXPECT_EQ(body->m_nSelEnd, 7);
+    Find_Replace_Status = saved;
+    FndArr->Flush();
 }
 
 class SystemTyping : public Typing
