@@ -93,6 +93,19 @@
 #define ID_HELP_TIP_OF_THE_DAY 33922
 #define ID_TOOLS_FORM_EDITOR   33929
 
+// The Edit menu and the page break, served by the view.
+#define ID_EDIT_DELETE_ZVW     36022
+#define ID_EDIT_FIND_ZVW       36023
+#define ID_EDIT_FIND_NEXT_ZVW  36024
+#define ID_EDIT_GOTO_ZVW       36025
+#define ID_EDIT_REDO_ZVW       36029
+#define ID_EDIT_REPLACE_ZVW    36030
+#define ID_EDIT_SELECT_ALL_ZVW 36031
+#define ID_EDIT_UNDO_ZVW       36032
+#define ID_INSERT_NEW_PAGE     36073
+#define ID_REDO_DIALOG         36550
+#define ID_UNDO_DIALOG         36570
+
 // The eight toolbar controls, enabled only while there is a view.
 #define ID_COMBO_ZOOM          37096
 #define ID_COMBO_STYLE         37080

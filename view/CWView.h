@@ -14,6 +14,10 @@ class CScrollViewPageCounter;
 extern int InPlaceFlag;
 // The text alignment that ZoomViewDC replaced last.
 extern UINT oldTextAlign;
+// The character set of the keyboard's input language; typed text after
+// text of another set takes this one. InitInputCharSet reads the keyboard.
+extern unsigned char InputCharSet;
+void InitInputCharSet();
 
 // The screen information context on which list labels and text effects
 // are measured: a "DISPLAY" information context that every view's context
@@ -252,6 +256,58 @@ public:
     void HitTestCol(GHitTest& hit);
     void HitTestRow(GHitTest& hit);
     void HitTestPos(GHitTest& hit, int nearest);
+
+    // ---- Typing, keys and the Edit menu (view/typing.cpp,
+    // view/key_commands.cpp, view/edit_commands.cpp). A burst of queued
+    // characters becomes one insertion of at most 127; a command key met
+    // in the burst ends it and runs after the insertion.
+    void OnChar(UINT code, UINT repeat, UINT flags);
+    void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnKeyUp(UINT, UINT, UINT) {}
+    virtual BOOL PreTranslateMessage(MSG* msg) override;
+    void OnSetFocus(CWnd* old);
+    void OnKillFocus(CWnd* next);
+    void OnCancelEditCntr();
+    void OnInsertNewPage();
+    // Arms the document's pending style when the text before the caret is
+    // in another character set than the keyboard's.
+    void CheckInputCharSet(GDoc* flow);
+    // Inserts first and the printable characters queued behind it; true
+    // when a message ended the batch (returned in pending).
+    bool GatherAndInsert(GDoc* flow, unsigned char first, MSG& pending);
+    // A key taken out of the queue goes the way of any other: the frame's
+    // accelerators and shortcut keys, then its handler.
+    void PassKeyOn(MSG& msg);
+    void VerticalMove(bool down);
+    void PageMove(bool down);
+    void HeaderFooterPageMove(bool down);
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditDelete();
+    void OnEditFind();
+    void OnEditReplace();
+    void OnEditGoto();
+    void OnUndoDialog();
+    void OnRedoDialog();
+    void OnEditSelectAll();
+    void OnEditFindNext();
+    void OnUpdateEditUndo(CCmdUI* ui);
+    void OnUpdateEditRedo(CCmdUI* ui);
+    void OnUpdateEditDelete(CCmdUI* ui);
+    void OnUpdateEditSelectAll(CCmdUI* ui);
+    void OnUpdateEditFindNext(CCmdUI* ui);
+    // The Go To dialog's moves: n counts from 1 when absolute, else from
+    // the caret; 0 does nothing.
+    void GotoPage(bool absolute, int n);
+    void GotoField(bool absolute, int n);
+    void GotoObject(bool absolute, int n);
+
+    // ---- Embedded items selected as a whole (view/item_selection.cpp).
+    virtual BOOL IsSelected(const CObject* item) const override;
+    void SetSelection(class GOle* ole, int keep);
+    void SetSelection(class GImage* image, int keep);
+    void SetSelection(class GLumifex* effect, int keep);
+    void InvalidateItem(GField* field);
 
     DECLARE_MESSAGE_MAP()
 

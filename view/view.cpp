@@ -2,6 +2,7 @@
 #include "view/CWView.h"
 #include "view/GHitTest.h"
 #include "view/page_counter.h"
+#include "resources/resource.h"
 #include "app/CWCustomFrameData.h"
 #include "app/CWOptions.h"
 #include "document/CWDocument.h"
@@ -16,6 +17,30 @@ BEGIN_MESSAGE_MAP(CWView, CScrollView)
     ON_WM_ERASEBKGND()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
+    ON_WM_CHAR()
+    ON_WM_KEYDOWN()
+    ON_WM_KEYUP()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_COMMAND(ID_EDIT_UNDO_ZVW, OnEditUndo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO_ZVW, OnUpdateEditUndo)
+    ON_COMMAND(ID_EDIT_REDO_ZVW, OnEditRedo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO_ZVW, OnUpdateEditRedo)
+    ON_COMMAND(ID_EDIT_DELETE_ZVW, OnEditDelete)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_DELETE_ZVW, OnUpdateEditDelete)
+    ON_COMMAND(ID_EDIT_SELECT_ALL_ZVW, OnEditSelectAll)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL_ZVW, OnUpdateEditSelectAll)
+    ON_COMMAND(ID_EDIT_FIND_NEXT_ZVW, OnEditFindNext)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_FIND_NEXT_ZVW, OnUpdateEditFindNext)
+    ON_COMMAND(ID_EDIT_FIND_ZVW, OnEditFind)
+    ON_COMMAND(ID_EDIT_REPLACE_ZVW, OnEditReplace)
+    ON_COMMAND(ID_EDIT_GOTO_ZVW, OnEditGoto)
+    ON_COMMAND(ID_UNDO_DIALOG, OnUndoDialog)
+    ON_UPDATE_COMMAND_UI(ID_UNDO_DIALOG, OnUpdateEditUndo)
+    ON_COMMAND(ID_REDO_DIALOG, OnRedoDialog)
+    ON_UPDATE_COMMAND_UI(ID_REDO_DIALOG, OnUpdateEditRedo)
+    ON_COMMAND(ID_INSERT_NEW_PAGE, OnInsertNewPage)
+    ON_COMMAND(ID_CANCEL_EDIT_CNTR, OnCancelEditCntr)
 END_MESSAGE_MAP()
 
 int InPlaceFlag = 0;
