@@ -4,6 +4,7 @@
 #include "afxwin.h"
 #include "ZTDoc.h"
 #include "afxolestg.h"
+#include "PageBackground.h"
 #include "model/GArray.h"
 #include "model/GPageInfo.h"
 #include "model/GStyleTbl.h"
@@ -310,6 +311,15 @@ public:
     void LoadFromStorage();
     BOOL SaveNativeFile(LPCSTR path, CException** error = NULL);
     BOOL OpenNativeFile(LPCSTR path, CException** error = NULL);
+    // The page background the document's views paint, stored after the
+    // caption settings of a native file (document/page_background.cpp).
+    // The document keeps it rather than its first view, because a file is
+    // read before any view of it exists. A record that cannot be read (an
+    // older file ends before it) leaves the default background.
+    CPageBackground m_background;
+    void SaveBackground(CArchive& ar);
+    void ReadBackground(CArchive& ar);
+
     // Copies the document's file, when it is a native one, to its backup
     // (document/backup.cpp): the same path with the extension "ztk",
     // unless that is the file itself. Answers 1 whether or not the copy

@@ -89,6 +89,7 @@ void CWDocument::Serialize(CArchive& ar)
     if (ar.IsStoring())
     {
         SaveZVW(ar);
+        SaveBackground(ar);
         return;
     }
     // A read that did not complete (a newer file, a refused salvage, a
@@ -96,6 +97,7 @@ void CWDocument::Serialize(CArchive& ar)
     // document over the file.
     if (OpenZVW(ar) != 0)
         AfxThrowArchiveException(CArchiveException::badSchema);
+    ReadBackground(ar);
 }
 
 void CWDocument::LoadFromStorage()

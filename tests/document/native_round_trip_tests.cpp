@@ -423,3 +423,85 @@ TEST_F(KilledSave, LeavesTheOldOrTheNewDocumentWhole)
 }
 
 } // namespace
+
+namespace
+{
+// The document's main stream as its native file holds it.
+std::string StoredStream(CWDocument& doc)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        doc.Serialize(ar);
+        ar.Close();
+    }
+    std::string bytes((size_t)file.GetLength(), '\0');
+    file.SeekToBegin();
+    file.Read(&bytes[0], (UINT)bytes.size());
+    return bytes;
+}
+
+// Reads stream into doc as a native file's main stream; false when the
+// read threw.
+bool ReadStream(CWDocument& doc, std::string stream)
+{
+    CMemFile file((BYTE*)&stream[0], (UINT)stream.size());
+    CArchive ar(&file, CArchive::load);
+    try
+    {
+        doc.Serialize(ar);
+        return true;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return false;
+    }
+}
+} // namespace
+
+// The page background comes back from the file; a record missing (a file
+// written before backgrounds were stored), cut short or of another
+// version leaves the default background and the document opens whole.
+TEST_F(NativeRoundTrip, ThePageBackgroundComesBackOrIsTheDefault)
+{
+    auto doc = maker.New();
+    FillNativeTestDocument(*doc);
+    doc->m_background.m_nMode = CPageBackground::kTile;
+    doc->m_background.m_bPrint = TRUE;
+    doc->m_background.m_color = RGB(250, 240, 200);
+    doc->m_background.m_strPicture = "C:\\pictures\\paper.bmp";
+    const std::string stream = StoredStream(*doc);
+    const size_t record = 4 + 4 + 2 + doc->m_background.m_strPicture.GetLength();
+    ASSERT_GT(stream.size(), record);
+    const size_t start = stream.size() - record;
+
+    {
+        auto read = maker.New();
+        ASSERT_TRUE(ReadStream(*read, stream));
+        EXPECT_TRUE(read->m_background == doc->m_background);
+    }
+    std::string otherVersion = stream, hugePath = stream;
+    otherVersion[start] = 9;
+    hugePath[start + 8] = (char)0xFF;
+    hugePath[start + 9] = (char)0x7F;
+    const struct
+    {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"no record", stream.substr(0, start)},
+        {"cut inside the path", stream.substr(0, stream.size() - 3)},
+        {"cut inside the colour", stream.substr(0, start + 6)},
+        {"another version", otherVersion},
+        {"a path longer than any", hugePath},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        auto read = maker.New();
+        ASSERT_TRUE(ReadStream(*read, c.bytes));
+        EXPECT_TRUE(read->m_background == CPageBackground());
+        EXPECT_EQ(FlowText(*read->m_flows[kBodyFlow]), FlowText(*doc->m_flows[kBodyFlow]));
+    }
+}
