@@ -3,6 +3,8 @@
 // that leave the document and the file on the disk as they were, and the
 // Save As dialog driven as a user drives it.
 #include "tests/support/zt_gtest.h"
+#include "tests/document/native_test_document.h"
+#include "tests/support/olefile_reader.h"
 #include "app/CWOptions.h"
 #include "document/CWDocument.h"
 #include "document/file_types.h"
@@ -39,22 +41,7 @@ public:
     }
 };
 
-struct Template
-{
-    CMultiDocTemplate tpl{0, RUNTIME_CLASS(CWDocument), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CWView)};
-    std::unique_ptr<CWDocument> New() { return std::unique_ptr<CWDocument>((CWDocument*)tpl.CreateNewDocument()); }
-};
-
-std::string FileBytes(const std::string& path)
-{
-    CFile file;
-    if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone))
-        return "<missing>";
-    std::string bytes((size_t)file.GetLength(), '\0');
-    if (!bytes.empty())
-        bytes.resize(file.Read(&bytes[0], (UINT)bytes.size()));
-    return bytes;
-}
+using Template = NativeTemplate;
 
 void WriteFile(const std::string& path, const std::string& bytes)
 {

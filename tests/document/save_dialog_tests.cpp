@@ -3,6 +3,8 @@
 // keeps the offered one, and presses OK or Cancel (and Yes when asked to
 // replace a file).
 #include "tests/support/zt_gtest.h"
+#include "tests/document/native_test_document.h"
+#include "tests/support/olefile_reader.h"
 #include "document/CWDocument.h"
 #include "document/file_types.h"
 #include "editing/document_editing.h"
@@ -96,22 +98,7 @@ auto AsUser(User& u, F what)
     return result;
 }
 
-struct Template
-{
-    CMultiDocTemplate tpl{0, RUNTIME_CLASS(CWDocument), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CWView)};
-    std::unique_ptr<CWDocument> New() { return std::unique_ptr<CWDocument>((CWDocument*)tpl.CreateNewDocument()); }
-};
-
-std::string FileBytes(const std::string& path)
-{
-    CFile file;
-    if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone))
-        return "<missing>";
-    std::string bytes((size_t)file.GetLength(), '\0');
-    if (!bytes.empty())
-        bytes.resize(file.Read(&bytes[0], (UINT)bytes.size()));
-    return bytes;
-}
+using Template = NativeTemplate;
 
 class SaveDialog : public testing::Test
 {
