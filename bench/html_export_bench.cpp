@@ -19,14 +19,7 @@ struct Figures
 // (c) The floor.
 static void BM_MeasureEveryCharacter(benchmark::State& state)
 {
-    bench::SeededDocument d(false);
-    if (d.Empty())
-    {
-        state.SkipWithError("no seeded text");
-        return;
-    }
-    for (auto _ : state)
-        figures.measure = bench::MeasureFloorSeconds(*d.body);
+    bench::RunMeasureFloor(state, figures.measure);
 }
 BENCHMARK(BM_MeasureEveryCharacter)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -20,15 +20,7 @@ struct Figures
 // (c) The floor.
 static void BM_MeasureEveryCharacter(benchmark::State& state)
 {
-    bench::SeededDocument d(false);
-    if (d.Empty())
-    {
-        state.SkipWithError("no seeded text");
-        return;
-    }
-    for (auto _ : state)
-        figures.measure = bench::MeasureFloorSeconds(*d.body);
-    state.counters["chars"] = (double)d.body->m_chars.GetCount();
+    bench::RunMeasureFloor(state, figures.measure);
 }
 BENCHMARK(BM_MeasureEveryCharacter)->Iterations(1)->Unit(benchmark::kMillisecond);
 

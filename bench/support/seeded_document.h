@@ -3,6 +3,7 @@
 // body, the measuring floor every figure is held against, and the peak
 // memory of the process. Used by bench/layout_bench and bench/typing_bench.
 #pragma once
+#include "bench/support/zt_benchmark.h"
 #include "document/CWDocument.h"
 #include "model/GDoc.h"
 #include "layout/text_measure.h"
@@ -129,4 +130,19 @@ inline long PeakResidentKiB()
     fclose(status);
     return kib;
 }
+// The floor benchmark of each program: every character of the seeded text
+// measured once on a fresh document; the seconds go to seconds.
+inline void RunMeasureFloor(benchmark::State& state, double& seconds)
+{
+    SeededDocument d(false);
+    if (d.Empty())
+    {
+        state.SkipWithError("no seeded text");
+        return;
+    }
+    for (auto _ : state)
+        seconds = MeasureFloorSeconds(*d.body);
+    state.counters["chars"] = (double)d.body->m_chars.GetCount();
+}
+
 } // namespace bench
