@@ -34,6 +34,7 @@ shared=(
   app/filter_index.h      # the save dialog's first filter for a file type
   dialogs/CWFndRpl.h      # the find and replace request the flow answers
   dialogs/field_dialogs.h # the date and page-number dialogs a field's double-click opens
+  app/CWInputDlg.h        # the one-line prompt the conversion's password prompt derives from
 )
 
 rank_of() {
