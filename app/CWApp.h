@@ -12,6 +12,7 @@
 // One enumerated font. The face name always ends with a terminator, also
 // when the enumeration filled all 32 characters of the LOGFONT's face.
 class CWMultiDocTemplate;
+class CWDocument;
 
 struct CWFontInfo
 {
@@ -89,10 +90,45 @@ public:
     // Nonzero when the last SaveAllModified let the program end.
     int QuitWrite = 0;
 
+    // ---- The application's commands (app/app_commands.cpp, app/file_new.cpp,
+    // app/file_open.cpp).
+    // A new document filled from the default template NORMAL.zvp of the
+    // template folder, marked modified; without that file a plain one.
+    void OnFileNew();
+    // The New dialog, then DoFileNew with its choice.
+    void OnFileNewDlg();
+    // A new untitled document (a new template when isTemplate), filled from
+    // the template file at path when there is one. Null when none was made.
+    CWDocument* DoFileNew(const char* path, int isTemplate);
+    // The Open dialog in OpenPath; each chosen file opened in the dialog's
+    // order, and OpenPath set to their folder.
+    void OnFileOpen();
+    void OnFileSaveAll();
+    void OnHelpAbout();
+    BOOL OnOpenRecentFileZvw(UINT nID);
+    void OnWHelpZentavousersgude();
+    void OnWHelpOnlinesupport();
+    void OnHelp();
+    void OnToolsMacros() {}
+    void OnToolsMacroeditor() {}
+    void OnToolsFormeditor() {}
+    void OnHelpTipoftheday();
+    // No command reaches these two.
+    void OnFileCloseAll();
+    void OnToolsCustomize() {}
+
     // Connects the document template to OLE under the document class id.
     COleTemplateServer m_server;
 
+    DECLARE_MESSAGE_MAP()
+
 private:
+    // Opens a template file as a document without putting it on the
+    // recent-file list, which is the user's own files.
+    CWDocument* OpenTemplateFile(CDocTemplate* docTemplate, const char* path);
+    // Fills newDoc with the template document's content and closes it.
+    void FillFromTemplate(CWDocument* newDoc, CWDocument* templateDoc, bool repaint);
+
     CDC m_screenDC;
     CDC m_printerDC;
     CArray<CWFontInfo, CWFontInfo&> m_fonts;
@@ -104,6 +140,14 @@ extern CWApp App;
 extern const CLSID clsid;
 // The folder the Open dialog starts in: the working directory at start-up.
 extern char OpenPath[_MAX_PATH];
+// The default template's path: the template folder (one backslash after
+// it) and NORMAL.zvp.
+CString DefaultTemplatePath();
+// The folder of the files chosen in an Open dialog; empty when the chosen
+// path has no backslash after its first character.
+CString ChosenFilesFolder(const class CFileDialog& dialog);
+// Opens a help file of the application's help folder.
+void Help(CString name);
 // The profile section of the caption labels.
 extern const char kCaptionSection[];
 // The screen information context that views, flows, fields and dialogs

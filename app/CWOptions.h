@@ -30,6 +30,10 @@ public:
     // their settings apart from the user's.
     void LoadFrom(HKEY root);
     void SaveTo(HKEY root);
+    // Gives the settings that open documents keep to each of them (the
+    // default colour to "(M) Normal", unmodified, no undo step) and repaints
+    // their views and rulers.
+    void ApplyOptions();
 
     // Equal when every setting is.
     bool operator==(const CWOptions& other) const;

@@ -255,6 +255,14 @@
 // The application shell: menus, accelerators, toolbars, panes.
 #include "shell_ids.h"
 
+// The application's commands and small dialogs (resources/dialogs.rc).
+#define IDS_OPEN_FILTERS             57768
+#define IDS_HELP_USERS_GUIDE_FILE    57785
+#define IDS_HELP_SUPPORT_FILE        57786
+#define IDS_DEFAULT_TEMPLATE_NAME    57791
+#define IDS_TIP_HEADING              61446
+#define IDB_TIP_BULB                 102
+
 // Conversion through outside filters: the recogniser's and the filters'
 // messages (the progress captions are in shell_ids.h).
 #define IDS_CONV_NO_RECOGNISER_ENTRY 46203

@@ -2,9 +2,10 @@
 # Installs what is missing, builds, and starts the word processor with the
 # given arguments. Needs an X display (DISPLAY set); on a machine without
 # one, run it under a virtual display: xvfb-run -a scripts/run.sh
+# ZT_BUILD_DIR names another build folder than build/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build"
+build="${ZT_BUILD_DIR:-$root/build}"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$build"
 if [ -z "${DISPLAY:-}" ]; then

@@ -13,6 +13,7 @@ packages=(
   libgraphicsmagick++1-dev                     # the image layer: reading pictures, writing JPEG
   python3 python3-olefile                      # tests read saved compound files with an independent reader
   tidy                                         # tests check written HTML pages with an independent checker
+  xdotool x11-apps                             # the end-to-end test types into the program and takes screenshots (xwd)
 )
 
 missing=()

@@ -22,8 +22,8 @@ class CFileDialog : public CCommonDialog
     DECLARE_DYNAMIC(CFileDialog)
 public:
     // lpszFilter pairs are separated by '|' ("Text (*.txt)|*.txt||").
-    // A multiple choice needs a larger m_ofn.lpstrFile than the default
-    // _MAX_PATH characters when many names are expected.
+    // With OFN_ALLOWMULTISELECT the names go to a buffer of
+    // kMultiSelectBufferSize characters, room for hundreds of files.
     explicit CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt = nullptr, LPCSTR lpszFileName = nullptr,
                          DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR lpszFilter = nullptr,
                          CWnd* pParentWnd = nullptr);
@@ -48,7 +48,11 @@ public:
 protected:
     BOOL m_bOpenFileDialog;
     char m_szFileName[_MAX_PATH];
+    char* m_pszMultiFileNames = nullptr;
     char m_szFileTitle[64];
+public:
+    enum { kMultiSelectBufferSize = 0x10000 };
+protected:
     CString m_strDefExt;
     char* m_pszFilter = nullptr;
 };

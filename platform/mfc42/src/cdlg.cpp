@@ -41,8 +41,17 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFil
         m_strDefExt = lpszDefExt;
         m_ofn.lpstrDefExt = m_strDefExt;
     }
+    if (dwFlags & OFN_ALLOWMULTISELECT)
+    {
+        // The folder and every chosen name share the buffer: a path's
+        // worth of room would make a larger choice fail like Cancel.
+        m_pszMultiFileNames = new char[kMultiSelectBufferSize];
+        m_pszMultiFileNames[0] = 0;
+        m_ofn.lpstrFile = m_pszMultiFileNames;
+        m_ofn.nMaxFile = kMultiSelectBufferSize;
+    }
     if (lpszFileName)
-        lstrcpynA(m_szFileName, lpszFileName, _countof(m_szFileName));
+        lstrcpynA(m_ofn.lpstrFile, lpszFileName, (int)m_ofn.nMaxFile);
     if (lpszFilter)
     {
         // The system wants the pairs separated by zeros, ending with two.
@@ -60,6 +69,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFil
 CFileDialog::~CFileDialog()
 {
     delete[] m_pszFilter;
+    delete[] m_pszMultiFileNames;
 }
 
 INT_PTR CFileDialog::DoModal()

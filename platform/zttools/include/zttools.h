@@ -6,3 +6,4 @@
 #include "xmenu.h"
 #include "xrunapp.h"
 #include "xlogownd.h"
+#include "xaboutdlg.h"
