@@ -3,7 +3,7 @@
 a blue field shading to a lighter blue, a white page with lines of
 "text" on it, and a thin frame. 24 bits, 360 by 200. Run it from this
 folder; the .bmp is committed."""
-import struct
+from bmp24 import write_bmp
 
 W, H = 360, 200
 
@@ -24,20 +24,5 @@ def pixel(x, y):
     return (int(40 + 60 * t), int(70 + 80 * t), int(150 + 90 * t))
 
 
-def write(path):
-    row = W * 3
-    pad = (4 - row % 4) % 4
-    data = bytearray()
-    for y in range(H - 1, -1, -1):
-        for x in range(W):
-            r, g, b = pixel(x, y)
-            data += bytes((b, g, r))
-        data += b"\0" * pad
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
-
-
 if __name__ == "__main__":
-    write("splash_135.bmp")
+    write_bmp("splash_135.bmp", W, H, pixel)

@@ -3,7 +3,7 @@
 glass with a highlight and an outline, a grey screw base, on white (the
 dialog flood-fills the white from the top-left pixel with its band colour).
 24 bits, 26 by 32. Run it from this folder; the .bmp is committed."""
-import struct
+from bmp24 import write_bmp
 
 W, H = 26, 32
 WHITE = (255, 255, 255)
@@ -35,20 +35,5 @@ def pixel(x, y):
     return WHITE
 
 
-def write(path):
-    row = W * 3
-    pad = (4 - row % 4) % 4
-    data = bytearray()
-    for y in range(H - 1, -1, -1):
-        for x in range(W):
-            r, g, b = pixel(x, y)
-            data += bytes((b, g, r))
-        data += b"\0" * pad
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
-
-
 if __name__ == "__main__":
-    write("tip_bulb_102.bmp")
+    write_bmp("tip_bulb_102.bmp", W, H, pixel)

@@ -6,6 +6,7 @@
 #include "tests/support/window_test_support.h"
 #include "tests/support/flow_inspection.h"
 #include "tests/app/dialog_user.h"
+#include "tests/app/frame_window_test.h"
 #include "afxcdlg.h"
 #include "app/CWApp.h"
 #include "app/CWMainFrame.h"
@@ -29,14 +30,6 @@ using dialog_user::Press;
 // Control ids of the system's file dialog.
 const int kFileNameCombo = 0x47c;   // cmb13
 const int kFileNameEdit = 0x480;    // edt1
-
-CWMultiDocTemplate* ApplicationTemplate()
-{
-    POSITION pos = App.GetFirstDocTemplatePosition();
-    if (pos)
-        return (CWMultiDocTemplate*)App.GetNextDocTemplate(pos);
-    return App.CreateDocumentTemplate();
-}
 
 std::vector<CWDocument*> OpenDocuments()
 {
@@ -71,10 +64,9 @@ void TypeFileName(HWND dialog, const std::string& text)
     Press(dialog, IDOK);
 }
 
-class AppCommands : public testing::Test
+class AppCommands : public FrameWindowTest
 {
 protected:
-    CWMainFrame* frame = nullptr;
     std::string folder;
     char savedTemplatePath[CWOptions::kPathSize];
     char savedOpenPath[_MAX_PATH];
@@ -82,20 +74,13 @@ protected:
 
     void SetUp() override
     {
-        if (!HaveXDisplay())
-            GTEST_SKIP() << "no X display";
-        App.SetRegistryKey("ztwrite tests");
-        App.m_pszProfileName = "app commands";
         memcpy(savedTemplatePath, Options.TemplatePath, sizeof savedTemplatePath);
         memcpy(savedOpenPath, OpenPath, sizeof savedOpenPath);
         savedColor = Options.FontColor;
+        OpenFrame("app commands");
+        if (IsSkipped() || HasFatalFailure())
+            return;
         ApplicationTemplate();
-        frame = new CWMainFrame;
-        App.m_pMainWnd = frame;
-        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
-        frame->SetWindowPos(nullptr, 20, 20, 900, 640, SWP_NOZORDER | SWP_NOACTIVATE);
-        frame->ShowWindow(SW_SHOW);
-        PumpWaitingMessages();
         App.m_pRecentFileList = new CRecentFileList(0, "Recent File List", "File%d", 4);
         App.m_pRecentFileList->Add("C:\\letters\\one.zvw");
         App.m_pRecentFileList->Add("C:\\letters\\two.zvw");
@@ -109,13 +94,7 @@ protected:
 
     void TearDown() override
     {
-        if (frame && ::IsWindow(frame->m_hWnd))
-        {
-            App.CloseAllDocuments(FALSE);
-            frame->DestroyWindow();
-        }
-        App.m_pMainWnd = nullptr;
-        PumpWaitingMessages();
+        FrameWindowTest::TearDown();
         delete App.m_pRecentFileList;
         App.m_pRecentFileList = nullptr;
         if (!folder.empty())

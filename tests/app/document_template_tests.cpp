@@ -4,6 +4,7 @@
 // these tests skip.
 #include "tests/support/zt_gtest.h"
 #include "tests/support/window_test_support.h"
+#include "tests/app/frame_window_test.h"
 #include "app/CWApp.h"
 #include "app/CWChildFrame.h"
 #include "app/CWDocManager.h"
@@ -52,14 +53,6 @@ public:
     int check = 0;
 };
 
-CWMultiDocTemplate* ApplicationTemplate()
-{
-    POSITION pos = App.GetFirstDocTemplatePosition();
-    if (pos)
-        return (CWMultiDocTemplate*)App.GetNextDocTemplate(pos);
-    return App.CreateDocumentTemplate();
-}
-
 std::vector<CDocument*> DocumentsOf(CDocTemplate* pTemplate)
 {
     std::vector<CDocument*> documents;
@@ -75,36 +68,10 @@ CFrameWnd* FrameOf(CDocument* pDocument)
     return view ? view->GetParentFrame() : nullptr;
 }
 
-class TemplateTest : public testing::Test
+class TemplateTest : public FrameWindowTest
 {
 protected:
-    CWMainFrame* frame = nullptr;
-    LPCSTR savedKey = nullptr;
-
-    void SetUp() override
-    {
-        if (!HaveXDisplay())
-            GTEST_SKIP() << "no X display";
-        App.SetRegistryKey("ztwrite tests");
-        App.m_pszProfileName = "document template";
-        frame = new CWMainFrame;
-        App.m_pMainWnd = frame;
-        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
-        frame->SetWindowPos(nullptr, 20, 20, 900, 640, SWP_NOZORDER | SWP_NOACTIVATE);
-        frame->ShowWindow(SW_SHOW);
-        PumpWaitingMessages();
-    }
-
-    void TearDown() override
-    {
-        if (frame && ::IsWindow(frame->m_hWnd))
-        {
-            App.CloseAllDocuments(FALSE);
-            frame->DestroyWindow();
-        }
-        App.m_pMainWnd = nullptr;
-        PumpWaitingMessages();
-    }
+    void SetUp() override { OpenFrame("document template"); }
 };
 
 TEST_F(TemplateTest, UntitledDocumentsAndTemplatesAreNumberedEachByItself)
