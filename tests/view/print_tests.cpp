@@ -174,6 +174,8 @@ TEST_F(Printing, CopiesAndCollationGiveThePageSequences)
         ::GlobalFree(pd.hDevMode);
         pd.hDevMode = NULL;
         EXPECT_EQ(doc->m_nViewNotify, 0) << c.name;
+        // The view measures for the screen again.
+        EXPECT_TRUE(printView.m_bPageMode) << c.name;
     }
 }
 
@@ -341,6 +343,29 @@ TEST_F(Printing, AJobLeavesTextUndoAndRedoAsTheyWere)
         EXPECT_EQ(Numbers(printView.printed), "12");
         EXPECT_EQ(State(), before);
     }
+}
+
+TEST(SelectPrinter, TakesTheHandlesAndFreesTheOldOnlyWhenAsked)
+{
+    CWinApp* app = AfxGetApp();
+    const HGLOBAL savedNames = app->m_hDevNames, savedMode = app->m_hDevMode;
+    HGLOBAL names = ::GlobalAlloc(GMEM_MOVEABLE, 16), mode = MakeDevMode(1, 1);
+    app->m_hDevNames = app->m_hDevMode = NULL;
+    app->SelectPrinter(names, mode, FALSE);
+    EXPECT_EQ(app->m_hDevNames, names);
+    EXPECT_EQ(app->m_hDevMode, mode);
+    // Selecting the printer in force again keeps it.
+    app->SelectPrinter(names, mode, TRUE);
+    EXPECT_NE(::GlobalSize(mode), 0u);
+    HGLOBAL otherNames = ::GlobalAlloc(GMEM_MOVEABLE, 16), otherMode = MakeDevMode(0, 1);
+    app->SelectPrinter(otherNames, otherMode, FALSE);
+    EXPECT_NE(::GlobalSize(names), 0u);   // kept: the caller still holds them
+    app->SelectPrinter(names, mode, TRUE);
+    EXPECT_EQ(app->m_hDevMode, mode);
+    app->m_hDevNames = savedNames;
+    app->m_hDevMode = savedMode;
+    for (HGLOBAL h : {names, mode})
+        ::GlobalFree(h);
 }
 
 } // namespace
