@@ -126,6 +126,7 @@ TEST(DrawingHelpers, DrawTransBitmapLeavesOutOnlyTheTransparentColour)
     {
         DibCanvas canvas(20, 20, kWhite);
         canvas.dc.SetBkColor(kRed);
+        canvas.dc.SetTextColor(kGreen);   // the mask's black stays black whatever the text colour
         auto bitmap = Swatch(canvas.dc, 4, 3, kBlack, kBlue);
         DrawTransBitmap(canvas.dc, *bitmap, 5, 5, c.transparent, c.direct);
         EXPECT_EQ(canvas.Pixel(5, 5), kBlack) << c.direct;
@@ -134,6 +135,7 @@ TEST(DrawingHelpers, DrawTransBitmapLeavesOutOnlyTheTransparentColour)
         EXPECT_EQ(canvas.Pixel(9, 5), kWhite) << c.direct;
         // Only the direct form leaves the destination's background white.
         EXPECT_EQ(canvas.dc.GetBkColor(), c.direct ? kWhite : kRed) << c.direct;
+        EXPECT_EQ(canvas.dc.GetTextColor(), kGreen) << c.direct;
     }
 }
 
@@ -221,6 +223,24 @@ TEST(DrawingHelpers, DrawFocusOfThicknessZeroDrawsNothing)
         EXPECT_EQ(canvas.Count(CRect(0, 0, 30, 5), [](COLORREF p) { return p != kWhite; }) > 0, c.thickness > 1)
             << c.thickness;
     }
+}
+
+TEST(DrawingHelpers, DrawMaskPaintsTheMasksWhitePixelsEmbossed)
+{
+    // A 4 x 4 monochrome mask, white only at (1, 1); rows are 16 bits.
+    const BYTE bits[8] = {0, 0, 0x40, 0, 0, 0, 0, 0};
+    CBitmap mask;
+    mask.CreateBitmap(4, 4, 1, 1, bits);
+    DibCanvas canvas(20, 20, kRed);
+    canvas.dc.SetBkColor(kGreen);
+    canvas.dc.SetTextColor(kGreen);
+    DrawMask(canvas.dc, mask, 5, 5, 1, 0, COLOR{kWhite, kBlue, kBlack});
+    EXPECT_EQ(canvas.Pixel(5, 5), kWhite);   // highlight one pixel up-left
+    EXPECT_EQ(canvas.Pixel(6, 6), kBlue);
+    EXPECT_EQ(canvas.Pixel(7, 7), kBlack);   // shadow one pixel down-right
+    EXPECT_EQ(canvas.Count(canvas.Whole(), kRed), 20 * 20 - 3);
+    EXPECT_EQ(canvas.dc.GetBkColor(), kGreen);
+    EXPECT_EQ(canvas.dc.GetTextColor(), kGreen);
 }
 
 } // namespace
