@@ -53,7 +53,8 @@ public:
     LONG m_nDpiY = 96;
     LONG m_bPageMode = 1;        // 1 drawing the screen, 0 a printer
     // The printer's physical offsets in 0.1 mm, which preparing a printer
-    // context stores (the document keeps them once printing is built).
+    // context stores here and in the document (a view without one uses
+    // these).
     CSize m_printerOffset = CSize(0, 0);
 
     // ---- Units and context set-up (view/view_units.cpp). Lengths in 0.1 mm
@@ -312,6 +313,19 @@ public:
     DECLARE_MESSAGE_MAP()
 
 public:
+    // ---- Printing (view/printing.cpp, view/print_pages.cpp). The class
+    // library's print loop and preview call these; the view makes the
+    // copies and collates itself when the driver does not, and merges each
+    // printed page's data record.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    virtual BOOL OnPreparePrinting(CPrintInfo* info) override;
+    virtual void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
+    virtual void OnPrint(CDC* dc, CPrintInfo* info) override;
+    virtual void OnEndPrinting(CDC* dc, CPrintInfo* info) override;
+    // The page's frames and column lines, drawn by OnPrint.
+    void PrintPageContents(CDC* dc, long page, CPrintInfo* info);
+
     // ---- Formatting what the caret is on (view/format_commands_least.cpp).
     // The Font and Bullets commands of the Format menu.
     void OnFormatFont();

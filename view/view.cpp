@@ -2,6 +2,7 @@
 #include "view/CWView.h"
 #include "view/GHitTest.h"
 #include "view/page_counter.h"
+#include "view/header_footer_bar.h"
 #include "resources/resource.h"
 #include "app/CWCustomFrameData.h"
 #include "app/CWOptions.h"
@@ -41,6 +42,8 @@ BEGIN_MESSAGE_MAP(CWView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_REDO_DIALOG, OnUpdateEditRedo)
     ON_COMMAND(ID_INSERT_NEW_PAGE, OnInsertNewPage)
     ON_COMMAND(ID_CANCEL_EDIT_CNTR, OnCancelEditCntr)
+    ON_COMMAND(ID_FILE_PRINT_ZVW, OnFilePrint)
+    ON_COMMAND(ID_FILE_PREVIEW_ZVW, OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 int InPlaceFlag = 0;
@@ -50,28 +53,6 @@ UINT CWView::m_cfObjectDescriptor = 0;
 namespace {
 
 const LONG kGap = 30;
-const int kHeaderFooterFirst = 1;
-const int kHeaderFooterLast = 6;
-
-bool IsHeaderFooterPart(long part)
-{
-    return part >= kHeaderFooterFirst && part <= kHeaderFooterLast;
-}
-
-// Shows or hides the header-and-footer toolbar of the frame in use.
-void ShowHeaderFooterBar(bool show)
-{
-    CWCustomFrameData* data = GetCustomFrameData();
-    CToolBar* bar = data ? data->GetHeaderFooterBar() : NULL;
-    if (!bar || !bar->GetSafeHwnd())
-        return;
-    CFrameWnd* frame = bar->GetDockingFrame();
-    if (!frame)
-        return;
-    if (show && !bar->IsFloating())
-        frame->FloatControlBar(bar, CPoint(200, 150), CBRS_ALIGN_TOP);
-    frame->ShowControlBar(bar, show, FALSE);
-}
 
 } // namespace
 

@@ -76,8 +76,10 @@ void CWView::OfsViewDC(CDC* dc, long part, long page, long row)
     }
     else if (!inPlace)
     {
-        x = -m_printerOffset.cx;
-        y = -m_printerOffset.cy;
+        // The printable area starts at the printer's physical offsets,
+        // which preparing the printer's context stored in the document.
+        x = m_pDoc ? -m_pDoc->m_printOffset[0] : -m_printerOffset.cx;
+        y = m_pDoc ? -m_pDoc->m_printOffset[1] : -m_printerOffset.cy;
     }
     GDoc* flow = part >= 0 ? DocM(part) : NULL;
     if (flow && row >= 0 && row < flow->m_rows.count)

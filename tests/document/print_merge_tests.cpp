@@ -10,6 +10,7 @@
 #include "model/GDoc.h"
 #include "model/GOle.h"
 #include "tests/support/flow_inspection.h"
+#include "tests/support/cell_fields.h"
 #include "view/CWView.h"
 #include "app/CWOptions.h"
 #include "CCCell.h"
@@ -45,26 +46,7 @@ protected:
         body->InsertText(body->m_chars.GetCount() - 3, &buffer[0], 1);
     }
     // The body's text, each @ a cell whose formula names field F<n>.
-    void Fill(const std::string& pattern)
-    {
-        int n = 0;
-        std::string chunk;
-        for (char c : pattern)
-        {
-            if (c != '@')
-            {
-                chunk += c;
-                continue;
-            }
-            Type(chunk.c_str());
-            chunk.clear();
-            CCCell* cell = new CCCell;
-            cell->SetContent(CString(("=F" + std::to_string(n++)).c_str()));
-            doc->AddItem(cell);
-            body->InsertField(new GCell(body, body->m_chars.GetCount() - 3, cell));
-        }
-        Type(chunk.c_str());
-    }
+    void Fill(const std::string& pattern) { AppendWithCells(doc.get(), body, pattern); }
     // The text as a printed page shows it: each cell by its value.
     std::string Shown()
     {

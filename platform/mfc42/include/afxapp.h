@@ -94,6 +94,9 @@ public:
     // The print set-up dialog on the application's printer (m_hDevMode,
     // m_hDevNames), which keeps the choice.
     void OnFilePrintSetup();
+    // Makes the given printer the application's; bFreeOld frees the
+    // handles it replaces.
+    void SelectPrinter(HANDLE hDevNames, HANDLE hDevMode, BOOL bFreeOld = TRUE);
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     CRecentFileList* m_pRecentFileList = nullptr;
 

@@ -28,7 +28,8 @@ public:
     CString GetDriverName() const;
     CString GetDeviceName() const;
     CString GetPortName() const;
-    // A device context for the chosen printer; NULL when there is none.
+    // A device context for the chosen printer, which replaces (and deletes)
+    // the one held; NULL, the held one kept, when no printer is chosen.
     HDC CreatePrinterDC();
 
     // What the user chose in the dialog.

@@ -129,6 +129,13 @@ public:
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     void OnFilePrint();
+    // The pages of the print info in the window of a print preview
+    // (afxpreview.h), which prints nothing.
+    void OnFilePrintPreview();
+    // The page loop of printing on dc: per page OnPrepareDC and OnPrint,
+    // between StartPage and EndPage when paged; FALSE when a page could
+    // not start or end.
+    BOOL PrintPages(CDC* pDC, CPrintInfo* pInfo, BOOL paged);
 
     CDocument* m_pDocument = nullptr;
 

@@ -50,6 +50,15 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
     CWinApp* app = AfxGetApp();
     PRINTDLGA& pd = pInfo->m_pPD->m_pd;
+    if (pd.nMinPage > pd.nMaxPage)
+        pd.nMaxPage = pd.nMinPage;
+    // The dialog's range starts as the document's pages, unless the caller
+    // asked for a range.
+    if (!(pd.Flags & PD_PAGENUMS))
+    {
+        pd.nFromPage = pd.nMinPage;
+        pd.nToPage = pd.nMaxPage;
+    }
     if (pd.hDC)
         return TRUE;   // the caller supplied the printer
     if (app && !app->m_hDevNames)
@@ -130,33 +139,7 @@ void CView::OnFilePrint()
 
     BOOL failed = dcPrint.StartDoc(&docInfo) == SP_ERROR;
     if (!failed)
-    {
-        const CPrintPageOrder order(printInfo.GetFromPage(), printInfo.GetToPage(), printInfo.GetMinPage(),
-                                    printInfo.GetMaxPage());
-        for (printInfo.m_nCurPage = order.first;; printInfo.m_nCurPage += order.step)
-        {
-            OnPrepareDC(&dcPrint, &printInfo);
-            if (!printInfo.m_bContinuePrinting)
-                break;
-            if (dcPrint.StartPage() < 0)
-            {
-                failed = TRUE;
-                break;
-            }
-            // StartPage resets the DC: prepare it again for drawing.
-            OnPrepareDC(&dcPrint, &printInfo);
-            printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
-            dcPrint.DPtoLP(&printInfo.m_rectDraw);
-            OnPrint(&dcPrint, &printInfo);
-            if (dcPrint.EndPage() < 0)
-            {
-                failed = TRUE;
-                break;
-            }
-            if (printInfo.m_nCurPage == order.last)
-                break;
-        }
-    }
+        failed = !PrintPages(&dcPrint, &printInfo, TRUE);
     if (failed)
         ::AbortDoc(hdc);
     else
@@ -166,8 +149,52 @@ void CView::OnFilePrint()
     dcPrint.Detach();
 }
 
+BOOL CView::PrintPages(CDC* pDC, CPrintInfo* pInfo, BOOL paged)
+{
+    const CPrintPageOrder order(pInfo->GetFromPage(), pInfo->GetToPage(), pInfo->GetMinPage(), pInfo->GetMaxPage());
+    // A view that prints pages again (copies) moves m_nCurPage back; the
+    // loop ends after the last page once it is not moved back.
+    for (pInfo->m_nCurPage = order.first;; pInfo->m_nCurPage += order.step)
+    {
+        OnPrepareDC(pDC, pInfo);
+        if (!pInfo->m_bContinuePrinting)
+            break;
+        if (paged)
+        {
+            if (pDC->StartPage() < 0)
+                return FALSE;
+            // StartPage resets the DC: prepare it again for drawing.
+            OnPrepareDC(pDC, pInfo);
+        }
+        pInfo->m_rectDraw.SetRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
+        pDC->DPtoLP(&pInfo->m_rectDraw);
+        OnPrint(pDC, pInfo);
+        if (paged && pDC->EndPage() < 0)
+            return FALSE;
+        if (pInfo->m_nCurPage == order.last)
+            break;
+    }
+    return TRUE;
+}
+
 // ---------------------------------------------------------------------------
 // CWinApp
+
+void CWinApp::SelectPrinter(HANDLE hDevNames, HANDLE hDevMode, BOOL bFreeOld)
+{
+    if (m_hDevNames != hDevNames)
+    {
+        if (m_hDevNames && bFreeOld)
+            ::GlobalFree(m_hDevNames);
+        m_hDevNames = (HGLOBAL)hDevNames;
+    }
+    if (m_hDevMode != hDevMode)
+    {
+        if (m_hDevMode && bFreeOld)
+            ::GlobalFree(m_hDevMode);
+        m_hDevMode = (HGLOBAL)hDevMode;
+    }
+}
 
 void CWinApp::OnFilePrintSetup()
 {

@@ -93,10 +93,16 @@ HDC CPrintDialog::CreatePrinterDC()
         return nullptr;
     CString driver = GetDriverName(), device = GetDeviceName(), port = GetPortName();
     LPDEVMODEA mode = GetDevMode();
-    m_pd.hDC = ::CreateDCA(driver, device, port, mode);
+    HDC made = ::CreateDCA(driver, device, port, mode);
     if (mode)
         ::GlobalUnlock(m_pd.hDevMode);
-    return m_pd.hDC;
+    if (made)
+    {
+        if (m_pd.hDC)
+            ::DeleteDC(m_pd.hDC);
+        m_pd.hDC = made;
+    }
+    return made;
 }
 
 CPageSetupDialog::CPageSetupDialog(DWORD dwFlags, CWnd* pParentWnd)
