@@ -51,8 +51,11 @@ bool IsBlankText(const CString& text)
 // Outside PRE: no blank next to a paragraph end inside one text.
 CString WithoutBlanksAtEnds(const CString& text)
 {
-    std::string out;
     const int n = text.GetLength();
+    // Most texts hold no paragraph end and go through as they are.
+    if (!memchr((LPCSTR)text, kEnd, n))
+        return text;
+    std::string out;
     for (int i = 0; i < n; ++i)
     {
         const char c = text[i];
