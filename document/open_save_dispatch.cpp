@@ -191,7 +191,6 @@ BOOL CWDocument::OpenHtmlDocument(LPCSTR path)
 {
     {
         CChangeBracket bracket(this);
-        OnNewDocument();
         if (!HtmlImportFile(path, this))
         {
             ClearAllDocument();

@@ -21,6 +21,9 @@ constexpr unsigned short kAllCandidateAttributes = 0x3F;
 constexpr int kImportProgressSteps = 10;
 constexpr char kBlank = ' ';
 constexpr char kEnd = (char)kParagraphEnd;
+// About as many characters as a row of body text holds on a page of the
+// usual width: what the rows of a page read are reserved by.
+constexpr long kCharsPerRowEstimate = 80;
 
 // The tags HTML allows before the body; anything else begins it.
 const HtmlTagType kHeadTags[] = {tagDOCTYPE, tagHTML, tagEndHTML, tagHEAD, tagEndHEAD, tagTITLE, tagEndTITLE,
@@ -48,8 +51,11 @@ bool IsBlankText(const CString& text)
 // Outside PRE: no blank next to a paragraph end inside one text.
 CString WithoutBlanksAtEnds(const CString& text)
 {
-    std::string out;
     const int n = text.GetLength();
+    // Most texts hold no paragraph end and go through as they are.
+    if (!memchr((LPCSTR)text, kEnd, n))
+        return text;
+    std::string out;
     for (int i = 0; i < n; ++i)
     {
         const char c = text[i];
@@ -58,6 +64,25 @@ CString WithoutBlanksAtEnds(const CString& text)
         out += c;
     }
     return CString(out.data(), (int)out.size());
+}
+
+// The flow's arrays grow by fixed steps, which is right for typing; a page
+// read into them piece by piece would copy the whole text over and over.
+// Room doubles instead while the page is read, and what is left over is
+// given back afterwards.
+template <class A>
+void MakeRoom(A& array, long more)
+{
+    const long needed = array.GetCount() + more;
+    if (needed > array.capacity)
+        array.Reserve(std::max(needed, 2 * (long)array.capacity));
+}
+
+// Removing no records gives back the whole grow steps of spare room.
+template <class A>
+void GiveBackRoom(A& array)
+{
+    array.Destroy(array.GetCount(), 0);
 }
 
 } // namespace
@@ -115,7 +140,13 @@ BOOL CWHtmlImport::Import()
         read = Go();
         FinishBody();
     }
+    GiveBackRoom(m_pFlow->m_chars);
+    GiveBackRoom(m_pFlow->m_formats);
+    GiveBackRoom(m_pFlow->m_paras);
+    // Room for the rows the layout will make, in one piece.
+    m_pFlow->m_rows.Reserve(m_pFlow->m_paras.GetCount() + m_pFlow->m_chars.GetCount() / kCharsPerRowEstimate);
     m_pFlow->ReRowByRow(0, m_pFlow->m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    GiveBackRoom(m_pFlow->m_rows);
     if (frame)
     {
         frame->SetStatusBarPercent(kImportProgressSteps);
@@ -408,6 +439,11 @@ void CWHtmlImport::AddText(CString text)
     }
 
     const long begin = m_pFlow->m_chars.GetCount() - 3;
+    const long ends = std::count((LPCSTR)text, (LPCSTR)text + text.GetLength(), kEnd) + 1;
+    MakeRoom(m_pFlow->m_chars, text.GetLength());
+    MakeRoom(m_pFlow->m_formats, 2);
+    MakeRoom(m_pFlow->m_paras, ends);
+    MakeRoom(m_pFlow->m_rows, ends);
     if (!text.IsEmpty())
         m_pFlow->InsertText(begin, text.GetBuffer(0), 1);
     text.ReleaseBuffer();

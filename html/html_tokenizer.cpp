@@ -361,7 +361,12 @@ bool CHtmlParser::GetRawText(CString& text)
             if (m_cCurrent == kLineFeed)
                 m_nLine++;
             collected.Add(m_cCurrent);
-            ReadNextCharacterOrEnd();
+            // The next character from the buffer without a call while
+            // the buffer lasts: texts are most of a page.
+            if (m_nBufferPos < m_nBuffered)
+                m_cCurrent = (char)m_pBuffer[m_nBufferPos++];
+            else
+                ReadNextCharacterOrEnd();
             continue;
         }
         SPECIALCHARTABLE row;

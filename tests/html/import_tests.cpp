@@ -318,6 +318,53 @@ TEST_F(HtmlImport, LabelsAndPicturesEndTheirParagraphs)
     EXPECT_EQ(Text(), "@|@b");
 }
 
+// A long page moves the flow's arrays many times while it is read: each
+// piece of it comes out as the piece alone does, and the room left over
+// afterwards is no more than the arrays keep for typing.
+TEST_F(HtmlImport, LongPagesReadAsTheirPiecesDo)
+{
+    const std::string piece = "<h2>Head</h2><p>one <b>two</b> <i>three <u>four</u></i></p>"
+                              "<ul><li>item<li><b>bold item</b></ul><pre>a\n b</pre><p align=center>mid</p>";
+    struct Char
+    {
+        char c;
+        unsigned short attributes;
+        Mint format, para;
+        bool operator==(const Char& o) const
+        {
+            return c == o.c && attributes == o.attributes && format == o.format && para == o.para;
+        }
+    };
+    auto read = [this](long from, long to) {
+        std::vector<Char> chars;
+        for (long i = from; i < to; ++i)
+            chars.push_back({(char)Body().m_chars[i], Attributes(i), FormatReference(i), ParaReference(i)});
+        return chars;
+    };
+    ASSERT_TRUE(Open("<body>" + piece + "</body>"));
+    const long n = Body().m_chars.GetCount() - 3;
+    const std::vector<Char> alone = read(0, n);
+
+    constexpr int kPieces = 400;
+    doc = maker.New();
+    std::string page = "<body>";
+    for (int i = 0; i < kPieces; ++i)
+        page += piece;
+    ASSERT_TRUE(Open(page + "</body>"));
+    ASSERT_EQ(Body().m_chars.GetCount() - 3, kPieces * (n + 1) - 1);
+    for (int i = 0; i < kPieces; ++i)
+    {
+        const long from = i * (n + 1);
+        ASSERT_TRUE(read(from, from + n) == alone) << "piece " << i;
+        if (i + 1 < kPieces)
+            ASSERT_EQ(Body().m_chars[from + n], (BYTE)kParagraphEnd);
+    }
+    EXPECT_LT(Body().m_chars.capacity - Body().m_chars.GetCount(), kCharGrow);
+    EXPECT_LT(Body().m_formats.capacity - Body().m_formats.GetCount(), kRecordGrow);
+    EXPECT_LT(Body().m_paras.capacity - Body().m_paras.GetCount(), kRecordGrow);
+    EXPECT_LT(Body().m_rows.capacity - Body().m_rows.GetCount(), kRowGrow);
+}
+
 TEST_F(HtmlImport, PicturesAreReadBesideThePage)
 {
     char folder[MAX_PATH];
