@@ -38,17 +38,14 @@ int KeyByte(int position)
     return (position * 37 + 11) % 97;
 }
 
-bool ReadWholeFile(const char* path, std::string& bytes)
+// The rest of an open file after what bytes holds already.
+bool ReadRest(HANDLE h, std::string& bytes)
 {
-    HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
     char buffer[4096];
     DWORD n = 0;
     bool ok = true;
     while ((ok = ReadFile(h, buffer, sizeof(buffer), &n, NULL) != FALSE) && n > 0)
         bytes.append(buffer, n);
-    CloseHandle(h);
     return ok;
 }
 
@@ -121,14 +118,28 @@ int CHK_password(CWnd&, const char* path)
     if (!SplitPath(path, parts) || RuntimeStricmp(parts.ext, kDosExtension) != 0)
         return kNotDosDocument;
 
-    std::string file;
-    if (!ReadWholeFile(path, file))
+    HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (h == INVALID_HANDLE_VALUE)
     {
         AfxMessageBox(IDS_DOS_CANNOT_OPEN_INPUT, MB_OK);
         return kRefused;
     }
-    if (file.size() < kProtectedMarkLength || file.compare(0, kProtectedMarkLength, kProtectedMark) != 0)
+    // An unprotected document is read no further than its mark.
+    std::string file(kProtectedMarkLength, '\0');
+    DWORD n = 0;
+    if (!ReadFile(h, &file[0], (DWORD)kProtectedMarkLength, &n, NULL) || n < kProtectedMarkLength ||
+        file.compare(0, kProtectedMarkLength, kProtectedMark) != 0)
+    {
+        CloseHandle(h);
         return kNotProtected;
+    }
+    const bool whole = ReadRest(h, file);
+    CloseHandle(h);
+    if (!whole)
+    {
+        AfxMessageBox(IDS_DOS_CANNOT_OPEN_INPUT, MB_OK);
+        return kRefused;
+    }
 
     size_t end = file.find(kStoredFormEnd, kProtectedMarkLength);
     if (end == std::string::npos)

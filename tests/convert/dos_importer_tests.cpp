@@ -37,6 +37,27 @@ protected:
         return field ? dynamic_cast<CZTCell*>(field->m_pItem) : nullptr;
     }
     GField* FieldOf(GDoc& flow, long i) { return i < flow.m_fields.GetCount() ? flow.m_fields[i] : nullptr; }
+    // The importer on its own on the bytes of d, into a new document;
+    // check sees it after the import, with the character cell it set.
+    template <class Check>
+    void ImportDirectly(const DosDocument& d, Check check)
+    {
+        const std::string bytes = d.Bytes();
+        FILE* file = tmpfile();
+        ASSERT_TRUE(file);
+        fwrite(bytes.data(), 1, bytes.size(), file);
+        rewind(file);
+        CWnd owner;
+        CSize cell;
+        doc->OnNewDocument();
+        {
+            GDosConvertor convertor(file, owner, *doc, cell);
+            EXPECT_EQ(convertor.ReadLib(), 1);
+            EXPECT_EQ(convertor.LoadZentavoTX(), 0) << Told();
+            check(convertor, cell);
+        }
+        fclose(file);
+    }
 };
 
 TEST_F(DosImporter, AttributeBytesToggleFromWhereTheyStand)
@@ -365,22 +386,12 @@ TEST_F(DosImporter, FieldsAreFoundByLineAndIndexAndNamesAreListed)
         body += std::string(1, kField) + "\n";
         cells.push_back(Cell(i + 1, 0, "#n" + std::to_string(i) + "=1"));
     }
-    const std::string bytes = Doc(body, cells).Bytes();
-    FILE* file = tmpfile();
-    fwrite(bytes.data(), 1, bytes.size(), file);
-    rewind(file);
-    CWnd owner;
-    CSize cell;
-    doc->OnNewDocument();
-    {
-        GDosConvertor convertor(file, owner, *doc, cell);
-        EXPECT_EQ(convertor.ReadLib(), 1);
+    ImportDirectly(Doc(body, cells), [&](GDosConvertor& convertor, const CSize& cell) {
         EXPECT_EQ(convertor.Settings().longDateStyle, 2);
         EXPECT_EQ(convertor.Settings().shortDateStyle, 2);
         EXPECT_EQ(std::string(convertor.Settings().country), "UK");
         EXPECT_EQ(std::string(convertor.Settings().symbols[0]), "\xA3");
         EXPECT_EQ(convertor.Settings().leadingSymbols, 0x2F);
-        ASSERT_EQ(convertor.LoadZentavoTX(), 0) << Told();
         EXPECT_EQ(cell, CSize(25, 42));
         const std::vector<DosField>& fields = convertor.Fields();
         ASSERT_EQ(fields.size(), 62u);
@@ -398,10 +409,25 @@ TEST_F(DosImporter, FieldsAreFoundByLineAndIndexAndNamesAreListed)
         ASSERT_EQ(convertor.NamedCells().size(), 50u);
         EXPECT_EQ(convertor.NamedCells()[49].name, "N49");
         EXPECT_EQ(convertor.ChartRows(), std::vector<int>{70});
-    }
-    fclose(file);
+    });
     ASSERT_EQ(Body().m_fields.GetCount(), 62);
     EXPECT_EQ(std::string(CellAt(61)->GetName()), "#N59");
+}
+
+// Names, contents and formats are cut to their fields; numbers stop at
+// their range.
+TEST_F(DosImporter, OverlongTextsAreCutToTheirFields)
+{
+    const DosDocument d =
+        Doc(std::string(1, kField) + "\n", {Cell(0, 0, std::string(5000, 'n') + "=" + std::string(5000, 'c'))},
+            {Cell(0, 0, std::string(3000, '#'))});
+    ImportDirectly(d, [](GDosConvertor& convertor, const CSize&) {
+        ASSERT_EQ(convertor.Fields().size(), 1u);
+        const DosField& field = convertor.Fields()[0];
+        EXPECT_EQ(field.name, std::string(DosField::kMostName, 'N'));
+        EXPECT_EQ(field.contents, std::string(DosField::kMostContents, 'C'));
+        EXPECT_EQ(field.format, std::string(DosField::kMostFormat, '#'));
+    });
 }
 
 TEST_F(DosImporter, ABadSettingsLineFailsTheOpen)
