@@ -42,3 +42,12 @@ CString MakePath(const char* drive, const char* dir, const char* name, const cha
     make(path, drive, dir, name, ext);
     return CString(path);
 }
+
+int RuntimeStricmp(const char* a, const char* b)
+{
+    typedef int(__cdecl * StricmpFn)(const char*, const char*);
+    StricmpFn compare = (StricmpFn)GetProcAddress(GetModuleHandleA(NULL), "stricmp");
+    if (!compare)
+        compare = (StricmpFn)PathFunction("_stricmp");
+    return compare && a && b ? compare(a, b) : 0;
+}

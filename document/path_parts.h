@@ -14,3 +14,6 @@ struct PathParts
 // FALSE for a null path or one of MAX_PATH characters or more.
 BOOL SplitPath(const char* path, PathParts& parts);
 CString MakePath(const char* drive, const char* dir, const char* name, const char* ext);
+// The runtime library's stricmp: texts compared without regard to case;
+// 0 when neither the launcher nor the runtime library has it.
+int RuntimeStricmp(const char* a, const char* b);

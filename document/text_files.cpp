@@ -1,14 +1,10 @@
-// Plain and OEM text into the body flow, the body out as text, and the
-// hand-over of the older DOS product's documents to their importer.
+// Plain and OEM text into the body flow, and the body out as text.
 #include "document/CWDocument.h"
-#include "convert/GDosConvertor.h"
-#include "convert/conversion_services.h"
 #include "document/file_types.h"
 #include "document/safe_file_write.h"
 #include "model/GDoc.h"
 #include "model/GField.h"
 #include "resources/resource.h"
-#include <stdio.h>
 #include <algorithm>
 #include <string>
 
@@ -21,19 +17,6 @@ const char kBlank = ' ';
 const long kClosingChars = 3;   // 13, 12, 0 end every flow
 const int kArchiveBuffer = 4096;
 const int32_t kLexiconEnd = 26;
-// The password gate's answers.
-const int kPasswordFailed = 0;
-const int kPasswordAccepted = 1;
-const int kNoPassword = 2;
-const int kNotDosDocument = 4;
-// OpenXTX's results: 0 the importer read the document, 1 nothing was read
-// (the importer's own failure, or not a DOS document), 2 it failed.
-const int kDosNothingRead = 1;
-const int kDosFailed = 2;
-const int kDosStyledChars = 3;
-const long kDosFlowCount = 6;
-const char kDosTempFile[] = "~TEMP$$$.XTX";
-
 // Text bytes as the body takes them. A zero would end the text and a 1 is
 // a field mark without a field: both become blanks. A line feed after 13
 // belongs to it; any other ends a paragraph, so that lines written on Linux
@@ -96,26 +79,6 @@ std::string BodyText(GDoc& body)
     return out;
 }
 
-// A document path of the Win32 layer opened by the C library, which knows
-// only the host's paths.
-FILE* OpenTextForReading(const char* path)
-{
-    WCHAR wide[MAX_PATH];
-    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH))
-        return NULL;
-    char* host = wine_get_unix_file_name(wide);
-    if (!host)
-        return NULL;
-    FILE* file = fopen(host, "r");
-    HeapFree(GetProcessHeap(), 0, host);
-    return file;
-}
-
-CWnd& OwnerWindow(CWnd& none)
-{
-    CWnd* main = AfxGetMainWnd();
-    return main ? *main : none;
-}
 } // namespace
 
 int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
@@ -199,65 +162,4 @@ BOOL CWDocument::SaveTextFile(LPCSTR path)
         file.Close();
         return TRUE;
     });
-}
-
-int CWDocument::OpenXTX()
-{
-    CWnd none;
-    CWnd& owner = OwnerWindow(none);
-    CString dosStyle;
-    dosStyle.LoadString(IDS_FSTYLE_DOS);
-    const bool styleExists = m_fontStyles.FindStyle((LPCSTR)dosStyle) >= 0;
-    for (long i = 0; i < kDosFlowCount && i < m_flows.GetCount(); ++i)
-    {
-        m_flows[i]->SetPos(0);
-        if (styleExists)
-            m_flows[i]->SetFontStyle(0, kDosStyledChars, (LPCSTR)dosStyle);
-    }
-    fileLength = 0;
-
-    const CString path = GetPathName();
-    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
-    {
-        AfxMessageBox(IDS_DOS_FILE_NOT_FOUND, MB_ICONEXCLAMATION);
-        return kDosFailed;
-    }
-    FILE* file = NULL;
-    switch (CHK_password(owner, path))
-    {
-    case kPasswordFailed:
-        return kDosFailed;
-    case kNotDosDocument:
-        return kDosNothingRead;
-    case kNoPassword:
-        file = OpenTextForReading(path);
-        break;
-    default:
-        file = OpenTextForReading(kDosTempFile);
-        break;
-    }
-    if (!file)
-    {
-        AfxMessageBox(IDS_DOS_CANNOT_OPEN_INPUT, MB_ICONEXCLAMATION);
-        return kDosFailed;
-    }
-    fseek(file, 0, SEEK_END);
-    fileLength = (int32_t)ftell(file);
-    rewind(file);
-
-    CSize size(0, 0);
-    GDosConvertor convertor(file, owner, *this, size);
-    const BOOL settingsRead = convertor.ReadLib() != 0;
-    const int result = settingsRead ? convertor.LoadZentavoTX() : kDosFailed;
-    fclose(file);
-    if (result == kDosNothingRead)
-        return kDosNothingRead;
-    if (!settingsRead || result == kDosFailed)
-        AfxMessageBox(IDS_DOS_WRONG_FORMAT, MB_ICONEXCLAMATION);
-    for (long i = 0; i < kDosFlowCount && i < m_flows.GetCount(); ++i)
-    {
-        m_flows[i]->SetPos(0);
-        m_flows[i]->UnSelect();
-    }
-    return result;
 }

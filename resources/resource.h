@@ -248,6 +248,13 @@
 #define IDS_DOS_CANNOT_OPEN_INPUT    46235
 #define IDS_NOT_A_TEMPLATE           46240
 #define IDS_DOS_WRONG_FORMAT         46243
+// The DOS reader's password prompt and its refusals, a settings line it
+// cannot read, and the page-number pattern of its headers.
+#define IDS_DOS_ENTER_PASSWORD       46229
+#define IDS_DOS_WRONG_PASSWORD       46230
+#define IDS_DOS_NO_TEMPORARY_FILE    46231
+#define IDS_DOS_BAD_SETTINGS_LINE    46223
+#define IDS_DOS_PAGE_PATTERN         46074
 #define IDS_SAVE_FILTERS             57769
 #define IDS_OPEN_NO_SUCH_FILE        61467
 #define IDS_OPEN_FILE_IN_USE         61469

@@ -292,7 +292,8 @@ TEST_F(Dispatch, NativeAndEmptyFilesOpen)
 TEST_F(Dispatch, OpensThatReadNothingFail)
 {
     WriteFile(Path("damaged.zvw"), "not a compound file");
-    WriteFile(Path("old.xtx"), "dos bytes");
+    // A DOS document whose settings line the importer refuses.
+    WriteFile(Path("old.xtx"), "--HDR2.0-- 18 HI;\ntext\n\x0C\nRaC5\tfixleft=1\n");
     WriteFile(Path("letter.rtf"), "{\\rtf1 hello}");
     WriteFile(Path("held.txt"), "held");
     HANDLE held = CreateFileA(Path("held.txt").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);

@@ -1,7 +1,10 @@
 // Fuzzing of the intermediate-file importer: seeds of intermediate files
 // are mutated in a plain loop; each input is saved before it runs, then
 // imported into a new document, checked with the native reader's structure
-// check and exported again. A watchdog ends the program when one input
+// check and exported again. Then the same for DOS documents, plain and
+// protected, from the DOS tests' generator: each goes through the password
+// gate (its prompt answered) and the importer, and no unprotected copy may
+// stay behind. A watchdog ends the program when one input
 // runs too long, and the peak memory is checked at the end.
 //
 //   convert_fuzz                         a brief run with a fixed seed (the test command)
@@ -12,6 +15,8 @@
 // to look at (the program prints its path).
 #include "tests/convert/convert_test_support.h"
 #include "tests/support/application_start.h"
+#include "tests/convert/dos_document_generator.h"
+#include "convert/conversion_services.h"
 #include "model/GPageNum.h"
 #ifndef PSAPI_VERSION
 #define PSAPI_VERSION 2
@@ -33,6 +38,8 @@ const long kDefaultSeconds = 90;
 const long kInputTimeLimit = 30;               // seconds for one input
 const SIZE_T kPeakMemoryLimit = 1536u << 20;   // bytes
 const size_t kMostInputSize = 64 * 1024;
+
+const char kDosPassword[] = "fuzz";
 
 std::atomic<long> heartbeat{0};
 std::atomic<bool> finished{false};
@@ -182,6 +189,57 @@ bool RunOne(const std::string& input)
     return written;
 }
 
+// The messages of the DOS reader go nowhere.
+class QuietApp : public CWinApp
+{
+public:
+    QuietApp() : CWinApp("ZtConvertFuzz") {}
+    int DoMessageBox(LPCSTR, UINT, UINT) override { return IDOK; }
+};
+
+int AnswerThePrompt(const char*, const char*, char* buffer, int size)
+{
+    CopyEntryToBuffer(kDosPassword, buffer, size);
+    return 1;
+}
+
+std::vector<std::string> DosSeeds()
+{
+    using namespace dos_test;
+    const std::string every = EveryPart().Bytes();
+    DosDocument headers;
+    headers.body = std::string("a") + kField + kField + " " + kFieldToo + "\n" + kCentre + "c" + kSoftLineEnd +
+                   "\n" + kIndent + "d\n";
+    headers.settings = {Setting(26, "firsthead=", "2"), Setting(13, "pghead0=", "'#mmmm #dd, #yyyy"),
+                        Setting(17, "pghead4=", "'- #pp -"), Setting(28, "pghead6=", "'x"),
+                        Cell(0, 0, "#a=+1,2.5"), Cell(0, 1, "b='<zz"), Cell(2, 0, "g=C.XGR")};
+    headers.formats = {Cell(0, 0, "Dl"), Cell(0, 1, "!"), Cell(1, 0, "#Z$%E(,.12")};
+    return {every, Protected(every, StoredForm(kDosPassword)), headers.Bytes(),
+            Protected(headers.Bytes(), StoredForm(kDosPassword))};
+}
+
+bool RunOneDos(const std::string& input, const std::string& path)
+{
+    inputPath = path;
+    if (!Save(input))
+    {
+        fprintf(stderr, "convert_fuzz: cannot save the input to %s\n", inputPath.c_str());
+        return false;
+    }
+    auto doc = NewDocument();
+    doc->SetPathName(path.c_str(), FALSE);
+    doc->OpenXTX();
+    for (long flow = 0; flow < doc->m_flows.GetCount(); ++flow)
+        if (!PassesStructureCheck(*doc->m_flows[flow]))
+            return false;
+    if (GetFileAttributesA(DosTemporaryCopyPath()) != INVALID_FILE_ATTRIBUTES)
+    {
+        fprintf(stderr, "convert_fuzz: the unprotected copy stayed behind\n");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -211,6 +269,26 @@ int main(int argc, char** argv)
             break;
         }
     }
+    QuietApp app;
+    SetPasswordPrompt(AnswerThePrompt);
+    const std::vector<std::string> dosSeeds = DosSeeds();
+    const std::string dosPath = std::string(folder) + "zt_convert_fuzz_" + std::to_string(seed) + "_" +
+                                std::to_string(GetCurrentProcessId()) + ".xtx";
+    const long dosRuns = failed ? 0 : runs;
+    long dosDone = 0;
+    for (; dosDone < dosRuns && (long)(GetTickCount() - start) < 2 * seconds * 1000; ++dosDone)
+    {
+        heartbeat = done + dosDone;
+        const std::string input = Mutate(dosSeeds, rng);
+        if (!RunOneDos(input, dosPath))
+        {
+            ++failed;
+            fprintf(stderr, "convert_fuzz: DOS input %ld failed (seed %u); kept in %s\n", dosDone, seed,
+                    inputPath.c_str());
+            break;
+        }
+    }
+    done += dosDone;
     finished = true;
     watchdog.join();
 
@@ -225,6 +303,9 @@ int main(int argc, char** argv)
         return 2;
     }
     if (failed == 0)
+    {
         DeleteFileA(inputPath.c_str());
+        DeleteFileA(dosPath.c_str());
+    }
     return failed ? 1 : 0;
 }

@@ -76,6 +76,21 @@ public:
             }
     }
     int GetItemCount() const { return (int)m_items.GetSize(); }
+    // A new item of kind (a dynamically creatable item class) in the list,
+    // or null for any other class. Still missing: a field item's own
+    // embedding (its storage and server); the item is a plain list entry.
+    CZTItem* CreateFieldItem(CRuntimeClass* kind)
+    {
+        CObject* made = kind && kind->m_pfnCreateObject ? kind->CreateObject() : NULL;
+        CZTItem* item = dynamic_cast<CZTItem*>(made);
+        if (!item)
+        {
+            delete made;
+            return NULL;
+        }
+        AddItem(item);
+        return item;
+    }
 
     // The item list's stored form, read back by the same call on a loading
     // archive: the next handle to give, the number of items, then each item

@@ -4,6 +4,7 @@
 #include "afxwin.h"
 #include "ZTDoc.h"
 #include "afxole.h"
+#include "CellFormat.h"
 
 class CWRectItem;
 
@@ -112,6 +113,24 @@ public:
     // Then the name.
     void Serialize(CArchive& ar) override;
 
+    // The cell's formula ("=" and an expression) and the value type it
+    // reports. Still missing: a calculation engine and the formula's and
+    // format's stored form; a formula of numbers and arithmetic reports
+    // kValueNumericFormula and shows its text, any other text type
+    // kValueText.
+    enum { kValueEmpty = 0, kValueText = 1, kValueNumericFormula = 3 };
+    void SetFormula(const CString& formula)
+    {
+        m_formula = formula;
+        m_value = formula;
+    }
+    const CString& GetFormula() const { return m_formula; }
+    int GetValueType() const;
+    void SetFormat(const CZTCellFormat& format) { m_format = format; }
+    const CZTCellFormat& GetFormat() const { return m_format; }
+
 private:
     CString m_name;
+    CString m_formula;
+    CZTCellFormat m_format;
 };

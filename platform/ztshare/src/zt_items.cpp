@@ -80,7 +80,11 @@ CZTOleRectItem* CZTFieldItem::NewCopy() const
 
 CZTOleRectItem* CZTCell::NewCopy() const
 {
-    return CopyInto(new CZTCell);
+    CZTCell* copy = new CZTCell;
+    CopyInto(copy);
+    copy->m_formula = m_formula;
+    copy->m_format = m_format;
+    return copy;
 }
 
 void CZTOleRectItem::Serialize(CArchive& ar)
@@ -120,4 +124,24 @@ void CZTCell::Serialize(CArchive& ar)
         ar << m_name;
     else
         ar >> m_name;
+}
+
+// Numbers, blanks, separators and arithmetic after the "=" make a numeric
+// formula; a name or any other character makes it text.
+int CZTCell::GetValueType() const
+{
+    if (m_formula.IsEmpty())
+        return kValueEmpty;
+    if (m_formula[0] != '=' || m_formula.GetLength() < 2)
+        return kValueText;
+    bool digit = false;
+    for (int i = 1; i < m_formula.GetLength(); ++i)
+    {
+        const char c = m_formula[i];
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (!strchr(" .,;+-*/()^%", c))
+            return kValueText;
+    }
+    return digit ? kValueNumericFormula : kValueText;
 }
