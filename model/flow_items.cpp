@@ -552,18 +552,11 @@ void GDoc::InsParaItem(const GPara& para, long index)
         return;
     m_bInsertingPara = 1;
 
-    // The paragraph before continues into the new one when it carries a
-    // list and has its list field: that gives the list, level and numbers.
-    GList* list = NULL;
-    long style = -1;
-    if (index > 0)
-    {
-        long first = GetParaChar(index - 1);
-        int fromPrev = 0;
-        FindListStyle(first, first + 1, style, fromPrev);
-        if (style >= 0)
-            list = GetListField(first);
-    }
+    // The paragraph before continues into the new one when it has its list
+    // field: that gives the list, level and numbers. Only that paragraph is
+    // looked at, so inserting paragraphs one by one stays linear.
+    GList* list = index > 0 ? GetListField(GetParaChar(index - 1)) : NULL;
+    const long style = list ? list->m_nStyle : -1;
     LONG level = 1;
     int counters[kListLevels] = {};
     if (list)
