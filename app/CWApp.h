@@ -88,6 +88,10 @@ public:
     BOOL SaveAllModified() override;
     // Nonzero when the last SaveAllModified let the program end.
     int QuitWrite = 0;
+    // The character set of the keyboard's input language: typed text
+    // after text of another set takes this one. Start-up reads it from the
+    // keyboard, the view follows input-language changes.
+    BYTE m_nInputCharSet = ANSI_CHARSET;
 
     // Connects the document template to OLE under the document class id.
     COleTemplateServer m_server;
