@@ -5,6 +5,7 @@
 #include "tests/support/dib_canvas.h"
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -148,6 +149,42 @@ TEST_F(KeyRepaint, KeysShowWhatAFullRepaintShows)
     Check("a letter in a one-row paragraph", [&] { Char('q'); }, true);
     Check("Tab", [&] { Char(9); }, false);
     Check("Delete", [&] { Key(VK_DELETE); }, false);
+}
+
+// After each key of a burst the caret shows at its new place, drawn over
+// the row just painted in place: the repaint hides it, and nothing may
+// leave it hidden.
+TEST_F(KeyRepaint, TheCaretShowsAfterEveryKey)
+{
+    parent->SetForegroundWindow();
+    view->SetFocus();
+    PumpMessages();
+    if (::GetFocus() != view->m_hWnd)
+        GTEST_SKIP() << "the view did not get the keyboard focus";
+    Place(body->GetParaChar(3) + 2);
+    ::DestroyCaret();   // the picture was taken without it
+    view->SetCaret(0);
+    for (char c : std::string("abc\bd"))
+    {
+        SCOPED_TRACE(c);
+        Char(c);
+        GUITHREADINFO info;
+        memset(&info, 0, sizeof(info));
+        info.cbSize = sizeof(info);
+        ASSERT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &info));
+        ASSERT_EQ(info.hwndCaret, view->m_hWnd);
+        CRect client;
+        view->GetClientRect(&client);
+        const std::vector<DWORD> shown = WindowPixels(view);
+        long dark = 0;
+        for (int y = info.rcCaret.top; y < info.rcCaret.bottom; ++y)
+            for (int x = info.rcCaret.left; x < info.rcCaret.right; ++x)
+            {
+                const DWORD p = shown[(size_t)y * client.Width() + x];
+                dark += (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF) < 3 * 128;
+            }
+        EXPECT_GT(dark, (info.rcCaret.bottom - info.rcCaret.top) / 2) << "no caret at " << RectText(info.rcCaret);
+    }
 }
 
 } // namespace
