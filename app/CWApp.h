@@ -89,6 +89,10 @@ public:
     BOOL SaveAllModified() override;
     // Nonzero when the last SaveAllModified let the program end.
     int QuitWrite = 0;
+    // The character set of the keyboard's input language: typed text
+    // after text of another set takes this one. Start-up reads it from the
+    // keyboard, the view follows input-language changes.
+    BYTE m_nInputCharSet = ANSI_CHARSET;
 
     // ---- The application's commands (app/app_commands.cpp, app/file_new.cpp,
     // app/file_open.cpp).

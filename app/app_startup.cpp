@@ -77,6 +77,7 @@ BOOL CWApp::InitInstance()
     CCommandLineInfo cmdInfo;
     Options.Load();
     InitFonts();
+    InitInputCharSet();
     if (!AfxOleInit())
     {
         AfxMessageBox(IDS_OLE_INIT_FAILED, MB_OK, (UINT)-1);

@@ -482,7 +482,9 @@ void GDoc::Notify(int force)
     m_redraw.m_nSelEnd = (LONG)std::min((long)m_redraw.m_nSelEnd, lastChar);
     m_redraw.m_nFirstRow = (LONG)std::min((long)m_redraw.m_nFirstRow, lastRow);
     m_redraw.m_nEndRow = (LONG)std::min((long)m_redraw.m_nEndRow, lastRow);
-    m_pOwner->InvalidateAllViews();
+    // The views repaint what the hint names, or the whole of themselves
+    // where they cannot show the change in part.
+    m_pOwner->UpdateAllViews(NULL, 0, &m_redraw);
     m_pOwner->UpdateAllItems(NULL, 0, NULL, DVASPECT_CONTENT);
     m_redraw.Reset(m_nSelFirst, m_nSelEnd);
 }

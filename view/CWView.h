@@ -14,9 +14,7 @@ class CScrollViewPageCounter;
 extern int InPlaceFlag;
 // The text alignment that ZoomViewDC replaced last.
 extern UINT oldTextAlign;
-// The character set of the keyboard's input language; typed text after
-// text of another set takes this one. InitInputCharSet reads the keyboard.
-extern unsigned char InputCharSet;
+// Sets the application's input character set to the keyboard's.
 void InitInputCharSet();
 
 // The screen information context on which list labels and text effects
@@ -273,6 +271,10 @@ public:
     // Arms the document's pending style when the text before the caret is
     // in another character set than the keyboard's.
     void CheckInputCharSet(GDoc* flow);
+    // The keyboard switched language: the application's input character
+    // set follows, and the text at the caret's style in the new set waits
+    // for the next typed character. Answers 1.
+    LRESULT OnInputLanguageChange(WPARAM charset, LPARAM layout);
     // Inserts first and the printable characters queued behind it; true
     // when a message ended the batch (returned in pending).
     bool GatherAndInsert(GDoc* flow, unsigned char first, MSG& pending);

@@ -2,6 +2,7 @@
 // queued characters is gathered into one insertion (one undo step, one
 // re-break, one repaint).
 #include "view/CWView.h"
+#include "app/CWApp.h"
 #include "document/CWDocument.h"
 #include "editing/CWOpText.h"
 #include "editing/document_editing.h"
@@ -19,8 +20,6 @@ extern int bInsertOnlyNewLine;
 #ifndef TCI_SRCLOCALE
 #define TCI_SRCLOCALE 0x1000
 #endif
-
-unsigned char InputCharSet = ANSI_CHARSET;
 
 namespace {
 
@@ -70,19 +69,23 @@ bool KeyTypesText(WPARAM key)
 
 void InitInputCharSet()
 {
-    InputCharSet = KeyboardCharSet();
+    App.m_nInputCharSet = KeyboardCharSet();
+}
+
+// The pending style becomes style in the input character set; its font is
+// made for that set.
+static void ArmInputStyle(CWDocument* doc, GFontStyle style, unsigned char charset)
+{
+    style.SetCharSet(charset);
+    CWDocEditing& editing = GetDocEditing(doc);
+    editing.pendingStyle = style;
+    editing.pendingStyle.CreateFontA(kRecomputeCharSet);
+    editing.bPendingStyle = TRUE;
 }
 
 void CWView::CheckInputCharSet(GDoc* flow)
 {
-    // Read once the keyboard is there: no Win32 call may run while the
-    // library's statics are built.
-    static bool known = false;
-    if (!known)
-    {
-        InitInputCharSet();
-        known = true;
-    }
+    const unsigned char input = App.m_nInputCharSet;
     const long caret = flow->m_nCaret;
     const long before = caret > 0 ? caret - 1 : 0;
     GFontStyle style;
@@ -90,13 +93,26 @@ void CWView::CheckInputCharSet(GDoc* flow)
     const unsigned char charset = style.GetCharSet();
     // Text in the default set is shown in the keyboard's: typing after it
     // needs no style of its own.
-    if (charset == GFontStyle::kDefaultCharSet || charset == InputCharSet)
+    if (charset == GFontStyle::kDefaultCharSet || charset == input)
         return;
-    style.SetCharSet(InputCharSet);
-    CWDocEditing& editing = GetDocEditing(m_pDoc);
-    editing.pendingStyle = style;
-    editing.pendingStyle.CreateFontA(kRecomputeCharSet);
-    editing.bPendingStyle = TRUE;
+    ArmInputStyle(m_pDoc, style, input);
+}
+
+LRESULT CWView::OnInputLanguageChange(WPARAM charset, LPARAM)
+{
+    const unsigned char input = (unsigned char)charset;
+    if (App.m_nInputCharSet == input)
+        return 1;
+    App.m_nInputCharSet = input;
+    GDoc* flow = DocC();
+    if (!flow || !m_pDoc)
+        return 1;
+    long from = 0, to = 0;
+    flow->GetSelectionW(from, to);
+    GFontStyle style;
+    flow->CombineSameFStyles(from, to, style);
+    ArmInputStyle(m_pDoc, style, input);
+    return 1;
 }
 
 void CWView::OnChar(UINT code, UINT, UINT)

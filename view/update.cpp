@@ -1,6 +1,8 @@
 // Repaint after the document changed: a whole view through invalidation,
 // or, with a GRedraw hint, only the dirty rows and the selection's changed
-// pieces straight onto the client area.
+// pieces straight onto the client area. The flows send their hints when a
+// change bracket closes; a hint whose change the partial path cannot show
+// exactly as a full repaint would invalidates the whole view instead.
 #include "view/CWView.h"
 #include "view/frame_painting.h"
 #include "app/CWCustomFrameData.h"
@@ -14,9 +16,11 @@ namespace {
 
 const int kTrackerRoom = 8;
 
+const long kLastHeaderFooterFlow = 6;
+
 bool IsHeaderFooterFlow(long index)
 {
-    return index >= 1 && index <= 6;
+    return index >= 1 && index <= kLastHeaderFooterFlow;
 }
 
 bool HasSelection(long from, long to)
@@ -65,6 +69,43 @@ CFrame* FindFrame(CWDocument* doc, const CFrame* wanted)
     return NULL;
 }
 
+// Whether the partial path shows this change exactly as a full repaint
+// would: a change of the body while the body is edited, in a document with
+// no footnote or frame text (their areas share the pages) and no frame on
+// the body that the text can push, on pages of one text column; and where
+// dirty rows are redrawn, no selection before or after (the rows' own
+// pixels carry none, and selected rows outside the dirty range would be
+// inverted once too often).
+bool PaintsInPlace(CWDocument* doc, GDoc* edited, const GRedraw& r, bool scrolled)
+{
+    if (scrolled || r.m_bExtraDirty || r.m_nIndex != kBodyFlow)
+        return false;
+    GDoc* body = doc->GetFlow(kBodyFlow);
+    if (!body || body != edited || body->m_frames.count != 0 || body->m_pRepaintFrame)
+        return false;
+    for (LONG i = kLastHeaderFooterFlow + 1; i < doc->m_flows.count; ++i)
+        if (doc->m_flows[i])
+            return false;
+    const bool dirty = r.m_nFirstRow != r.m_nEndRow;
+    if (!dirty)
+        return true;
+    if (HasSelection(r.m_nOldSelFirst, r.m_nOldSelEnd) || HasSelection(r.m_nSelFirst, r.m_nSelEnd))
+        return false;
+    const long lastRow = body->m_rows.count - 2;
+    if (r.m_nFirstRow < 0 || lastRow < 0)
+        return false;
+    const long firstPage = body->GetRowPage(std::min((long)r.m_nFirstRow, lastRow));
+    const long lastPage = body->GetRowPage(std::min((long)r.m_nEndRow, lastRow));
+    const long endBlock = lastPage + 1 < body->m_pages.count ? body->GetPageColumn(lastPage + 1) : body->m_columns.count;
+    for (long b = body->GetPageColumn(firstPage); b < endBlock && b < body->m_columns.count; ++b)
+    {
+        const BYTE columns = (BYTE)body->m_columns[b].count;
+        if (columns > 1 && columns != kClosingColumnCount)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 long CWView::min3(long a, long b, long c)
@@ -102,12 +143,15 @@ void CWView::OnUpdate(CView*, LPARAM, CObject* pHint)
     const GPageInfo& setup = CWDocument::PageSetupOf(m_pDoc);
     m_nPageWidth = setup.paperWidth;
     m_nPageHeight = setup.paperHeight;
+    bool pagesChanged = false;
     if (GDoc* body = m_pDoc->GetFlow(kBodyFlow))
         if (body->m_pages.count - 1 != m_nPages)
         {
+            pagesChanged = true;
             m_nPages = body->m_pages.count - 1;
             UpdateScroller(0);
         }
+    const long scrollX = HasWindow() ? GetScrollPos(SB_HORZ) : 0, scrollY = m_yPos;
     if (HasWindow() && ::GetFocus() == m_hWnd)
     {
         HideCaret();
@@ -118,12 +162,22 @@ void CWView::OnUpdate(CView*, LPARAM, CObject* pHint)
     GRedraw& r = *(GRedraw*)pHint;
     if (InPlaceFlag)
         return;
+    const bool scrolled = scrollX != GetScrollPos(SB_HORZ) || scrollY != m_yPos || pagesChanged;
+    GDoc* flow = m_pDoc->GetFlow(r.m_nIndex);
+    if (flow && !PaintsInPlace(m_pDoc, current, r, scrolled))
+    {
+        // What the flow changed is shown by the next paint, whole.
+        InvalidateRect(NULL, TRUE);
+        return;
+    }
     const bool dirty = r.m_nFirstRow != r.m_nEndRow;
     const bool oldSel = HasSelection(r.m_nOldSelFirst, r.m_nOldSelEnd);
     const bool newSel = HasSelection(r.m_nSelFirst, r.m_nSelEnd);
-    GDoc* flow = m_pDoc->GetFlow(r.m_nIndex);
     if (flow && (dirty || oldSel || newSel))
     {
+        // The caret is drawn by inversion: painted over while shown, it
+        // would leave its inverse behind when it goes.
+        HideCaret();
         CClientDC dc(this);
         OnPrepareDC(&dc);
         long first = min3(dirty ? r.m_nFirstRow : LONG_MAX, newSel ? flow->GetCharRow(r.m_nSelFirst) : LONG_MAX,

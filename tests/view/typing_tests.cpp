@@ -3,6 +3,10 @@
 // a command key inside a burst, caret keys, the page break, and the Edit
 // menu's commands.
 #include "tests/view/view_window.h"
+#include "app/CWApp.h"
+#include "model/GFootNote.h"
+#include "model/GImage.h"
+#include "model/GOle.h"
 #include "dialogs/CWFndRpl.h"
 #include "editing/CWUndoRedoStack.h"
 #include "editing/document_editing.h"
@@ -438,6 +442,181 @@ TEST_F(Typing, FindNextAfterASearchThatFoundNothingStartsAgain)
     EXPECT_EQ(body->m_nSelEnd, 7);
     Find_Replace_Status = saved;
     FndArr->Flush();
+}
+
+// Backspace in a footnote's text never takes the note-side mark at 0:
+// at position 1 it does nothing, after it it takes the letter before.
+TEST_F(Typing, BackspaceInAFootnoteKeepsItsMark)
+{
+    MakeTypingView();
+    Type(body, 0, "Body text");
+    GFootNote* mark = new GFootNote(body, 4, kMarkArabic);
+    {
+        CChangeBracket bracket(doc);
+        body->InsertField(mark);
+    }
+    GDoc* note = mark->m_pNote;
+    ASSERT_TRUE(note != NULL);
+    ASSERT_GT(note->m_nIndex, 6);
+    Type(note, 1, "note");
+    doc->m_nCurPart = note->m_nIndex;
+    const std::string before = Text(note);
+    ASSERT_EQ(before.size(), 5u);
+    {
+        CChangeBracket bracket(doc);
+        note->SetPos(1);
+    }
+    view->OnChar(8, 1, 0);
+    EXPECT_EQ(Text(note), before);
+    EXPECT_EQ(note->m_nCaret, 1);
+    {
+        CChangeBracket bracket(doc);
+        note->SetPos(2);
+    }
+    view->OnChar(8, 1, 0);
+    EXPECT_EQ(Text(note), before.substr(0, 1) + "ote");
+    EXPECT_EQ(note->m_nCaret, 1);
+    EXPECT_EQ(note->m_chars[0], before[0]);
+    doc->m_nCurPart = kBodyFlow;
+}
+
+// Go To for fields counts every field but embedded objects, for objects
+// only those; relative moves count from the caret, a field at the caret
+// counting for going back but not for going on.
+TEST_F(Typing, GotoFieldAndObject)
+{
+    MakeTypingView();
+    Type(body, 0, "0123456789");
+    // From the end, so that the positions before stay: pictures at 0, 4
+    // and 8, objects at 2 and 6 of the text before.
+    const long at[] = {8, 6, 4, 2, 0};
+    for (long i = 0; i < 5; ++i)
+    {
+        CChangeBracket bracket(doc);
+        GField* field = i % 2 ? (GField*)new GOle(body, at[i], NULL) : (GField*)new GImage(body, at[i], NULL);
+        body->InsertField(field);
+    }
+    std::vector<long> pictures, objects;
+    for (LONG i = 0; i < body->m_fields.count; ++i)
+        (body->m_fields[i]->m_nKind == kFieldOle ? objects : pictures).push_back(body->m_fields[i]->m_nPos);
+    ASSERT_EQ(pictures.size(), 3u);
+    ASSERT_EQ(objects.size(), 2u);
+    const long none = -1;
+    const struct
+    {
+        const char* name;
+        bool object, absolute;
+        int n;
+        long caret, target;
+    } cases[] = {
+        {"second picture", false, true, 2, 5, pictures[1]},
+        {"past the last picture", false, true, 9, 5, none},
+        {"absolute backwards", false, true, -1, 5, none},
+        {"on from a picture at the caret", false, false, 1, pictures[0], pictures[1]},
+        {"back from a picture at the caret", false, false, -1, pictures[1], pictures[0]},
+        {"on from between", false, false, 1, pictures[1] + 1, pictures[2]},
+        {"back from between", false, false, -1, pictures[1] + 1, pictures[1]},
+        {"too far on", false, false, 5, 0, none},
+        {"second object", true, true, 2, 0, objects[1]},
+        {"back to an object", true, false, -1, pictures[2], objects[1]},
+        {"on to an object", true, false, 1, objects[0], objects[1]},
+        {"no object before", true, false, -1, objects[0], none},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        Place(c.caret);
+        view->SetSelection((GOle*)NULL, 0);
+        if (c.object)
+            view->GotoObject(c.absolute, c.n);
+        else
+            view->GotoField(c.absolute, c.n);
+        if (c.target == none)
+        {
+            EXPECT_EQ(body->m_nCaret, c.caret);
+            EXPECT_EQ(body->m_nSelFirst, body->m_nSelEnd);
+            EXPECT_TRUE(doc->m_pSelOle == NULL);
+            continue;
+        }
+        EXPECT_EQ(body->m_nCaret, c.target);
+        if (c.object)
+        {
+            EXPECT_EQ(body->m_nSelFirst, body->m_nSelEnd) << "no text selection";
+            ASSERT_TRUE(doc->m_pSelOle != NULL);
+            EXPECT_EQ(doc->m_pSelOle->m_nPos, c.target);
+        }
+        else
+        {
+            EXPECT_EQ(body->m_nSelFirst, c.target);
+            EXPECT_EQ(body->m_nSelEnd, c.target + 1);
+            EXPECT_TRUE(doc->m_pSelOle == NULL);
+        }
+    }
+    view->SetSelection((GOle*)NULL, 0);
+}
+
+// The application's input character set against the text before the
+// caret: a letter typed after text of another set takes the keyboard's
+// set; after text in the keyboard's own set or the default set it takes
+// the style before it unchanged.
+TEST_F(Typing, ATypedLetterTakesTheKeyboardsCharacterSet)
+{
+    MakeTypingView();
+    const unsigned char saved = App.m_nInputCharSet;
+    const struct
+    {
+        const char* name;
+        unsigned char textSet, inputSet, typedSet;
+    } cases[] = {
+        {"Western text, Cyrillic keyboard", ANSI_CHARSET, RUSSIAN_CHARSET, RUSSIAN_CHARSET},
+        {"Cyrillic text, Western keyboard", RUSSIAN_CHARSET, ANSI_CHARSET, ANSI_CHARSET},
+        {"the keyboard's own set", RUSSIAN_CHARSET, RUSSIAN_CHARSET, RUSSIAN_CHARSET},
+        {"Greek text, Cyrillic keyboard", GREEK_CHARSET, RUSSIAN_CHARSET, RUSSIAN_CHARSET},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        {
+            CChangeBracket bracket(doc);
+            body->DeleteText(0, body->m_chars.count - 3, 1);
+        }
+        Type(body, 0, "abc");
+        {
+            CChangeBracket bracket(doc);
+            GFontStyle set;
+            set.SetCharSet(c.textSet);
+            body->SetFontStyle(0, 3, set, 1);
+        }
+        Place(3);
+        App.m_nInputCharSet = c.inputSet;
+        view->OnChar('x', 1, 0);
+        EXPECT_EQ(Text(body), "abcx");
+        EXPECT_EQ(body->GetCharFStylePtr(3)->GetCharSet(), c.typedSet);
+        EXPECT_EQ(body->GetCharFStylePtr(2)->GetCharSet(), c.textSet);
+    }
+    App.m_nInputCharSet = saved;
+}
+
+// Switching the keyboard's language: the set is kept by the application
+// and the next letter takes it, even where the text before the caret is in
+// the default set; a switch to the set in force changes nothing.
+TEST_F(Typing, AKeyboardSwitchGivesTheNextLetterTheNewSet)
+{
+    MakeTypingView();
+    const unsigned char saved = App.m_nInputCharSet;
+    App.m_nInputCharSet = ANSI_CHARSET;
+    Type(body, 0, "abc");
+    Place(3);
+    EXPECT_EQ(::SendMessageA(view->m_hWnd, WM_INPUTLANGCHANGE, RUSSIAN_CHARSET, 0), 1);
+    EXPECT_EQ(App.m_nInputCharSet, RUSSIAN_CHARSET);
+    EXPECT_TRUE(GetDocEditing(doc).bPendingStyle);
+    view->OnChar('x', 1, 0);
+    EXPECT_EQ(body->GetCharFStylePtr(3)->GetCharSet(), RUSSIAN_CHARSET);
+
+    GetDocEditing(doc).bPendingStyle = FALSE;
+    EXPECT_EQ(::SendMessageA(view->m_hWnd, WM_INPUTLANGCHANGE, RUSSIAN_CHARSET, 0), 1);
+    EXPECT_FALSE(GetDocEditing(doc).bPendingStyle);
+    App.m_nInputCharSet = saved;
 }
 
 class SystemTyping : public Typing
