@@ -19,6 +19,10 @@ const char kCarriageReturn = 13;
 const char kLineFeed = 10;
 const char kBlank = ' ';
 const long kClosingChars = 3;   // 13, 12, 0 end every flow
+// Fewer characters than a row of text on a page holds in any usual font
+// and margins: rows made room for by it are rarely too few. The room left
+// over after the layout is given back.
+const long kFewestCharsPerRow = 40;
 const int kArchiveBuffer = 4096;
 const int32_t kLexiconEnd = 26;
 // The password gate's answers.
@@ -58,6 +62,24 @@ void NormaliseText(std::string& text, bool dropEndOfFileMarks)
             out += c;
     }
     text.swap(out);
+}
+
+// Rows the laid-out text will need at most, about: a row for every
+// kFewestCharsPerRow characters of each paragraph, and one for an empty one.
+long RowsToExpect(const std::string& text)
+{
+    long rows = 0, length = 0;
+    for (const char c : text)
+    {
+        if (c != kCarriageReturn)
+        {
+            ++length;
+            continue;
+        }
+        rows += 1 + length / kFewestCharsPerRow;
+        length = 0;
+    }
+    return rows + 1 + length / kFewestCharsPerRow;
 }
 
 // The body's text as a text file holds it: paragraph ends as 13 10, list
@@ -140,8 +162,11 @@ int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
     // whole text again for every paragraph.
     const long paragraphs = (long)std::count(text.begin(), text.end(), kCarriageReturn);
     body->m_chars.Reserve(body->m_chars.GetCount() + (long)text.size());
-    body->m_rows.Reserve(body->m_rows.GetCount() + paragraphs);
     body->m_paras.Reserve(body->m_paras.GetCount() + paragraphs);
+    // The layout makes the rows one by one; growing their array a step at
+    // a time would copy all of it again for every step.
+    const long rows = m_bClipboard ? paragraphs : RowsToExpect(text);
+    body->m_rows.Reserve(body->m_rows.GetCount() + rows);
     // One insertion, then one layout of the whole body: re-breaking while
     // inserting would place every later row again after each paragraph.
     // The clipboard's document is never laid out.
@@ -149,6 +174,8 @@ int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
     if (m_bClipboard)
         return 0;
     body->ReRowByRow(0, body->m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    // Removing nothing gives back the spare room of the rows.
+    body->m_rows.Destroy(body->m_rows.GetCount(), 0);
     body->m_redraw.InvalByPos(0, body->m_chars.GetCount() - 1);
     body->Notify(1);
     SetModifiedFlag(TRUE);
