@@ -82,6 +82,31 @@ long RowsToExpect(const std::string& text)
     return rows + 1 + length / kFewestCharsPerRow;
 }
 
+// The layout replaces each paragraph's one row by its broken rows. The rows'
+// array would grow a step at a time (copying all of it again for every
+// step), and every removal would give back the room made ahead. For the
+// layout of the whole text, room for the rows to expect is made at once and
+// the array's step is its whole size meanwhile: a removal keeps the room,
+// and more rows than expected double it. The spare room is given back
+// afterwards (a removal of nothing does that).
+void LayOutWholeBody(GDoc& body, long expectedRows)
+{
+    const LONG step = body.m_rows.grow;
+    body.m_rows.Reserve(body.m_rows.GetCount() + expectedRows);
+    body.m_rows.grow = std::max(step, body.m_rows.capacity);
+    try
+    {
+        body.ReRowByRow(0, body.m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    }
+    catch (...)
+    {
+        body.m_rows.grow = step;
+        throw;
+    }
+    body.m_rows.grow = step;
+    body.m_rows.Destroy(body.m_rows.GetCount(), 0);
+}
+
 // The body's text as a text file holds it: paragraph ends as 13 10, list
 // labels with two blanks after them, cells as their values, other fields as
 // nothing; the closing 13, 12, 0 are not written.
@@ -163,19 +188,14 @@ int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
     const long paragraphs = (long)std::count(text.begin(), text.end(), kCarriageReturn);
     body->m_chars.Reserve(body->m_chars.GetCount() + (long)text.size());
     body->m_paras.Reserve(body->m_paras.GetCount() + paragraphs);
-    // The layout makes the rows one by one; growing their array a step at
-    // a time would copy all of it again for every step.
-    const long rows = m_bClipboard ? paragraphs : RowsToExpect(text);
-    body->m_rows.Reserve(body->m_rows.GetCount() + rows);
+    body->m_rows.Reserve(body->m_rows.GetCount() + paragraphs);
     // One insertion, then one layout of the whole body: re-breaking while
     // inserting would place every later row again after each paragraph.
     // The clipboard's document is never laid out.
     body->InsertText(0, &text[0], 0);
     if (m_bClipboard)
         return 0;
-    body->ReRowByRow(0, body->m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
-    // Removing nothing gives back the spare room of the rows.
-    body->m_rows.Destroy(body->m_rows.GetCount(), 0);
+    LayOutWholeBody(*body, RowsToExpect(text));
     body->m_redraw.InvalByPos(0, body->m_chars.GetCount() - 1);
     body->Notify(1);
     SetModifiedFlag(TRUE);

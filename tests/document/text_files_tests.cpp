@@ -144,6 +144,9 @@ TEST_F(TextFiles, ReadTextIsLaidOutAsInsertedText)
     EXPECT_GT(Body()->m_pages.GetCount(), 3);
     EXPECT_EQ(FlowState(*Body()), FlowState(*other));
     EXPECT_TRUE(doc->IsModified());
+    // The room the layout was given for the rows is given back.
+    EXPECT_EQ(Body()->m_rows.grow, kRowGrow);
+    EXPECT_LT(Body()->m_rows.capacity - Body()->m_rows.GetCount(), kRowGrow);
     ReleaseDocEditing(typed.get());
 }
 
