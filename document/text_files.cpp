@@ -44,24 +44,28 @@ const char kDosTempFile[] = "~TEMP$$$.XTX";
 // stay lines.
 void NormaliseText(std::string& text, bool dropEndOfFileMarks)
 {
-    std::string out;
-    out.reserve(text.size());
+    // In place: no byte becomes more than one. A line feed looks at the
+    // byte read before it, as the one written there may differ.
+    size_t out = 0;
+    bool afterCarriageReturn = false;
     for (size_t i = 0; i < text.size(); ++i)
     {
         const char c = text[i];
+        const bool afterReturn = afterCarriageReturn;
+        afterCarriageReturn = c == kCarriageReturn;
         if ((BYTE)c == kEndOfFileMark && dropEndOfFileMarks && i > 0)
             continue;
         if (c == 0 || c == (char)kFieldMark)
-            out += kBlank;
+            text[out++] = kBlank;
         else if (c == kLineFeed)
         {
-            if (i == 0 || text[i - 1] != kCarriageReturn)
-                out += kCarriageReturn;
+            if (!afterReturn)
+                text[out++] = kCarriageReturn;
         }
         else
-            out += c;
+            text[out++] = c;
     }
-    text.swap(out);
+    text.resize(out);
 }
 
 // Rows the laid-out text will need at most, about: a row for every
