@@ -6,6 +6,7 @@
 #include "bench/support/seeded_document.h"
 #include "editing/document_editing.h"
 #include "view/CWView.h"
+#include <algorithm>
 #include <memory>
 #include <stdio.h>
 
@@ -51,6 +52,7 @@ Template& Maker()
     return *maker;
 }
 std::unique_ptr<CWDocument> opened;
+const int kSavePasses = 3;
 } // namespace
 
 // (a) Opened and laid out: the text is inserted with one call that breaks
@@ -95,14 +97,21 @@ static void BM_SaveNatively(benchmark::State& state)
     const CString path = NativePath();
     for (auto _ : state)
     {
-        auto t0 = std::chrono::steady_clock::now();
-        if (!opened->SaveNativeFile(path))
+        // The best of a few saves, as the floor is taken: the disk's
+        // and the machine's moods are not the save's.
+        figures.save = 0;
+        for (int pass = 0; pass < kSavePasses; ++pass)
         {
-            state.SkipWithError("the native file was not written");
-            return;
+            auto t0 = std::chrono::steady_clock::now();
+            if (!opened->SaveNativeFile(path))
+            {
+                state.SkipWithError("the native file was not written");
+                return;
+            }
+            const double took = bench::SecondsSince(t0);
+            figures.save = pass == 0 ? took : std::min(figures.save, took);
+            opened->m_rootStorage.Release();
         }
-        figures.save = bench::SecondsSince(t0);
-        opened->m_rootStorage.Release();
     }
     DeleteFileA(path);
 }

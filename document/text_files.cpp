@@ -15,6 +15,10 @@ const char kCarriageReturn = 13;
 const char kLineFeed = 10;
 const char kBlank = ' ';
 const long kClosingChars = 3;   // 13, 12, 0 end every flow
+// Fewer characters than a row of text on a page holds in any usual font
+// and margins: rows made room for by it are rarely too few. The room left
+// over after the layout is given back.
+const long kFewestCharsPerRow = 40;
 const int kArchiveBuffer = 4096;
 const int32_t kLexiconEnd = 26;
 // Text bytes as the body takes them. A zero would end the text and a 1 is
@@ -23,24 +27,71 @@ const int32_t kLexiconEnd = 26;
 // stay lines.
 void NormaliseText(std::string& text, bool dropEndOfFileMarks)
 {
-    std::string out;
-    out.reserve(text.size());
+    // In place: no byte becomes more than one. A line feed looks at the
+    // byte read before it, as the one written there may differ.
+    size_t out = 0;
+    bool afterCarriageReturn = false;
     for (size_t i = 0; i < text.size(); ++i)
     {
         const char c = text[i];
+        const bool afterReturn = afterCarriageReturn;
+        afterCarriageReturn = c == kCarriageReturn;
         if ((BYTE)c == kEndOfFileMark && dropEndOfFileMarks && i > 0)
             continue;
         if (c == 0 || c == (char)kFieldMark)
-            out += kBlank;
+            text[out++] = kBlank;
         else if (c == kLineFeed)
         {
-            if (i == 0 || text[i - 1] != kCarriageReturn)
-                out += kCarriageReturn;
+            if (!afterReturn)
+                text[out++] = kCarriageReturn;
         }
         else
-            out += c;
+            text[out++] = c;
     }
-    text.swap(out);
+    text.resize(out);
+}
+
+// Rows the laid-out text will need at most, about: a row for every
+// kFewestCharsPerRow characters of each paragraph, and one for an empty one.
+long RowsToExpect(const std::string& text)
+{
+    long rows = 0, length = 0;
+    for (const char c : text)
+    {
+        if (c != kCarriageReturn)
+        {
+            ++length;
+            continue;
+        }
+        rows += 1 + length / kFewestCharsPerRow;
+        length = 0;
+    }
+    return rows + 1 + length / kFewestCharsPerRow;
+}
+
+// The layout replaces each paragraph's one row by its broken rows. The rows'
+// array would grow a step at a time (copying all of it again for every
+// step), and every removal would give back the room made ahead. For the
+// layout of the whole text, room for the rows to expect is made at once and
+// the array's step is its whole size meanwhile: a removal keeps the room,
+// and more rows than expected double it. The spare room is given back
+// afterwards (a removal of nothing does that).
+void LayOutWholeBody(GDoc& body, long expectedRows)
+{
+    const LONG step = body.m_rows.grow;
+    body.m_rows.Reserve(body.m_rows.GetCount() + expectedRows);
+    body.m_rows.grow = std::max(step, body.m_rows.capacity);
+    try
+    {
+        body.ReRowByRow(0, body.m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    }
+    catch (...)
+    {
+        body.m_rows.grow = step;
+        throw;
+    }
+    body.m_rows.grow = step;
+    body.m_rows.Destroy(body.m_rows.GetCount(), 0);
 }
 
 // The body's text as a text file holds it: paragraph ends as 13 10, list
@@ -103,15 +154,15 @@ int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
     // whole text again for every paragraph.
     const long paragraphs = (long)std::count(text.begin(), text.end(), kCarriageReturn);
     body->m_chars.Reserve(body->m_chars.GetCount() + (long)text.size());
-    body->m_rows.Reserve(body->m_rows.GetCount() + paragraphs);
     body->m_paras.Reserve(body->m_paras.GetCount() + paragraphs);
+    body->m_rows.Reserve(body->m_rows.GetCount() + paragraphs);
     // One insertion, then one layout of the whole body: re-breaking while
     // inserting would place every later row again after each paragraph.
     // The clipboard's document is never laid out.
     body->InsertText(0, &text[0], 0);
     if (m_bClipboard)
         return 0;
-    body->ReRowByRow(0, body->m_rows.GetCount() - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    LayOutWholeBody(*body, RowsToExpect(text));
     body->m_redraw.InvalByPos(0, body->m_chars.GetCount() - 1);
     body->Notify(1);
     SetModifiedFlag(TRUE);

@@ -69,6 +69,8 @@ TEST_F(TextFiles, PlainTextBytesBecomeTheBodysText)
         {"a lone 10 ends a paragraph", "a\nb\nc", "a\rb\rc"},
         {"a lone 13 ends a paragraph", "a\rb", "a\rb"},
         {"10 before 13 ends two", "a\n\rb", "a\r\rb"},
+        {"lone 10s in a row end a paragraph each", "\n\na\n\n", "\r\ra\r\r"},
+        {"10 after a 26 after 13 ends another", "a\r\x1a\nb", "a\r\rb"},
         {"a closing line end", "a\r\n", "a\r"},
         {"26 at the end goes", "xy\x1a", "xy"},
         {"26 inside goes", "x\x1ay", "xy"},
@@ -144,6 +146,9 @@ TEST_F(TextFiles, ReadTextIsLaidOutAsInsertedText)
     EXPECT_GT(Body()->m_pages.GetCount(), 3);
     EXPECT_EQ(FlowState(*Body()), FlowState(*other));
     EXPECT_TRUE(doc->IsModified());
+    // The room the layout was given for the rows is given back.
+    EXPECT_EQ(Body()->m_rows.grow, kRowGrow);
+    EXPECT_LT(Body()->m_rows.capacity - Body()->m_rows.GetCount(), kRowGrow);
     ReleaseDocEditing(typed.get());
 }
 

@@ -110,12 +110,15 @@ private:
 };
 
 // Saving a compound file so that the file already at the target survives
-// every failure: everything is written into a temporary compound file in
-// the target's folder (so the last step is a rename on one file system),
-// which takes the target's place only after it was written, committed and
-// flushed to the disk. Until then the old file is untouched; on failure the
+// every failure: the compound file is made in memory (the storage's many
+// small writes cost a copy each there, a system call each on a file), then
+// written in one go into a temporary file in the target's folder (so the
+// last step is a rename on one file system), which takes the target's place
+// only after it was written, committed and flushed to the disk. Until then the old file is untouched; on failure the
 // temporary is deleted. A process killed in between leaves the old file
 // whole (and at worst a stray temporary "~zt*.tmp" beside it).
+class CMemoryLockBytes;
+
 class COleSafeSave
 {
 public:
@@ -123,15 +126,16 @@ public:
     // Abandons an unfinished save.
     ~COleSafeSave();
 
-    // Creates the temporary beside lpszTarget, carrying clsid. Refuses a
-    // read-only target. Throws CFileException, leaving nothing behind.
+    // Creates the (empty) temporary file beside lpszTarget and the compound
+    // file in memory, carrying clsid. Refuses a read-only target. Throws CFileException, leaving nothing behind.
     void Begin(LPCSTR lpszTarget, REFCLSID clsid);
     // Where the caller writes its streams and sub-storages.
     LPSTORAGE GetStorage() const { return m_temp.GetStorage(); }
     const CString& GetTempPath() const { return m_strTemp; }
     const CString& GetTargetPath() const { return m_strTarget; }
 
-    // Commits and releases the temporary and puts it in the target's place.
+    // Commits and releases the compound file, writes it into the temporary
+    // and puts that in the target's place.
     // pRoot, when given, is the caller's root storage: an open storage on
     // the target keeps the file from being replaced, so it is released
     // first and opened again with grfMode afterwards, on the new file after
@@ -146,6 +150,7 @@ public:
 
 private:
     COleRootStorage m_temp;
+    CMemoryLockBytes* m_pBytes;
     CString m_strTemp;
     CString m_strTarget;
 };

@@ -1,6 +1,7 @@
 // Saving a compound file through a temporary beside the target, which
 // replaces the target only once it is complete on the disk.
 #include "afxolestg.h"
+#include "ole_memory_bytes.h"
 #include <algorithm>
 
 namespace {
@@ -8,6 +9,8 @@ namespace {
 const char kTempPrefix[] = "~zt";
 // Names tried before giving up on a folder crowded with temporaries.
 const int kTempNameTries = 100;
+// The most one system call writes.
+const size_t kWriteChunk = 1 << 24;
 
 CString FullPath(LPCSTR lpszPath)
 {
@@ -29,14 +32,29 @@ CString FolderOf(const CString& fullPath)
     AfxThrowFileException(CFileException::generic, -1, lpszName);
 }
 
-// Makes the committed bytes of a closed file durable before the rename
-// publishes them; a crash after the rename must not leave a hollow file.
-void FlushToDisk(LPCSTR lpszPath)
+// Writes the compound file's bytes into the (empty) temporary and makes them
+// durable before the rename publishes them; a crash after the rename must
+// not leave a hollow file.
+void WriteToDisk(LPCSTR lpszPath, const std::vector<BYTE>& bytes)
 {
-    HANDLE h = ::CreateFileA(lpszPath, GENERIC_WRITE, 0, NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE h = ::CreateFileA(lpszPath, GENERIC_WRITE, 0, NULL, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (h == INVALID_HANDLE_VALUE)
         ThrowLastError(lpszPath);
-    BOOL ok = ::FlushFileBuffers(h);
+    size_t done = 0;
+    BOOL ok = TRUE;
+    while (ok && done < bytes.size())
+    {
+        DWORD put = 0;
+        const DWORD part = (DWORD)std::min<size_t>(bytes.size() - done, kWriteChunk);
+        ok = ::WriteFile(h, bytes.data() + done, part, &put, NULL);
+        if (ok && put == 0)
+        {
+            ::SetLastError(ERROR_DISK_FULL);
+            ok = FALSE;
+        }
+        done += put;
+    }
+    ok = ok && ::FlushFileBuffers(h);
     DWORD err = ::GetLastError();
     ::CloseHandle(h);
     if (!ok)
@@ -72,7 +90,7 @@ CString CreateTempFileIn(const CString& folder, LPCSTR lpszTarget)
 
 } // namespace
 
-COleSafeSave::COleSafeSave()
+COleSafeSave::COleSafeSave() : m_pBytes(NULL)
 {
 }
 
@@ -90,12 +108,15 @@ void COleSafeSave::Begin(LPCSTR lpszTarget, REFCLSID clsid)
         AfxThrowFileException(CFileException::accessDenied, ERROR_ACCESS_DENIED, m_strTarget);
 
     m_strTemp = CreateTempFileIn(FolderOf(m_strTarget), m_strTarget);
-    CFileException error;
-    if (!m_temp.Create(m_strTemp, &error))
+    m_pBytes = new CMemoryLockBytes;
+    LPSTORAGE lpStorage = NULL;
+    SCODE sc = ::StgCreateDocfileOnILockBytes(m_pBytes, STGM_CREATE | COleRootStorage::openMode, 0, &lpStorage);
+    if (FAILED(sc))
     {
         Abandon();
-        AfxThrowFileException(error.m_cause, error.m_lOsError, m_strTarget);
+        AfxThrowFileException(AfxStorageErrorToCause(sc), sc, m_strTarget);
     }
+    m_temp.Attach(lpStorage);
     try
     {
         m_temp.SetClassID(clsid);
@@ -116,7 +137,9 @@ void COleSafeSave::Finish(COleRootStorage* pRoot, DWORD grfMode)
     {
         m_temp.Commit();
         m_temp.Release();
-        FlushToDisk(m_strTemp);
+        WriteToDisk(m_strTemp, m_pBytes->Bytes());
+        m_pBytes->Release();
+        m_pBytes = NULL;
         // The system refuses to replace a file that is open; the caller's
         // storage on the target lets it go for the moment of the rename.
         bRootOnTarget = pRoot != NULL && pRoot->GetStorage() != NULL
@@ -141,6 +164,9 @@ void COleSafeSave::Finish(COleRootStorage* pRoot, DWORD grfMode)
 void COleSafeSave::Abandon()
 {
     m_temp.Release();
+    if (m_pBytes != NULL)
+        m_pBytes->Release();
+    m_pBytes = NULL;
     if (!m_strTemp.IsEmpty())
         ::DeleteFileA(m_strTemp);
     m_strTemp.Empty();

@@ -6,6 +6,7 @@
 #include "afxolestg.h"
 #include "tests/platform/mfc42/thrown_exceptions.h"
 #include "tests/support/olefile_reader.h"
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -398,6 +399,48 @@ TEST_F(StorageTest, SaveIntoUnwritableFolderKeepsThePreviousFile)
     EXPECT_EQ(Names("*"), std::vector<std::string>{"locked.zvw"});
 }
 
+
+// The safe save makes the compound file in memory: the file it puts in
+// place is byte for byte the one the storage makes on the disk, for a
+// stream written in pieces with another stream made in between, as a
+// document writes its main stream around its effects.
+TEST_F(StorageTest, SafeSaveWritesTheFileTheStorageMakesOnDisk)
+{
+    const std::string big = [] {
+        std::string s;
+        for (int i = 0; s.size() < 300000; ++i)
+            s += "paragraph " + std::to_string(i) + " of a long document\r";
+        return s;
+    }();
+    auto write = [&](LPSTORAGE storage) {
+        COleStreamFile main;
+        ASSERT_TRUE(main.CreateStream(storage, "Contents", CFile::modeReadWrite | CFile::shareExclusive | CFile::modeCreate));
+        const size_t piece = 4096;
+        for (size_t at = 0; at < big.size(); at += piece)
+        {
+            main.Write(big.data() + at, (UINT)std::min(piece, big.size() - at));
+            if (at == 40 * piece)
+                WriteStream(storage, "Lumifex", std::string(700, '\x7f'));
+        }
+        main.Close();
+    };
+
+    const std::string onDisk = Path("disk.zvw"), saved = Path("saved.zvw");
+    {
+        COleRootStorage root;
+        ASSERT_TRUE(root.Create(onDisk.c_str()));
+        root.SetClassID(kDocumentClsid);
+        write(root.GetStorage());
+        root.Commit();
+    }
+    ASSERT_TRUE(AfxSaveStorageSafely(saved.c_str(), kDocumentClsid, write));
+    const std::string bytes = FileBytes(saved);
+    EXPECT_GT(bytes.size(), big.size());
+    EXPECT_TRUE(bytes == FileBytes(onDisk));
+    COleRootStorage root;
+    ASSERT_TRUE(root.Open(saved.c_str()));
+    EXPECT_TRUE(ReadStream(root.GetStorage(), "Contents") == big);
+}
 
 TEST_F(StorageTest, IndependentReaderSeesClassIdAndStreams)
 {
