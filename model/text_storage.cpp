@@ -62,7 +62,9 @@ int GText::InsertAt(long pos, const GChar* records, long n)
 {
     if (n <= 0)
         return 1;
-    if (pos < count - pos)
+    // Text put in front of a short tail (a whole file into a new flow,
+    // whose back was reserved for it) moves the tail, not the front.
+    if (pos < count - pos && count - pos > n)
     {
         if (front < n)
             MakeFrontRoom(n);

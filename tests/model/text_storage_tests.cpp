@@ -73,13 +73,22 @@ TEST(TextStorageTest, EditsAnywhereKeepTheTextInOrder)
     }
 }
 
-// Deleting most of a long text from its start leaves no more than a small
-// share of it as room in front, and the back gives whole steps back.
+// A whole text put in front of a flow's closing characters fills the room
+// reserved for it at the back. Deleting most of a long text from its start
+// leaves no more than a small share of it as room in front, and the back
+// gives whole steps back.
 TEST(TextStorageTest, RoomStaysBoundedAfterDeletions)
 {
     GText text(0, 256);
-    std::string big(200000, 'x');
+    const BYTE closing[] = {kParagraphEnd, kBreak, kFlowEnd};
+    text.InsertAt(0, (const GChar*)closing, 3);
+    std::string big(200000 - 3, 'x');
+    text.Reserve(200000);
+    const LONG reserved = text.capacity;
     text.InsertAt(0, (const GChar*)big.data(), (long)big.size());
+    EXPECT_EQ(text.front, 0);
+    EXPECT_EQ(text.capacity, reserved);
+    EXPECT_EQ(text[200000 - 3], kParagraphEnd);
     for (int i = 0; i < 1000; ++i)
         text.AddAt(GChar('s'), 0);   // room is made in front
     EXPECT_GT(text.front, 0);
