@@ -42,12 +42,26 @@ struct RowShape
         : first(row.first), y(row.y), ascent(row.ascent), height(row.height), gapAfter(row.gapAfter)
     {
     }
-    bool operator==(const RowShape& o) const
+    bool SamePlace(const RowShape& o) const
     {
-        return first == o.first && y == o.y && ascent == o.ascent && height == o.height &&
-               gapAfter == o.gapAfter;
+        return y == o.y && ascent == o.ascent && height == o.height && gapAfter == o.gapAfter;
     }
+    bool operator==(const RowShape& o) const { return first == o.first && SamePlace(o); }
 };
+
+// True when a text column of some block begins at the row: blocks name the
+// rows their columns begin with and the character they begin at.
+bool BeginsAColumn(const GArray<GColumn>& blocks, long row)
+{
+    for (LONG b = 0; b < blocks.count; ++b)
+    {
+        const GColumn& block = blocks[b];
+        for (int k = 0; k < kMostTextColumns; ++k)
+            if (block.startRows[k] == row)
+                return true;
+    }
+    return false;
+}
 
 // The rows near a typed character, watched to learn whether the layout
 // below them can stay: typing mostly changes one row's text and nothing of
@@ -66,14 +80,23 @@ struct RowWatch
         s_lastTouchedRow = -1;
     }
     // True when every row written since lies in the window and each has its
-    // old shape again, and no row came or went.
-    bool Unchanged(const GArray<GRow>& rows) const
+    // old place and height again, and no row came or went. A row may begin
+    // at another character (a word wrapped) unless a column begins with it
+    // or the flow has fields: footnotes are weighed by the rows their marks
+    // lie in.
+    bool Unchanged(const GDoc& flow) const
     {
+        const GArray<GRow>& rows = flow.m_rows;
         if (rows.count != rowCount || s_lastTouchedRow >= from + count)
             return false;
         for (long i = 0; i < count; ++i)
-            if (!(RowShape(rows[from + i]) == shapes[i]))
+        {
+            const RowShape now(rows[from + i]);
+            if (now == shapes[i])
+                continue;
+            if (!now.SamePlace(shapes[i]) || flow.m_fields.count > 0 || BeginsAColumn(flow.m_columns, from + i))
                 return false;
+        }
         return true;
     }
 };
@@ -324,7 +347,7 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
     // paragraph that leaves every row's shape changes none of these, and
     // breaking the rest of a long flow onto its pages again would cost a
     // keystroke near its start as much as all the rest.
-    if (textOnly && p == last && watch.Unchanged(m_rows))
+    if (textOnly && p == last && watch.Unchanged(*this))
     {
         UpdateAnchoredFrames();
         return;

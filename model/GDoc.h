@@ -4,6 +4,7 @@
 #pragma once
 #include "afxwin.h"
 #include "model/flow_records.h"
+#include "model/GText.h"
 #include "model/GRedraw.h"
 #include "model/forward.h"
 
@@ -32,7 +33,7 @@ class GDoc
 public:
     // The text and its position-sorted records; each array but tabs and
     // fields ends with a closing record (see flow_records.h).
-    GArray<GChar> m_chars;
+    GText m_chars;                   // one block, room at both ends
     GArray<GTabulator> m_tabs;
     GArrayI<GField*> m_fields;       // owned, one per field mark
     GArray<GFormat> m_formats;

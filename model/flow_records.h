@@ -118,6 +118,8 @@ inline void ReleaseRecord(CHole& hole)
     hole.dxWidths = NULL;
 }
 
+#include "model/hole_array.h"
+
 // A laid-out row. The row array ends with a closing row at the position of
 // the final 0. A row owns its hole array; a copy added to an array hands
 // the pointer over.

@@ -54,8 +54,8 @@ void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs(
         f.ReRowByRow(f.GetParaRow(p), f.GetParaRow(p) + 1, GDoc::kReRowEdit, GDoc::kWholeParagraph);
 }
 
-// Everything layout decides: rows (start, place, height, ascent), each
-// paragraph's first row, the column blocks and the pages.
+// Everything layout decides: rows (start, place, height, ascent, holes),
+// each paragraph's first row, the column blocks and the pages.
 std::vector<long> LayoutRecords(const GDoc& f)
 {
     std::vector<long> out;
@@ -63,6 +63,14 @@ std::vector<long> LayoutRecords(const GDoc& f)
     {
         const GRow& row = f.m_rows[r];
         out.insert(out.end(), {row.first, row.y, row.height, row.ascent});
+        // Each hole's resume moves with every edit before it.
+        const long holes = row.holes ? row.holes->GetCount() : -1;
+        out.push_back(holes);
+        for (long h = 0; h < holes; ++h)
+        {
+            const CHole& hole = (*row.holes)[h];
+            out.insert(out.end(), {hole.x, hole.width, hole.resume});
+        }
     }
     out.push_back(-1);
     for (long p = 0; p < f.m_paras.GetCount(); ++p)

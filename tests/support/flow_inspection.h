@@ -43,8 +43,8 @@ std::string RecordHex(const T& record)
     return HexDump(StoreToBytes([&](CArchive& ar) { record.Write(ar); }), "");
 }
 
-template <class T>
-std::string ArrayState(const char* name, const GArray<T>& records)
+template <class Records>
+std::string ArrayState(const char* name, const Records& records)
 {
     std::string s = std::string(name) + ":";
     for (LONG i = 0; i < records.count; ++i)
