@@ -324,16 +324,17 @@ CString CWOpSetParaIM::GetName()
 // ---- Borders
 
 CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorderStyle* styles, int distance)
-    : CWOperationItem(flow), m_nFrom((LONG)from), m_nSides((LONG)sides), m_nDistance((LONG)distance),
-      m_bHasStyle(styles != NULL)
+    : CWOperationItem(flow), m_nFrom((LONG)from), m_nChangeTo((LONG)to), m_nSides((LONG)sides),
+      m_nDistance((LONG)distance), m_bHasStyle(styles != NULL)
 {
     AtLeastOneChar(from, to);
     m_nTo = (LONG)to;
     if (styles)
         for (int k = 0; k < 4; ++k)
             m_styles[k] = styles[k];
+    // The change covers the paragraph that holds to as well.
     long first, last;
-    TouchedParas(flow, from, to, first, last);
+    TouchedParas(flow, from, to + 1, first, last);
     long lastKept = -1;
     for (long p = first; p <= last; ++p)
     {
@@ -356,6 +357,7 @@ void CWOpSetBorder::Shift(long delta)
 {
     m_nFrom += (LONG)delta;
     m_nTo += (LONG)delta;
+    m_nChangeTo += (LONG)delta;
     ShiftRecords(m_old, delta);
 }
 
@@ -397,7 +399,8 @@ BOOL CWOpSetBorder::ActionRedo()
     CBorderStyle styles[4];
     for (int k = 0; k < 4; ++k)
         styles[k] = m_bHasStyle ? m_styles[k] : CBorderStyle();
-    m_pDoc->SetBorder(m_nSides, styles, (int)m_nDistance, m_nFrom, m_nTo);
+    m_pDoc->SetBorder(m_nSides, styles, (int)m_nDistance, m_nFrom,
+                      ParagraphChangeEnd(m_pDoc, m_nFrom, m_nChangeTo));
     return TRUE;
 }
 
@@ -409,12 +412,13 @@ CString CWOpSetBorder::GetName()
 // ---- Shading
 
 CWOpSetShade::CWOpSetShade(GDoc* flow, long from, long to, CShadeStyle style)
-    : CWOperationItem(flow), m_nFrom((LONG)from), m_new(style)
+    : CWOperationItem(flow), m_nFrom((LONG)from), m_nChangeTo((LONG)to), m_new(style)
 {
     AtLeastOneChar(from, to);
     m_nTo = (LONG)to;
+    // As for borders, the paragraph that holds to too.
     long first, last;
-    TouchedParas(flow, from, to, first, last);
+    TouchedParas(flow, from, to + 1, first, last);
     for (long p = first; p <= last; ++p)
     {
         const long start = flow->GetParaChar(p);
@@ -436,6 +440,7 @@ void CWOpSetShade::Shift(long delta)
 {
     m_nFrom += (LONG)delta;
     m_nTo += (LONG)delta;
+    m_nChangeTo += (LONG)delta;
     ShiftRecords(m_old, delta);
 }
 
@@ -475,7 +480,7 @@ BOOL CWOpSetShade::ActionUndo()
 BOOL CWOpSetShade::ActionRedo()
 {
     m_pDoc->SetPos(m_nFrom);
-    m_pDoc->AddShade(m_new, m_nFrom, m_nTo, 1);
+    m_pDoc->AddShade(m_new, m_nFrom, ParagraphChangeEnd(m_pDoc, m_nFrom, m_nChangeTo), 1);
     return TRUE;
 }
 

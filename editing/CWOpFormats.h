@@ -111,6 +111,9 @@ class CWOpSetBorder : public CWOperationItem
 private:
     LONG m_nFrom = 0;
     LONG m_nTo = 0;
+    // The end the change was made with; m_nTo covers at least one
+    // character.
+    LONG m_nChangeTo = 0;
     LONG m_nSides = 0;
     // All four side styles, in the order SetBorder takes them.
     CBorderStyle m_styles[4];
@@ -134,6 +137,7 @@ class CWOpSetShade : public CWOperationItem
 private:
     LONG m_nFrom = 0;
     LONG m_nTo = 0;
+    LONG m_nChangeTo = 0;   // as for borders
     CShadeStyle m_new;
     CArray<GShade, GShade> m_old;   // one per paragraph
 };

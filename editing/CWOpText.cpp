@@ -178,7 +178,7 @@ CString CWOpInsertText::GetName()
     return NameWithPreview(OperationName(kIdsInsertText, "Insert text"), m_text);
 }
 
-CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
+CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text, long formatsFrom)
     : CWOperationItem(flow), m_nFrom((LONG)from), m_nTo((LONG)to)
 {
     if (text)
@@ -186,14 +186,19 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
         m_text = *text;
         delete text;
     }
-    m_pFonts = new CWOpSetFontStyle(flow, from, to, NULL);
+    m_nFormatsFrom = (LONG)from;
+    if (formatsFrom == kNoFormats)
+        return;
+    const long first = formatsFrom == kOwnRange ? from : formatsFrom;
+    m_nFormatsFrom = (LONG)first;
+    m_pFonts = new CWOpSetFontStyle(flow, first, to, NULL);
     // The paragraph that holds to joins the first; its style is kept too.
-    m_pParas = new CWOpSetParaStyle(flow, from, to + 1, NULL);
+    m_pParas = new CWOpSetParaStyle(flow, first, to + 1, NULL);
     // The runs are kept whole: undo puts exactly them back. The joined
     // paragraph takes the border and shading of the first, so those of the
-    // paragraph that holds to are kept as well.
-    m_pBorders = new CWOpSetBorder(flow, from, to + 1, 0, NULL, 0);
-    m_pShades = new CWOpSetShade(flow, from, to + 1, CShadeStyle());
+    // paragraph that holds to are kept as well (as the two kinds do).
+    m_pBorders = new CWOpSetBorder(flow, first, to, 0, NULL, 0);
+    m_pShades = new CWOpSetShade(flow, first, to, CShadeStyle());
 
     // The layouts that begin inside the range, and the one after them,
     // which re-columning may join into the layout before the range. Blocks
@@ -202,9 +207,9 @@ CWOpDeleteText::CWOpDeleteText(GDoc* flow, long from, long to, CString* text)
     for (LONG b = 1; b + 1 < flow->m_columns.count; ++b)
     {
         const GColumn& block = flow->m_columns[b];
-        if (block.first == from)
+        if (block.first == first)
             m_bBlockAtFrom = TRUE;
-        if (block.first <= from || block == flow->m_columns[b - 1])
+        if (block.first <= first || block == flow->m_columns[b - 1])
             continue;
         m_blocks.Add(block);
         if (block.first > to)
@@ -224,10 +229,14 @@ void CWOpDeleteText::Shift(long delta)
 {
     m_nFrom += (LONG)delta;
     m_nTo += (LONG)delta;
-    m_pFonts->Shift(delta);
-    m_pParas->Shift(delta);
-    m_pBorders->Shift(delta);
-    m_pShades->Shift(delta);
+    m_nFormatsFrom += (LONG)delta;
+    if (m_pFonts)
+    {
+        m_pFonts->Shift(delta);
+        m_pParas->Shift(delta);
+        m_pBorders->Shift(delta);
+        m_pShades->Shift(delta);
+    }
     for (INT_PTR i = 0; i < m_blocks.GetSize(); ++i)
         m_blocks[i].first += (LONG)delta;
 }
@@ -235,12 +244,12 @@ void CWOpDeleteText::Shift(long delta)
 void CWOpDeleteText::RestoreColumns()
 {
     GDoc* flow = m_pDoc;
-    // A layout that the deletion left beginning at from goes back to where
-    // it began; blocks that the text put back made again (after its
-    // breaks) stay.
+    // A layout that the deletion left beginning at the range's start goes
+    // back to where it began; blocks that the text put back made again
+    // (after its breaks) stay.
     if (!m_bBlockAtFrom && m_blocks.GetSize() > 0)
         for (LONG b = flow->m_columns.count - 2; b >= 1; --b)
-            if (flow->m_columns[b].first == m_nFrom)
+            if (flow->m_columns[b].first == m_nFormatsFrom)
                 flow->DelColumnItem(b);
     for (INT_PTR i = 0; i < m_blocks.GetSize(); ++i)
     {
@@ -254,7 +263,7 @@ void CWOpDeleteText::RestoreColumns()
         block.position = flow->m_columns[holder + 1].position;
         flow->InsColumnItem(block, holder + 1);
     }
-    flow->m_redraw.InvalByPos(m_nFrom, m_nTo + 1);
+    flow->m_redraw.InvalByPos(m_nFormatsFrom, m_nTo + 1);
 }
 
 BOOL CWOpDeleteText::ActionUndo()
@@ -262,16 +271,27 @@ BOOL CWOpDeleteText::ActionUndo()
     CChangeBracket bracket(m_pDoc->m_pOwner);
     m_pDoc->SetPos(m_nFrom);
     m_pDoc->Select(m_nFrom, m_nFrom);
-    CString text = m_text;
-    m_pDoc->InsertText(m_nFrom, text.GetBuffer(text.GetLength() + 1), 1);
-    text.ReleaseBuffer();
-    m_pFonts->ActionUndo();
-    m_pParas->ActionUndo();
-    m_pBorders->ActionUndo();
-    m_pShades->ActionUndo();
-    RestoreColumns();
+    if (!m_text.IsEmpty())
+    {
+        // The kept runs give the text its formats back; a pending style
+        // (a field put back arms one) would also restyle the final mark
+        // when the text goes back at the end of the flow.
+        if (m_pDoc->m_pOwner)
+            GetDocEditing(m_pDoc->m_pOwner).bPendingStyle = FALSE;
+        CString text = m_text;
+        m_pDoc->InsertText(m_nFrom, text.GetBuffer(text.GetLength() + 1), 1);
+        text.ReleaseBuffer();
+    }
+    if (m_pFonts)
+    {
+        m_pFonts->ActionUndo();
+        m_pParas->ActionUndo();
+        m_pBorders->ActionUndo();
+        m_pShades->ActionUndo();
+        RestoreColumns();
+    }
     // The rows are broken again in the formats they had.
-    m_pDoc->ReRowByPos(m_nFrom, m_nTo + 1, GDoc::kUntilRowsStay);
+    m_pDoc->ReRowByPos(m_nFormatsFrom, m_nTo + 1, GDoc::kUntilRowsStay);
     m_pDoc->Notify(1);
     return TRUE;
 }

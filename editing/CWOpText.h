@@ -81,8 +81,13 @@ class CWOpSetShade;
 class CWOpDeleteText : public CWOperationItem
 {
     DECLARE_OPERATION(CWOpDeleteText)
-    // Takes ownership of text.
-    CWOpDeleteText(GDoc* flow, long from, long to, CString* text);
+    // formatsFrom: kOwnRange keeps the formatting of from..to; kNoFormats
+    // none; a position before from keeps that of formatsFrom..to, a
+    // deletion's other stretches and fields included (the stretch undone
+    // last, when all of them are back). Takes ownership of text.
+    static const long kOwnRange = -1;
+    static const long kNoFormats = -2;
+    CWOpDeleteText(GDoc* flow, long from, long to, CString* text, long formatsFrom = kOwnRange);
     ~CWOpDeleteText() override;
 
     // Moves the recorded range by delta positions (fields before it that
@@ -90,27 +95,31 @@ class CWOpDeleteText : public CWOperationItem
     void Shift(long delta);
 
 private:
-    // Puts back the column layouts of from..to after the text and its
-    // formats are in place again.
+    // Puts back the column layouts of the formats' range after the text
+    // and its formats are in place again.
     void RestoreColumns();
 
     LONG m_nFrom = 0;
     LONG m_nTo = 0;
+    // Where the kept formatting begins; it ends at m_nTo.
+    LONG m_nFormatsFrom = 0;
     CString m_text;
     // What the text's formatting was, kept by the formatting operations
     // themselves (owned; no new value): character styles, paragraph styles
     // (the paragraph after the range too, which the deletion joins),
-    // borders and shading. Undo runs theirs in this order.
+    // borders and shading. Undo runs theirs in this order. Null when the
+    // operation keeps no formatting.
     CWOpSetFontStyle* m_pFonts = nullptr;
     CWOpSetParaStyle* m_pParas = nullptr;
     CWOpSetBorder* m_pBorders = nullptr;
     CWOpSetShade* m_pShades = nullptr;
-    // The column layouts that began inside from..to and the one after them;
-    // undo begins each where it began unless a block begins there, and
-    // re-columning joins what that makes equal.
+    // The column layouts that began inside the formats' range and the one
+    // after them; undo begins each where it began unless a block begins
+    // there, and re-columning joins what that makes equal.
     CArray<GColumn, const GColumn&> m_blocks;
-    // A block began at from before the deletion (the deletion may leave a
-    // layout from inside the range beginning there).
+    // A block began where the formats' range begins before the deletion
+    // (the deletion may leave a layout from inside the range beginning
+    // there).
     BOOL m_bBlockAtFrom = FALSE;
 };
 

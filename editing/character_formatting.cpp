@@ -172,7 +172,8 @@ void GDoc::SetFontStyle(long from, long to, GFontStyle& style, int)
             laid.SetCharSet(script);
         return Interned(*this, laid);
     });
-    FinishFormatting(*this, from, to, true);
+    // The final paragraph's row follows its restyled mark.
+    FinishFormatting(*this, from, cutAtEnd ? to : to + 1, true);
 }
 
 void GDoc::SetFontName(long from, long to, char* face)

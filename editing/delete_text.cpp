@@ -11,13 +11,18 @@
 
 namespace
 {
-// Records the deletion of from..to - 1 (no field marks inside).
-void RecordStretch(GDoc* flow, long from, long to)
+// Records the deletion of from..to - 1 (no field marks inside). The first
+// stretch recorded is undone last, when the other stretches and the fields
+// are back: it keeps the formatting of the whole deletion, formatsFrom..to
+// (recorded even when the stretch is empty), and formatsFrom becomes
+// kNoFormats for the stretches after it.
+void RecordStretch(GDoc* flow, long from, long to, long& formatsFrom)
 {
-    if (from >= to)
+    if (from >= to && formatsFrom == CWOpDeleteText::kNoFormats)
         return;
-    CString* text = new CString((const char*)&flow->m_chars[from], (int)(to - from));
-    RecordOperation(flow, new CWOpDeleteText(flow, from, to, text));
+    CString* text = new CString(from < to ? CString((const char*)&flow->m_chars[from], (int)(to - from)) : CString());
+    RecordOperation(flow, new CWOpDeleteText(flow, from, std::max(from, to), text, formatsFrom));
+    formatsFrom = CWOpDeleteText::kNoFormats;
 }
 
 // The first field at or after pos is a list field that continues its list.
@@ -73,6 +78,7 @@ void GDoc::DeleteText(long from, long to, int redraw)
         // its list; the last list number put back gives that back.
         bool restartsNext = ContinuingListAt(this, to);
         long segmentEnd = to;
+        long formatsFrom = from;
         for (long i = to - 1; i >= from; --i)
         {
             if (m_chars[i] != kFieldMark)
@@ -87,17 +93,17 @@ void GDoc::DeleteText(long from, long to, int redraw)
                 RecordOperation(this,
                                 CWOpSetListStyle::ForDeletedNumber(this, i, (GList*)field, restartsNext, false));
                 restartsNext = false;
-                RecordStretch(this, i, segmentEnd);
+                RecordStretch(this, i, segmentEnd, formatsFrom);
             }
             else
             {
-                RecordStretch(this, i + 1, segmentEnd);
+                RecordStretch(this, i + 1, segmentEnd, formatsFrom);
                 if (field && IsRecordedFieldKind(field->m_nKind))
                     RecordOperation(this, new CWOpDeleteField(this, i, field));
             }
             segmentEnd = i;
         }
-        RecordStretch(this, from, segmentEnd);
+        RecordStretch(this, from, segmentEnd, formatsFrom);
     }
 
     if (m_pOwner)

@@ -76,3 +76,8 @@ void ParagraphChangeRange(const GDoc* flow, long s, long e, long& from, long& to
     if (from < to && flow->m_chars[to - 1] == kParagraphEnd)
         --to;
 }
+
+long ParagraphChangeEnd(const GDoc* flow, long from, long to)
+{
+    return from < to && flow->m_chars[to] == kParagraphEnd ? to + 1 : to;
+}

@@ -29,3 +29,7 @@ inline long LastCaretPos(const GDoc* flow) { return flow->m_chars.count - 3; }
 // unless from or to is given (not negative), kept inside the text, in
 // order, and without the paragraph end it stops after.
 void ParagraphChangeRange(const GDoc* flow, long s, long e, long& from, long& to);
+// The end to give ParagraphChangeRange for it to make from..to again (redo
+// replays a change through it): one past a paragraph end the range stops
+// at.
+long ParagraphChangeEnd(const GDoc* flow, long from, long to);

@@ -256,6 +256,22 @@ TEST_F(Borders, ColumnLayoutsReplayWithTheirName)
 
 namespace {
 
+// Redo makes the change the first run made: a range that stops after a
+// paragraph end stops before it again, and a range without characters
+// changes what it changed, not its paragraph alone.
+TEST_F(Borders, RedoChangesTheParagraphsTheChangeChanged)
+{
+    NewFlow("ab\r\rcd\ref");
+    // The range stops after the empty paragraph's end.
+    EXPECT_EQ(Replays([&] { flow->SetBorder(kBorderBox, Sides(RGB(1, 0, 0)).s, 10, 0, 4); }), 1);
+    CShadeStyle shade;
+    shade.percent = 50;
+    EXPECT_EQ(Replays([&] { flow->AddShade(shade, 0, 4, 0); }), 1);
+    // At a caret inside a run of three paragraphs the whole run changes.
+    flow->SetBorder(kBorderBox, Sides(RGB(1, 0, 0)).s, 10, 0, 9);
+    EXPECT_EQ(Replays([&] { flow->SetBorder(kExactSides + kBorderTop, Sides(RGB(0, 0, 1)).s, 10, 1, 1); }), 1);
+}
+
 // What border changes leave is what a fresh layout of the flow gives.
 TEST_F(Borders, BorderChangesLeaveTheLayoutAFreshLayoutGives)
 {

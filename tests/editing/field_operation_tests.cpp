@@ -105,6 +105,38 @@ TEST_F(FieldOperations, OvertypingAFieldReplacesItInOneStep)
     EXPECT_EQ(Stack()->GetUndoLen(), 1);
 }
 
+// A deletion that holds a field is undone stretch by stretch; the
+// formatting comes back once every stretch and field is in place again,
+// so runs that reach past a stretch land where they were.
+TEST_F(FieldOperations, ADeletionOverAFieldGivesBackBordersShadingAndStyles)
+{
+    Type(0, "first paragraph\rsecond one\rthird one\rfourth");
+    CBorderStyle line;
+    line.lineStyle = 1;
+    CBorderStyle sides[4] = {line, line, line, line};
+    flow->SetBorder(kBorderBox, sides, 10, 16, 30);
+    CShadeStyle shade;
+    shade.percent = 25;
+    flow->AddShade(shade, 0, 20, 0);
+    flow->InsertField(new GDocTitle(flow, 20, 0));
+    ClearStack();
+    CheckDoUndoRedo([&] { flow->DeleteText(10, 25, 1); });
+}
+
+// A field put back arms the pending style; the text after it, put back at
+// the end of the flow, must not hand that style to the final mark.
+TEST_F(FieldOperations, ADeletionToTheEndOverAFieldLeavesTheFinalMarkItsStyle)
+{
+    // The text put back at the paragraph start joins the final mark's run.
+    Type(0, "abc\rdef gh");
+    GFontStyle bold;
+    bold.SetAttr(GFontStyle::kBold, 1);
+    flow->SetFontStyle(4, 7, bold, 1);
+    flow->InsertField(new GDocTitle(flow, 7, 0));
+    ClearStack();
+    CheckDoUndoRedo([&] { flow->DeleteText(4, flow->m_chars.count - 3, 1); });
+}
+
 TEST_F(FieldOperations, AFieldPastTheEndStandsBeforeTheLastParagraphEnd)
 {
     Type(0, "abc");

@@ -277,6 +277,20 @@ TEST_F(MoreFormatting, AStyleUpToTheLastCharacterLeavesTheFinalMark)
     EXPECT_TRUE(IsBold(4));
 }
 
+// A size over a range up to the final mark changes the height of the last
+// paragraph's row, even when that paragraph is empty: its row is broken
+// again as a fresh layout breaks it.
+TEST_F(MoreFormatting, ASizeUpToTheFinalMarkResizesTheLastRow)
+{
+    NewFlow("abc\r");
+    GFontStyle large;
+    large.SetSize(48);
+    flow->SetFontStyle(0, flow->m_chars.count - 3, large, 1);
+    const std::string edited = FlowState(*flow);
+    flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+    EXPECT_EQ(FlowState(*flow), edited);
+}
+
 TEST_F(MoreFormatting, ListStylesChangeOnlyTheListNumbersInTheRange)
 {
     NewFlow("abc\rdef\rghi");

@@ -50,7 +50,16 @@ std::string FirstDifference(const std::string& a, const std::string& b)
         const size_t endA = a.find('\n', start), endB = b.find('\n', start);
         const std::string lineA = a.substr(start, endA - start), lineB = b.substr(start, endB - start);
         if (lineA != lineB)
-            return lineA.substr(0, 400) + "\n  now\n" + lineB.substr(0, 400);
+        {
+            // Where the lines part, with a little before it.
+            size_t at = 0;
+            while (at < lineA.size() && at < lineB.size() && lineA[at] == lineB[at])
+                ++at;
+            const size_t from = at > 120 ? at - 120 : 0;
+            const std::string name = lineA.substr(0, lineA.find(':') + 1);
+            return name + " at " + std::to_string(at) + ": " + lineA.substr(from, 400) + "\n  now\n" +
+                   lineB.substr(from, 400);
+        }
         if (endA == std::string::npos)
             break;
         start = endA + 1;
@@ -198,21 +207,30 @@ protected:
         AnyRange(from, to);
         const std::string range = std::to_string(from) + ".." + std::to_string(to);
         const long kind = Pick(0, 7);
-        if (kind == 0)
+        // The recording forms, as the commands use them: a style that
+        // defines only what changes, laid over the runs or paragraphs.
+        if (kind <= 2)
         {
-            flow->IncludeAttr(from, to, GFontStyle::kBold);
-            return "bold " + range;
-        }
-        if (kind == 1)
-        {
-            const int size = (int)Pick(8, 24);
-            flow->SetFontSize(from, to, size);
-            return "size " + std::to_string(size) + " " + range;
-        }
-        if (kind == 2)
-        {
-            flow->SetFontColor(from, to, RGB(Pick(0, 2) * 100, 0, 0));
-            return "colour " + range;
+            GFontStyle style;
+            std::string what;
+            if (kind == 0)
+            {
+                style.SetAttr(GFontStyle::kBold, 1);
+                what = "bold ";
+            }
+            else if (kind == 1)
+            {
+                const int size = (int)Pick(8, 24);
+                style.SetSize(size);
+                what = "size " + std::to_string(size) + " ";
+            }
+            else
+            {
+                style.SetColour(RGB(Pick(0, 2) * 100, 0, 0));
+                what = "colour ";
+            }
+            flow->SetFontStyle(from, to, style, 1);
+            return what + range;
         }
         if (kind == 3)
         {
@@ -222,7 +240,13 @@ protected:
         }
         if (kind == 4)
         {
-            flow->SetParaAlign(from, to, (unsigned char)Pick(GParaStyle::kAlignLeft, GParaStyle::kAlignJustify));
+            GParaStyle style;
+            for (Gint* value : {&style.m_Left, &style.m_Right, &style.m_FirstLine, &style.m_Extra, &style.m_Before,
+                                &style.m_After})
+                *value = Gint();
+            style.m_Spacing.defined = 0;
+            style.m_Align = (unsigned char)Pick(GParaStyle::kAlignLeft, GParaStyle::kAlignJustify);
+            flow->SetParaStyle(from, to, style);
             return "align " + range;
         }
         if (kind <= 6)
@@ -276,12 +300,18 @@ protected:
             return;
         // Undo must meet the states in reverse order, then stop at the first.
         size_t next = states.size() - 1;
-        std::string missed;   // how the state after the first undo that missed differs
+        // How the state after the first undo that missed the state looked
+        // for differs from it (steps that change nothing, such as a
+        // selection, miss harmlessly).
+        std::string missed;
         while (DocMakeUndo(&doc))
         {
             const std::string undone = FlowState(*flow);
             if (next > 0 && undone == states[next - 1])
+            {
                 --next;
+                missed.clear();
+            }
             else if (missed.empty() && next > 0)
                 missed = FirstDifference(states[next - 1], undone);
         }
@@ -289,10 +319,19 @@ protected:
         EXPECT_EQ(FlowState(*flow), states[0]);
 
         size_t reached = 0;
+        missed.clear();
         while (DocMakeRedo(&doc))
-            if (reached + 1 < states.size() && FlowState(*flow) == states[reached + 1])
+        {
+            const std::string redone = FlowState(*flow);
+            if (reached + 1 < states.size() && redone == states[reached + 1])
+            {
                 ++reached;
-        ASSERT_EQ(reached, states.size() - 1) << "redo lost its way at: " << edits[reached + 1];
+                missed.clear();
+            }
+            else if (missed.empty() && reached + 1 < states.size())
+                missed = FirstDifference(states[reached + 1], redone);
+        }
+        ASSERT_EQ(reached, states.size() - 1) << "redo lost its way at: " << edits[reached + 1] << "\n" << missed;
         EXPECT_EQ(FlowState(*flow), states.back());
     }
 };
@@ -382,9 +421,9 @@ protected:
         RandomEditing::SetUp();
         formatting = true;
         // Still to come: undoing the edits back to every earlier state.
-        // Size, colour, attribute and alignment changes record no step of
-        // their own (their callers record), and undoing a deletion that
-        // carried formatting does not yet give back every record.
+        // A few of the steps (most often a border, shading or deletion
+        // undone among many formatting changes) do not yet give back every
+        // record.
         retrace = false;
     }
 };
