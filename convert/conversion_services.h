@@ -28,5 +28,5 @@ int MainConversion(unsigned char direction, CWDocument* doc);
 // message; no copy is left). Whoever reads the copy removes it.
 int CHK_password(CWnd& owner, const char* path);
 
-// "~TEMP$$$.XTX" in the temporary folder.
+// "~TEMP$$$-<process id>.XTX" in the temporary folder.
 CString DosTemporaryCopyPath();

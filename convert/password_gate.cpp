@@ -5,6 +5,7 @@
 #include "convert/dos_password.h"
 #include "document/path_parts.h"
 #include "resources/resource.h"
+#include <stdio.h>
 #include <string.h>
 #include <string>
 
@@ -22,7 +23,10 @@ const int kTransformedChars = 8;
 const unsigned char kBodyMask = 0x3D;
 const unsigned char kEndOfBody = 26;
 const unsigned char kCarriageReturn = 13;
-const char kTemporaryCopyName[] = "~TEMP$$$.XTX";
+// The copy's name carries the process id: two running programs opening
+// protected documents at once must not read or remove each other's copy.
+const char kTemporaryCopyPrefix[] = "~TEMP$$$";
+const char kTemporaryCopyExtension[] = ".XTX";
 
 const int kNotDosDocument = 4;
 const int kNotProtected = 2;
@@ -107,9 +111,12 @@ CString DosTemporaryCopyPath()
 {
     char folder[MAX_PATH];
     const DWORD n = GetTempPathA(MAX_PATH, folder);
-    if (n == 0 || n >= MAX_PATH - sizeof(kTemporaryCopyName))
+    char name[40];
+    snprintf(name, sizeof name, "%s-%lu%s", kTemporaryCopyPrefix, (unsigned long)GetCurrentProcessId(),
+             kTemporaryCopyExtension);
+    if (n == 0 || n + strlen(name) >= MAX_PATH)
         return CString();
-    return CString(folder) + kTemporaryCopyName;
+    return CString(folder) + name;
 }
 
 int CHK_password(CWnd&, const char* path)

@@ -93,7 +93,8 @@ TEST_F(DosGate, TheCopyIsTheUnmaskedBodyInTheTemporaryFolder)
     }
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    EXPECT_EQ((LPCSTR)DosTemporaryCopyPath(), std::string(temp) + "~TEMP$$$.XTX");
+    EXPECT_EQ((LPCSTR)DosTemporaryCopyPath(),
+              std::string(temp) + "~TEMP$$$-" + std::to_string(GetCurrentProcessId()) + ".XTX");
 }
 
 TEST_F(DosGate, AFileThatCannotBeReadIsTold)
