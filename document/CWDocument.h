@@ -283,7 +283,7 @@ public:
     // refused salvage, a damaged stream that is no salvage's case): the
     // caller then fails the open. Recover empties the document and, when
     // the user agrees, keeps the file's plain text in the body (0), else 2.
-    // Still missing: the progress display in the status bar.
+    // Each shows its progress in the status bar.
     int SaveZVW(CArchive& ar);
     int OpenZVW(CArchive& ar);
     int Recover(CArchive& ar);
@@ -340,12 +340,17 @@ public:
     // their values and no other field; with no archive it writes the
     // document's path through a temporary (0 when that failed). OpenXTX
     // hands a DOS document to its importer: 0 read, 1 nothing read, 2
-    // failed (the user was told). Still missing: their progress display.
+    // failed (the user was told). Reading shows its progress in the
+    // status bar (document/document_progress.h).
     int OpenTXT(CArchive& ar);
     int OpenASC(CArchive& ar);
     int SaveTXT(CArchive* ar);
     int OpenXTX();
     BOOL SaveTextFile(LPCSTR path);
+    // After a read replaced the body and page setup: the first view takes
+    // the body's page count and the paper size, and fits its zoom again
+    // (document/open_save_dispatch.cpp).
+    void FitFirstView();
 
     // ---- The open and save dispatch (document/open_save_dispatch.cpp):
     // the file-type code (document/file_types.h) picks the reader or the
@@ -380,7 +385,6 @@ private:
     BOOL OpenHtmlDocument(LPCSTR path);
     BOOL OpenDosDocument(LPCSTR path);
     BOOL OpenConvertedDocument(LPCSTR path);
-    void FitFirstView();
     BOOL UseTemporaryRootStorage();
     BOOL SaveByName(LPCSTR path, const std::function<BOOL()>& write);
     BOOL SaveAs(LPCSTR path, BOOL replace, LONG dialogType);

@@ -1,6 +1,7 @@
 // The native document's main stream: the document's own records around the
 // flow bodies (document/flow_body.cpp) and the salvage of a damaged file.
 #include "document/CWDocument.h"
+#include "document/document_progress.h"
 #include "document/flow_body.h"
 #include "document/native_storage.h"
 #include "document/old_layout.h"
@@ -22,6 +23,12 @@ const int kBadMagic = 4;
 const int kDocumentReadFault = 2;
 const int kPendingStyleSize = 56;
 const WORD kNoStyleReference = 0xFFFF;
+// A salvage's progress: a hundred steps, the file read at 15, its text
+// kept at 30, its style found at 35, all in at 100.
+const int kSalvageProgressSteps = 100;
+const int kSalvageProgressRead = 15;
+const int kSalvageProgressKept = 30;
+const int kSalvageProgressStyleSet = 35;
 
 // A short read of a fixed block is the end of the stream.
 void ReadExactly(CArchive& ar, void* buffer, UINT size)
@@ -111,28 +118,39 @@ int CWDocument::SaveZVW(CArchive& ar)
     ar.Write(kMagic, sizeof kMagic);
     ar << kNativeVersion;
     CZTDoc::Serialize(ar);
+    CDocumentProgress progress(*this, IDS_PROGRESS_SAVING, NativeProgress::kWriteSteps);
+    progress.Step(NativeProgress::kStarted);
 
     ar << m_docInfo.created;
     for (LONG v : m_docInfo.values)
         ar << v;
     SavePageSetup(ar, m_pageInfos[0]);
     ar.Write(m_extraInfo, sizeof m_extraInfo);
+    progress.Step(NativeProgress::kHeader);
 
     m_fontStyles.SaveZVW(ar);
     m_paraStyles.SaveZVW(ar);
     m_masterStyles.SaveZVW(ar);
     m_listStyles.SaveZVW(ar);
+    progress.Step(NativeProgress::kStyles);
 
     ar << (DWORD)m_flows.GetCount();
     for (long i = 0; i < m_flows.GetCount(); ++i)
+    {
         m_flows[i]->SaveZVW(ar);
+        if (i == kBodyFlow)
+            progress.Step(NativeProgress::kBody);
+    }
+    progress.Step(NativeProgress::kFlows);
     SaveFrameList(ar, m_frames);
+    progress.Step(NativeProgress::kFrames);
 
     ar << GCaption::AutoCaption;
     SaveCaptionKind(ar, GCaption::ImageSettings);
     SaveCaptionKind(ar, GCaption::OleSettings);
     SaveCaptionKind(ar, GCaption::CellSettings);
     SaveEffectsStream(*this);
+    progress.Step(NativeProgress::kRest);
     return 1;
 }
 
@@ -150,7 +168,7 @@ void DropExtraFlowsAndFrames(CWDocument& doc)
 
 // Reads flow count and flows. Flows 1-6 come with the document; later ones
 // are made and listed before they are read, as their frames name them.
-void ReadFlows(CArchive& ar, CWDocument& doc)
+void ReadFlows(CArchive& ar, CWDocument& doc, CDocumentProgress& progress)
 {
     DWORD count;
     ar >> count;
@@ -164,7 +182,10 @@ void ReadFlows(CArchive& ar, CWDocument& doc)
         if ((long)i >= doc.m_flows.GetCount())
             doc.m_flows.Add(new GDoc(&doc, (long)i));
         doc.m_flows[(long)i]->OpenZVW(ar);
+        if ((long)i == kBodyFlow)
+            progress.Step(NativeProgress::kBody);
     }
+    progress.Step(NativeProgress::kFlows);
     // Frames held by a flow show the flow their stored index names.
     for (long i = 0; i < doc.m_flows.GetCount(); ++i)
     {
@@ -286,28 +307,35 @@ int CWDocument::OpenZVW(CArchive& ar)
         }
         ViewNotify(0);
         CZTDoc::Serialize(ar);
+        // Ended when this block is left, before a salvage starts its own.
+        CDocumentProgress progress(*this, IDS_PROGRESS_OPENING, NativeProgress::kReadSteps);
+        progress.Step(NativeProgress::kStarted);
         ar >> m_docInfo.created;
         for (LONG& v : m_docInfo.values)
             ar >> v;
         ReadPageSetup(ar, m_pageInfos[0]);
         ReadExactly(ar, m_extraInfo, sizeof m_extraInfo);
         m_nCurPart = 0;
+        progress.Step(NativeProgress::kHeader);
 
         m_fontStyles.OpenZVW(ar);
         m_paraStyles.OpenZVW(ar);
         m_masterStyles.OpenZVW(ar);
         m_listStyles.OpenZVW(ar);
+        progress.Step(NativeProgress::kStyles);
 
         DropExtraFlowsAndFrames(*this);
-        ReadFlows(ar, *this);
+        ReadFlows(ar, *this, progress);
         ReadDocumentFrames(ar, *this);
         LinkFootnotes(*this);
+        progress.Step(NativeProgress::kRest);
 
         ar >> GCaption::AutoCaption;
         ReadCaptionKind(ar, GCaption::ImageSettings);
         ReadCaptionKind(ar, GCaption::OleSettings);
         ReadCaptionKind(ar, GCaption::CellSettings);
         ReadEffectsStream(*this);
+        progress.Done();
 
         if (!m_bClipboard)
             CheckFramesHeight(0);
@@ -344,6 +372,7 @@ int CWDocument::Recover(CArchive& ar)
     if (AfxMessageBox(IDS_FILE_RECOVER, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 2;
 
+    CDocumentProgress progress(*this, IDS_PROGRESS_OPENING, kSalvageProgressSteps);
     std::string kept;
     try
     {
@@ -352,9 +381,11 @@ int CWDocument::Recover(CArchive& ar)
         std::string bytes(length, '\0');
         file->SeekToBegin();
         bytes.resize(file->Read(&bytes[0], length));
+        progress.Step(kSalvageProgressRead);
         for (char c : bytes)
             if (KeptBySalvage((BYTE)c))
                 kept += c;
+        progress.Step(kSalvageProgressKept);
     }
     catch (CException* e)
     {
@@ -367,7 +398,9 @@ int CWDocument::Recover(CArchive& ar)
     const long style = m_fontStyles.FindStyle((LPCSTR)dosStyle);
     GDoc* body = m_flows[0];
     body->m_formats[0].style = Mint(style < 0 ? (short)kNoStyleReference : (short)style, 0);
+    progress.Step(kSalvageProgressStyleSet);
     if (!kept.empty())
         body->InsertText(0, &kept[0], m_bClipboard ? 0 : 1);
+    progress.Step(kSalvageProgressSteps);
     return 0;
 }

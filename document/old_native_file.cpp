@@ -3,11 +3,13 @@
 // needs. The system never writes this layout.
 #include "document/old_layout.h"
 #include "document/CWDocument.h"
+#include "document/document_progress.h"
 #include "layout/CFrame.h"
 #include "model/GCaption.h"
 #include "model/GDoc.h"
 #include "model/GField.h"
 #include "model/GPageInfo.h"
+#include "resources/resource.h"
 
 namespace
 {
@@ -123,7 +125,9 @@ int CWDocument::OpenZVWOld(CArchive& ar)
     bReadOldVersion = 1;
     Kept<decltype(m_bUndoEnabled)> noUndo(m_bUndoEnabled, FALSE);
     OldLayoutState state;
+    CDocumentProgress progress(*this, IDS_PROGRESS_OPENING, NativeProgress::kReadSteps);
     ViewNotify(0);
+    progress.Step(NativeProgress::kStarted);
 
     KeepStandardFlows(*this);
     ar >> m_docInfo.created;
@@ -132,6 +136,7 @@ int CWDocument::OpenZVWOld(CArchive& ar)
     GPageInfo& info = m_pageInfos[0];
     ReadOldPageInfo(ar, info);
     ReadExactly(ar, m_extraInfo, sizeof m_extraInfo);
+    progress.Step(NativeProgress::kHeader);
     info.useFontStyle = 0;
     info.fontStyle.Reset();
     info.finalValue = 1;
@@ -143,14 +148,21 @@ int CWDocument::OpenZVWOld(CArchive& ar)
     m_paraStyles.OpenZVW(ar);
     m_masterStyles.OpenZVW(ar);
     m_listStyles.OpenZVW(ar);
+    progress.Step(NativeProgress::kStyles);
 
     // Exactly six flows; the even-page footer stays as the document made
     // it. Older flows hold no frames, so no frame needs linking.
     for (int i = 0; i < kOldFlowCount; ++i)
+    {
         m_flows[i]->OpenZVW(ar);
+        if (i == kBodyFlow)
+            progress.Step(NativeProgress::kBody);
+    }
+    progress.Step(NativeProgress::kFlows);
 
     GDoc* body = m_flows[kBodyFlow];
     const long storedPages = OldPageCount[kBodyFlow] - 1;
+    progress.Step(NativeProgress::kFrames);
 
     {
         // Fields put back from the file are no new insertions: they get no
@@ -181,6 +193,8 @@ int CWDocument::OpenZVWOld(CArchive& ar)
             break;
     }
 
+    progress.Step(NativeProgress::kRest);
+    progress.Done();
     bReadOldVersion = 0;
     ViewNotify(1);
     return 0;

@@ -239,8 +239,8 @@ BOOL CWDocument::OpenConvertedDocument(LPCSTR path)
     return UseTemporaryRootStorage();
 }
 
-// Still missing: the view's page count and page zoom, which it takes from
-// the document once it keeps them; the paper size is handed over now.
+// The document read replaced the one the first view was made for: its
+// pages, paper and zoom follow the new body and page setup.
 void CWDocument::FitFirstView()
 {
     POSITION pos = GetFirstViewPosition();
@@ -248,8 +248,13 @@ void CWDocument::FitFirstView()
     if (!first || !first->IsKindOf(RUNTIME_CLASS(CWView)) || m_pageInfos.GetCount() == 0)
         return;
     CWView* view = (CWView*)first;
+    // The body's page list ends with a closing record.
+    const GDoc* body = m_flows.GetCount() > kBodyFlow ? m_flows[kBodyFlow] : NULL;
+    if (body && body->m_pages.GetCount() > 1)
+        view->m_nPages = body->m_pages.GetCount() - 1;
     view->m_nPageWidth = m_pageInfos[0].paperWidth;
     view->m_nPageHeight = m_pageInfos[0].paperHeight;
+    view->ZoomPage(1);
 }
 
 // Embedded objects need a storage even in a document that came from no

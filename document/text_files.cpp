@@ -1,5 +1,6 @@
 // Plain and OEM text into the body flow, and the body out as text.
 #include "document/CWDocument.h"
+#include "document/document_progress.h"
 #include "document/file_types.h"
 #include "document/safe_file_write.h"
 #include "model/GDoc.h"
@@ -21,6 +22,12 @@ const long kClosingChars = 3;   // 13, 12, 0 end every flow
 const long kFewestCharsPerRow = 40;
 const int kArchiveBuffer = 4096;
 const int32_t kLexiconEnd = 26;
+// The progress of a text read: a hundred steps, the file read at 10, its
+// bytes made the body's at 20, its style found at 25, all in at 100.
+const int kTextProgressSteps = 100;
+const int kProgressFileRead = 10;
+const int kProgressBytesNormalised = 20;
+const int kProgressStyleSet = 25;
 // Text bytes as the body takes them. A zero would end the text and a 1 is
 // a field mark without a field: both become blanks. A line feed after 13
 // belongs to it; any other ends a paragraph, so that lines written on Linux
@@ -134,22 +141,29 @@ std::string BodyText(GDoc& body)
 
 int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
 {
+    CDocumentProgress progress(*this, IDS_PROGRESS_OPENING, kTextProgressSteps);
     CFile* file = ar.GetFile();
     const ULONGLONG length = file->GetLength() - file->GetPosition();
     std::string text((size_t)length, '\0');
     if (length)
         text.resize(file->Read(&text[0], (UINT)length));
+    progress.Step(kProgressFileRead);
     if (oem && !text.empty())
         OemToCharBuffA(&text[0], &text[0], (DWORD)text.size());
     NormaliseText(text, !oem);
+    progress.Step(kProgressBytesNormalised);
 
     CString dosStyle;
     dosStyle.LoadString(IDS_FSTYLE_DOS);
     const long style = m_fontStyles.FindStyle((LPCSTR)dosStyle);
     GDoc* body = m_flows[kBodyFlow];
     body->m_formats[0].style = Mint(style < 0 ? kNoStyle : (short)style, 0);
+    progress.Step(kProgressStyleSet);
     if (text.empty())
+    {
+        progress.Step(kTextProgressSteps);
         return 0;
+    }
     // The arrays grow in fixed steps: room made once saves moving the
     // whole text again for every paragraph.
     const long paragraphs = (long)std::count(text.begin(), text.end(), kCarriageReturn);
@@ -166,6 +180,7 @@ int CWDocument::ReadTextInto(CArchive& ar, BOOL oem)
     body->m_redraw.InvalByPos(0, body->m_chars.GetCount() - 1);
     body->Notify(1);
     SetModifiedFlag(TRUE);
+    progress.Step(kTextProgressSteps);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "model/GFootNote.h"
 #include "resources/resource.h"
 #include "afxolestg.h"
+#include "tests/document/progress_recorder.h"
 #include "tests/support/archive_bytes.h"
 #include "tests/support/flow_inspection.h"
 #include "tests/support/olefile_reader.h"
@@ -203,6 +204,43 @@ TEST_F(NativeFile, SalvageKeepsPrintableBytesAndParagraphEndsInTheDosStyle)
     dos.LoadString(IDS_FSTYLE_DOS);
     EXPECT_EQ(body->m_formats[0].style.index, (short)doc->m_fontStyles.FindStyle((LPCSTR)dos));
     EXPECT_EQ(body->m_formats[0].style.master, 0);
+}
+
+TEST_F(NativeFile, ReadsWritesAndSalvagesShowTheirProgressOneAfterAnother)
+{
+    Fill();
+    {
+        ProgressRecorder progress;
+        const Bytes saved = Save(*doc);
+        ASSERT_EQ(progress.shown.size(), 1u);
+        ProgressRecorder::ExpectRisingTo(progress.shown[0], IDS_PROGRESS_SAVING, 16, 15);
+        auto read = maker.New();
+        ASSERT_EQ(Open(*read, saved), 0);
+        ASSERT_EQ(progress.shown.size(), 2u);
+        ProgressRecorder::ExpectRisingTo(progress.shown[1], IDS_PROGRESS_OPENING, 15, 15);
+    }
+    {
+        // A read that breaks off ends its display before the salvage
+        // starts its own.
+        const Bytes good = Save(*doc);
+        ProgressRecorder progress;
+        app.answers = {IDYES};
+        auto read = maker.New();
+        ASSERT_EQ(Open(*read, Bytes(good.begin(), good.begin() + FlowsAt(*doc) + 40)), 0);
+        ASSERT_EQ(progress.shown.size(), 2u);
+        EXPECT_TRUE(progress.shown[0].ended);
+        EXPECT_FALSE(progress.overlapped);
+        ProgressRecorder::ExpectRisingTo(progress.shown[1], IDS_PROGRESS_OPENING, 100, 100);
+    }
+    {
+        ProgressRecorder progress;
+        doc->m_bClipboard = TRUE;
+        auto read = maker.New();
+        read->m_bClipboard = TRUE;
+        EXPECT_EQ(Open(*read, Save(*doc)), 0);
+        doc->m_bClipboard = FALSE;
+        EXPECT_TRUE(progress.shown.empty()) << "the clipboard's reads and writes show none";
+    }
 }
 
 // ---- The compound file

@@ -16,6 +16,7 @@
 #include "model/GPageNum.h"
 #include "model/GTabArr.h"
 #include "resources/resource.h"
+#include "tests/document/progress_recorder.h"
 #include "tests/model/style_test_support.h"
 #include "tests/support/archive_bytes.h"
 #include "view/CWView.h"
@@ -265,8 +266,11 @@ TEST_F(OldLayout, AVersion280FileOpensWithItsSixFlowsMadeTodays)
 
     OldFile file;
     size_t unread = 99;
+    ProgressRecorder progress;
     ASSERT_EQ(0, Open(file.Build(), &unread));
     EXPECT_TRUE(app.asked.empty());
+    ASSERT_EQ(1u, progress.shown.size());
+    ProgressRecorder::ExpectRisingTo(progress.shown[0], IDS_PROGRESS_OPENING, 15, 15);
     EXPECT_EQ(0u, unread) << "exactly six flows are read";
     EXPECT_EQ(0, bReadOldVersion);
     ASSERT_EQ(7, doc->m_flows.GetCount());

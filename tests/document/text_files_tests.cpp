@@ -9,6 +9,7 @@
 #include "model/GListField.h"
 #include "model/GOle.h"
 #include "resources/resource.h"
+#include "tests/document/progress_recorder.h"
 #include "tests/support/archive_bytes.h"
 #include "tests/support/flow_inspection.h"
 #include "view/CWView.h"
@@ -121,8 +122,32 @@ TEST_F(TextFiles, AnEmptyFileGivesAnEmptyBodyInTheDosStyle)
 TEST_F(TextFiles, ReadingRecordsNoUndoIntoTheClipboardDocumentEither)
 {
     doc->m_bClipboard = TRUE;
+    ProgressRecorder progress;
     EXPECT_EQ(Read("one\r\ntwo", false), "one\rtwo");
+    EXPECT_TRUE(progress.shown.empty()) << "the clipboard's reads show no progress";
     doc->m_bClipboard = FALSE;
+}
+
+TEST_F(TextFiles, ReadingShowsItsProgressUpToTheEnd)
+{
+    struct Case
+    {
+        const char* what;
+        std::string file;
+        bool oem;
+    } cases[] = {
+        {"paragraphs", "one\r\ntwo\nthree\r\n\r\nfive", false},
+        {"OEM paragraphs", "caf\x82\r\nend\x1a", true},
+        {"an empty file", "", false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        ProgressRecorder progress;
+        Read(c.file, c.oem);
+        ASSERT_EQ(progress.shown.size(), 1u);
+        ProgressRecorder::ExpectRisingTo(progress.shown[0], IDS_PROGRESS_OPENING, 100, 100);
+    }
 }
 
 // A long text read in one go is laid out as typing it would lay it out.
