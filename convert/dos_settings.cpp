@@ -177,21 +177,6 @@ bool GDosConvertor::ReadSettingsFile(FILE* file)
     return true;
 }
 
-// A file of the Win32 layer opened by the C library, which knows only the
-// host's paths.
-static FILE* OpenForReading(const CString& path)
-{
-    WCHAR wide[MAX_PATH];
-    if (path.IsEmpty() || !MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH))
-        return NULL;
-    char* host = wine_get_unix_file_name(wide);
-    if (!host)
-        return NULL;
-    FILE* file = fopen(host, "rb");
-    HeapFree(GetProcessHeap(), 0, host);
-    return file;
-}
-
 int GDosConvertor::ReadLib()
 {
     char folder[MAX_PATH];

@@ -51,3 +51,16 @@ int RuntimeStricmp(const char* a, const char* b)
         compare = (StricmpFn)PathFunction("_stricmp");
     return compare && a && b ? compare(a, b) : 0;
 }
+
+FILE* OpenForReading(const char* path)
+{
+    WCHAR wide[MAX_PATH];
+    if (!path || !*path || !MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH))
+        return NULL;
+    char* host = wine_get_unix_file_name(wide);
+    if (!host)
+        return NULL;
+    FILE* file = fopen(host, "rb");
+    HeapFree(GetProcessHeap(), 0, host);
+    return file;
+}

@@ -1,6 +1,7 @@
 // Splitting a path into drive, folder, name and extension and joining them
 // again, as the runtime library's _splitpath and _makepath do.
 #pragma once
+#include <stdio.h>
 #include "afxwin.h"
 
 struct PathParts
@@ -17,3 +18,6 @@ CString MakePath(const char* drive, const char* dir, const char* name, const cha
 // The runtime library's stricmp: texts compared without regard to case;
 // 0 when neither the launcher nor the runtime library has it.
 int RuntimeStricmp(const char* a, const char* b);
+// A path of the Win32 layer opened for reading by the C library, which knows
+// only the host's paths; null when the path is empty or cannot be opened.
+FILE* OpenForReading(const char* path);

@@ -1,6 +1,7 @@
 // The hand-over of the older DOS product's documents (".XTX") to their
 // password gate and importer.
 #include "document/CWDocument.h"
+#include "document/path_parts.h"
 #include "convert/GDosConvertor.h"
 #include "convert/conversion_services.h"
 #include "model/GDoc.h"
@@ -21,21 +22,6 @@ const int kDosNothingRead = 1;
 const int kDosFailed = 2;
 const int kDosStyledChars = 3;
 const long kDosFlowCount = 6;
-
-// A document path of the Win32 layer opened by the C library, which knows
-// only the host's paths.
-FILE* OpenForReading(const char* path)
-{
-    WCHAR wide[MAX_PATH];
-    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH))
-        return NULL;
-    char* host = wine_get_unix_file_name(wide);
-    if (!host)
-        return NULL;
-    FILE* file = fopen(host, "rb");
-    HeapFree(GetProcessHeap(), 0, host);
-    return file;
-}
 
 CWnd& OwnerWindow(CWnd& none)
 {
