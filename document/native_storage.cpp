@@ -98,6 +98,10 @@ void CWDocument::Serialize(CArchive& ar)
     if (OpenZVW(ar) != 0)
         AfxThrowArchiveException(CArchiveException::badSchema);
     ReadBackground(ar);
+    // The first view was made for the empty document: it shows the pages,
+    // paper and zoom of the one read, and the style box lists its styles.
+    FitFirstView();
+    m_bStylesChanged = TRUE;
 }
 
 void CWDocument::LoadFromStorage()
