@@ -1,4 +1,4 @@
-// Opening a long HTML page (big.html, the seeded text of bench/gen_text.py
+// Opening a long HTML page (big.html, the seeded text of ../shared/bench/gen_text.py
 // as headings and paragraphs with inline elements, about 1,000 pages):
 // read into a new document and laid out whole, held against the floor of
 // bench/layout_bench.cpp (every character of the text measured once). The

@@ -1,4 +1,4 @@
-// Saving a long document as HTML: the seeded text of bench/gen_text.py
+// Saving a long document as HTML: the seeded text of ../shared/bench/gen_text.py
 // (big.txt, about 1,000 pages) in a document's body, written as a page,
 // held against the floor of bench/layout_bench.cpp (every character of the
 // text measured once). Prints the ratio; the aim is within 2x.

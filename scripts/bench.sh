@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds and runs the benchmarks on the seeded long text, which
-# bench/gen_text.py writes (the same bytes on every machine).
+# Builds and runs the benchmarks on the seeded long text, which the shared
+# generator beside the checkout writes (the same bytes on every machine;
+# ZT_GEN_TEXT names another copy of it).
 #   usage: scripts/bench.sh [build-dir] [benchmark-name...]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -11,7 +12,11 @@ benches=("$@")
 
 "$root/scripts/build.sh" "$build"
 data="$build/bench-data"
-[ -f "$data/big.txt" ] || python3 "$root/bench/gen_text.py" "$data"
+gen="${ZT_GEN_TEXT:-$root/../shared/bench/gen_text.py}"
+if [ ! -f "$data/big.txt" ]; then
+  [ -f "$gen" ] || { echo "bench.sh: no text generator at $gen (set ZT_GEN_TEXT)" >&2; exit 1; }
+  python3 "$gen" "$data"
+fi
 export ZT_BENCH_TEXT="$data/big.txt"
 
 "$root/scripts/wine-prefix.sh" "$build" >/dev/null

@@ -1,5 +1,5 @@
 // The long document the benchmarks work on: the seeded text of
-// bench/gen_text.py (about 1,000 pages of prose) put into a document's
+// ../shared/bench/gen_text.py (about 1,000 pages of prose) put into a document's
 // body, the measuring floor every figure is held against, and the peak
 // memory of the process. Used by bench/layout_bench and bench/typing_bench.
 #pragma once

@@ -389,7 +389,9 @@ TEST_P(RandomEditing, SeededProseLaysOutAsAFreshLayoutEveryHundredEdits)
 {
     const int kEdits = 300, kEvery = 100;
     const std::vector<std::string> texts = SeededParagraphs(60);
-    ASSERT_EQ(texts.size(), 60u) << "no seeded text at " << ZT_SEEDED_TEXT;
+    if (texts.empty())
+        GTEST_SKIP() << "no seeded text at " << ZT_SEEDED_TEXT << " (its generator is ../shared/bench/gen_text.py)";
+    ASSERT_EQ(texts.size(), 60u) << "the seeded text at " << ZT_SEEDED_TEXT << " is cut short";
     random.seed(GetParam());
     doc.CreateFrames();
     flow = doc.m_flows[kBodyFlow];
