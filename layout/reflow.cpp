@@ -72,7 +72,7 @@ struct RowWatch
     long from = 0, count = 0, rowCount = 0;
     RowShape shapes[kRows] = {RowShape(GRow()), RowShape(GRow()), RowShape(GRow()), RowShape(GRow())};
 
-    RowWatch(const GArray<GRow>& rows, long first)
+    RowWatch(const GShiftedArray<GRow>& rows, long first)
         : from(first), count(std::min(kRows, rows.count - first)), rowCount(rows.count)
     {
         for (long i = 0; i < count; ++i)
@@ -86,7 +86,7 @@ struct RowWatch
     // lie in.
     bool Unchanged(const GDoc& flow) const
     {
-        const GArray<GRow>& rows = flow.m_rows;
+        const GShiftedArray<GRow>& rows = flow.m_rows;
         if (rows.count != rowCount || s_lastTouchedRow >= from + count)
             return false;
         for (long i = 0; i < count; ++i)
@@ -123,7 +123,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
     if (row < 0 || row >= m_rows.count)
         return;
     if (row > 0)
-        TakeBackFramePush(m_rows[row - 1]);
+        TakeBackFramePush(m_rows.Unsettled(row - 1));
     const long start = row > 0 ? row - 1 : 0;
     Touched(start);
     long para = GetRowPara(start);
@@ -134,16 +134,16 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
         if (r == 0)
         {
             m_rows[0].first = 0;
-            if (m_rows[0].y != 0)
+            if (m_rows.Unsettled(0).y != 0)
             {
-                m_rows[0].y = 0;
+                m_rows.Unsettled(0).y = 0;
                 m_redraw.InvalByRow(0, 1);
             }
             continue;
         }
         while (para + 1 < m_paras.count && m_paras[para + 1].row <= r)
             ++para;
-        const GRow& before = m_rows[r - 1];
+        const GRow& before = m_rows.Unsettled(r - 1);
         long top = before.y + before.height + before.gapAfter + GetBorderForRow((int)r);
         if (m_paras[para].row == r && para < lastPara)
         {
@@ -151,7 +151,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
             if (para > 0)
                 top += ParaStyleOf(*this, para - 1).m_After.value;
         }
-        TakeBackFramePush(m_rows[r]);   // also when the frame has gone
+        TakeBackFramePush(m_rows.Unsettled(r));   // also when the frame has gone
         if (anyFrames)
         {
             // Frames that text does not flow around push the row below them.
@@ -163,13 +163,13 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
                     continue;
                 const long fTop = frame->GetVPos();
                 const long fBottom = fTop + frame->GetHeight();
-                const long rowBottom = top + m_rows[r].height;
+                const long rowBottom = top + m_rows.Unsettled(r).height;
                 if (fTop >= top && fTop < rowBottom && fBottom > rowBottom)
                 {
                     if (GetPageRow(page) == r)
                     {
-                        m_rows[r].ascent += (LONG)(fBottom - top + 1);
-                        m_rows[r].gapAfter += (LONG)(fBottom - top + 1);
+                        m_rows.Unsettled(r).ascent += (LONG)(fBottom - top + 1);
+                        m_rows.Unsettled(r).gapAfter += (LONG)(fBottom - top + 1);
                     }
                     else
                         top = fBottom + 1;
@@ -177,10 +177,10 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
             }
         }
         Touched(r);
-        const bool same = m_rows[r].y == top;
+        const bool same = m_rows.Unsettled(r).y == top;
         if (!same)
         {
-            m_rows[r].y = (LONG)top;
+            m_rows.Unsettled(r).y = (LONG)top;
             m_redraw.InvalByRow(r, r + 1);
         }
         if (lastRow >= 0 && r >= lastRow)
@@ -438,7 +438,7 @@ long GDoc::RowHi(long row, long toRow)
         row = last;
     if (toRow > last)
         toRow = last;
-    return m_rows[toRow].y - m_rows[row].y;
+    return m_rows.Unsettled(toRow).y - m_rows.Unsettled(row).y;
 }
 
 long GDoc::GetLastCharInRow(long row)
@@ -456,7 +456,7 @@ long GDoc::GetLastCharInColumn(long block)
     const long row = m_columns[block + 1].startRows[0];
     if (row <= 0 || row >= m_rows.count)
         return 0;
-    const long pos = m_rows[row].first - 1;
+    const long pos = m_rows.PositionAt(row) - 1;
     return pos >= 0 ? (BYTE)m_chars[pos] : 0;
 }
 
