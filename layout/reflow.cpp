@@ -8,6 +8,7 @@
 #include "layout/text_measure.h"
 #include <math.h>
 #include <optional>
+#include <vector>
 
 namespace
 {
@@ -49,55 +50,64 @@ struct RowShape
     bool operator==(const RowShape& o) const { return first == o.first && SamePlace(o); }
 };
 
-// True when a text column of some block begins at the row: blocks name the
-// rows their columns begin with and the character they begin at.
-bool BeginsAColumn(const GArray<GColumn>& blocks, long row)
+// True when a text column of some block begins at one of the rows from
+// first on that moved marks: blocks name the rows their columns begin
+// with and the character they begin at. One pass over the blocks.
+bool BeginsAColumn(const GArray<GColumn>& blocks, long first, const std::vector<bool>& moved)
 {
+    const long end = first + (long)moved.size();
     for (LONG b = 0; b < blocks.count; ++b)
     {
         const GColumn& block = blocks[b];
         for (int k = 0; k < kMostTextColumns; ++k)
-            if (block.startRows[k] == row)
+        {
+            const long row = block.startRows[k];
+            if (row >= first && row < end && moved[(size_t)(row - first)])
                 return true;
+        }
     }
     return false;
 }
 
-// The rows near a typed character, watched to learn whether the layout
-// below them can stay: typing mostly changes one row's text and nothing of
-// its shape.
+// The rows of a typed character's paragraph, and the row after it,
+// watched to learn whether the layout below them can stay: typing mostly
+// changes the text of rows and nothing of their shape, also when a word
+// wider than a row moves the breaks of every row after it in the
+// paragraph. A paragraph of more rows than this is watched this far.
+const long kMostWatchedRows = 256;
+
 struct RowWatch
 {
-    static const long kRows = 4;
     long from = 0, count = 0, rowCount = 0;
-    RowShape shapes[kRows] = {RowShape(GRow()), RowShape(GRow()), RowShape(GRow()), RowShape(GRow())};
+    std::vector<RowShape> shapes;
 
-    RowWatch(const GShiftedArray<GRow>& rows, long first)
-        : from(first), count(std::min(kRows, rows.count - first)), rowCount(rows.count)
+    RowWatch(const GShiftedArray<GRow>& rows, long first, long last)
+        : from(first), count(std::max(0L, std::min({kMostWatchedRows, last - first + 1, rows.count - first}))),
+          rowCount(rows.count)
     {
+        shapes.reserve((size_t)count);
         for (long i = 0; i < count; ++i)
-            shapes[i] = RowShape(rows[from + i]);
+            shapes.push_back(RowShape(rows[from + i]));
         s_lastTouchedRow = -1;
     }
-    // True when every row written since lies in the window and each has its
-    // old place and height again, and no row came or went. A row may begin
-    // at another character (a word wrapped) unless a column begins with it
-    // or the flow has fields: footnotes are weighed by the rows their marks
-    // lie in.
     bool Unchanged(const GDoc& flow) const
     {
         const GShiftedArray<GRow>& rows = flow.m_rows;
         if (rows.count != rowCount || s_lastTouchedRow >= from + count)
             return false;
+        std::vector<bool> moved((size_t)count, false);
+        bool anyMoved = false;
         for (long i = 0; i < count; ++i)
         {
             const RowShape now(rows[from + i]);
             if (now == shapes[i])
                 continue;
-            if (!now.SamePlace(shapes[i]) || flow.m_fields.count > 0 || BeginsAColumn(flow.m_columns, from + i))
+            if (!now.SamePlace(shapes[i]) || flow.m_fields.count > 0)
                 return false;
+            moved[(size_t)i] = true;
+            anyMoved = true;
         }
-        return true;
+        return !anyMoved || !BeginsAColumn(flow.m_columns, from, moved);
     }
 };
 } // namespace
@@ -338,7 +348,10 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
         --r;   // a shortened word may move back up
         noEarlyStop = 1;
     }
-    const RowWatch watch(m_rows, std::max(r, 0L));
+    // Placing the rows below a re-broken one looks at two rows more.
+    const long watchFrom = std::max(r, 0L);
+    const long nextPara = m_paras[std::min(p + 1, m_paras.count - 1L)].row;
+    const RowWatch watch(m_rows, watchFrom, std::max(watchFrom + 3, nextPara + 2));
     ReRowFromRow(r, noEarlyStop, wholeParagraph);
     for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
         ReRowFromRow(m_paras[q].row, 0, wholeParagraph);

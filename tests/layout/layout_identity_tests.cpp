@@ -240,3 +240,29 @@ TEST(LayoutIdentity, EditsAtPlacesFarApartLayOutAsAFreshLayout)
         ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "round " << round;
     }
 }
+
+// A word wider than a row typed at a paragraph's start moves the break of
+// every row of the paragraph with each key, and nothing of their shapes:
+// the pages below stay, as a fresh layout makes them.
+TEST(LayoutIdentity, AWordWiderThanARowKeepsThePagesOfAFreshLayout)
+{
+    CWDocument doc;
+    doc.CreateFrames();
+    doc.m_bUndoEnabled = FALSE;
+    GDoc& body = *doc.m_flows[kBodyFlow];
+    LayOutBody(body);
+    const long places[] = {0, body.GetParaChar(kParagraphs / 2)};
+    for (long place : places)
+        for (int i = 0; i < 120; ++i)
+        {
+            char key[2] = {(char)('a' + i % 26), 0};
+            body.InsertText(place + i, key, 1);
+            if (i % 20 != 19)
+                continue;
+            CWDocument fresh;
+            fresh.CreateFrames();
+            GDoc& again = *fresh.m_flows[kBodyFlow];
+            LayOutBody(again, ParagraphsOf(body));
+            ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "place " << place << ", key " << i;
+        }
+}
