@@ -9,17 +9,31 @@
 #include "editing/CWUndoRedoStack.h"
 #include "app/CWOptions.h"
 #include <stdio.h>
+#include <stdlib.h>
 
 namespace
 {
 const long kKeystrokes = 200;
 const long kDeletedParagraphs = 100;
 
+// Rounds of typing at each place; ZT_TYPING_ROUNDS raises them so that a
+// profile of the keystrokes is not drowned by opening the document.
+int TypingRounds()
+{
+    const char* rounds = getenv("ZT_TYPING_ROUNDS");
+    return rounds && atoi(rounds) > 0 ? atoi(rounds) : 3;
+}
+
 struct Figures
 {
     double floor = 0;
     double keystroke[3] = {0, 0, 0};   // start, middle, end
     double undoKeystroke[3] = {0, 0, 0};
+    // Keystrokes of a round that made or removed a row: each of these
+    // places and breaks onto pages every row after it again.
+    long rowsChanged[3] = {0, 0, 0};
+    // The keystrokes that kept the number of rows, on their own.
+    double keptRows[3] = {0, 0, 0};
     double enter = 0, undoEnter = 0;
     double deletion = 0, undoDeletion = 0;
     long pages = 0;
@@ -62,16 +76,26 @@ static void BM_TypeThenUndo(benchmark::State& state)
     }
     const int place = (int)state.range(0);
     UndoStepsScope steps(kKeystrokes);
-    double typing = 0, undoing = 0;
-    long rounds = 0;
+    double typing = 0, undoing = 0, kept = 0;
+    long rounds = 0, keptCount = 0;
     for (auto _ : state)
     {
         const long pos = PlaceOf(*d.body, place);
+        long rowsChanged = 0;
         auto t0 = std::chrono::steady_clock::now();
         for (long i = 0; i < kKeystrokes; ++i)
         {
             char key[2] = {(char)('a' + i % 26), 0};
+            const long rowsBefore = d.body->m_rows.count;
+            auto k0 = std::chrono::steady_clock::now();
             d.body->InsertText(pos + i, key, 1);
+            if (d.body->m_rows.count != rowsBefore)
+                ++rowsChanged;
+            else
+            {
+                kept += bench::SecondsSince(k0);
+                ++keptCount;
+            }
         }
         typing += bench::SecondsSince(t0) / kKeystrokes;
         auto t1 = std::chrono::steady_clock::now();
@@ -80,13 +104,15 @@ static void BM_TypeThenUndo(benchmark::State& state)
             ++undone;
         undoing += bench::SecondsSince(t1) / std::max(undone, 1L);
         ++rounds;
+        figures.rowsChanged[place] = rowsChanged;
     }
     figures.keystroke[place] = typing / rounds;
+    figures.keptRows[place] = kept / std::max(keptCount, 1L);
     figures.undoKeystroke[place] = undoing / rounds;
     state.counters["keystroke_us"] = figures.keystroke[place] * 1e6;
     state.counters["undo_us"] = figures.undoKeystroke[place] * 1e6;
 }
-BENCHMARK(BM_TypeThenUndo)->Arg(0)->Arg(1)->Arg(2)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeThenUndo)->Arg(0)->Arg(1)->Arg(2)->Iterations(TypingRounds())->Unit(benchmark::kMillisecond);
 
 // Enter in the middle of the middle paragraph, and its undo.
 static void BM_EnterSplitsAParagraph(benchmark::State& state)
@@ -163,8 +189,10 @@ static void BM_Report(benchmark::State& state)
     printf("\n%ld pages, %ld characters; measuring floor %.1f ms\n", (long)d.body->m_pages.count - 1,
            (long)d.body->m_chars.count, floor * 1e3);
     for (int p = 0; p < 3; ++p)
-        printf("keystroke at the %-6s %.3f ms (%.5f of the floor), its undo %.3f ms\n", places[p],
-               f.keystroke[p] * 1e3, f.keystroke[p] / floor, f.undoKeystroke[p] * 1e3);
+        printf("keystroke at the %-6s %.3f ms (%.5f of the floor), its undo %.3f ms; %ld of %ld made a row, "
+               "the others %.3f ms\n",
+               places[p], f.keystroke[p] * 1e3, f.keystroke[p] / floor, f.undoKeystroke[p] * 1e3, f.rowsChanged[p],
+               kKeystrokes, f.keptRows[p] * 1e3);
     printf("Enter splitting a paragraph %.3f ms (%.5f of the floor), its undo %.3f ms\n", f.enter * 1e3,
            f.enter / floor, f.undoEnter * 1e3);
     printf("deleting %ld paragraphs %.2f ms, its undo %.2f ms (%.3f of the floor)\n", kDeletedParagraphs,

@@ -44,12 +44,12 @@ void ReadPacked(CArchive& ar, Add add)
     }
 }
 
-template <class Old, class New>
-void ReadPackedInto(CArchive& ar, GArray<New>& to)
+template <class Old, class Array>
+void ReadPackedInto(CArchive& ar, Array& to)
 {
     to.Flush();
     ReadPacked<Old>(ar, [&](const Old& record) {
-        New converted;
+        typename std::remove_reference<decltype(to[0])>::type converted;
         Eq(converted, record);
         to.Add(converted);
     });

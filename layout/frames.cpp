@@ -33,7 +33,7 @@ long RowY(GDoc* flow, long row)
         row = 0;
     if (row >= flow->m_rows.GetCount())
         row = flow->m_rows.GetCount() - 1;
-    return flow->m_rows[row].y;
+    return flow->m_rows.Unsettled(row).y;
 }
 
 // The first row of a flow's page; the closing row past the last page.
@@ -360,7 +360,7 @@ long CFrame::GetVPos()
         long first = anchor->GetParaRow((long)vAnchor);
         if (first <= 0)
             return y;
-        return RowY(anchor, first - 1) + anchor->m_rows[first - 1].height + y;
+        return RowY(anchor, first - 1) + anchor->m_rows.Unsettled(first - 1).height + y;
     }
     case kVNextPage:
         return RowY(anchor, PageFirstRow(anchor, GetPage())) + 1;
@@ -374,7 +374,7 @@ long CFrame::GetVPos()
             long first = anchor->GetParaRow((long)vAnchor);
             if (first <= 0)
                 return y;
-            return RowY(anchor, first - 1) + anchor->m_rows[first - 1].height + y;
+            return RowY(anchor, first - 1) + anchor->m_rows.Unsettled(first - 1).height + y;
         }
         return info.paperHeight - (GetHeight() + y);
     }

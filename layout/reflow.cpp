@@ -8,6 +8,7 @@
 #include "layout/text_measure.h"
 #include <math.h>
 #include <optional>
+#include <vector>
 
 namespace
 {
@@ -49,55 +50,64 @@ struct RowShape
     bool operator==(const RowShape& o) const { return first == o.first && SamePlace(o); }
 };
 
-// True when a text column of some block begins at the row: blocks name the
-// rows their columns begin with and the character they begin at.
-bool BeginsAColumn(const GArray<GColumn>& blocks, long row)
+// True when a text column of some block begins at one of the rows from
+// first on that moved marks: blocks name the rows their columns begin
+// with and the character they begin at. One pass over the blocks.
+bool BeginsAColumn(const GArray<GColumn>& blocks, long first, const std::vector<bool>& moved)
 {
+    const long end = first + (long)moved.size();
     for (LONG b = 0; b < blocks.count; ++b)
     {
         const GColumn& block = blocks[b];
         for (int k = 0; k < kMostTextColumns; ++k)
-            if (block.startRows[k] == row)
+        {
+            const long row = block.startRows[k];
+            if (row >= first && row < end && moved[(size_t)(row - first)])
                 return true;
+        }
     }
     return false;
 }
 
-// The rows near a typed character, watched to learn whether the layout
-// below them can stay: typing mostly changes one row's text and nothing of
-// its shape.
+// The rows of a typed character's paragraph, and the row after it,
+// watched to learn whether the layout below them can stay: typing mostly
+// changes the text of rows and nothing of their shape, also when a word
+// wider than a row moves the breaks of every row after it in the
+// paragraph. A paragraph of more rows than this is watched this far.
+const long kMostWatchedRows = 256;
+
 struct RowWatch
 {
-    static const long kRows = 4;
     long from = 0, count = 0, rowCount = 0;
-    RowShape shapes[kRows] = {RowShape(GRow()), RowShape(GRow()), RowShape(GRow()), RowShape(GRow())};
+    std::vector<RowShape> shapes;
 
-    RowWatch(const GArray<GRow>& rows, long first)
-        : from(first), count(std::min(kRows, rows.count - first)), rowCount(rows.count)
+    RowWatch(const GShiftedArray<GRow>& rows, long first, long last)
+        : from(first), count(std::max(0L, std::min({kMostWatchedRows, last - first + 1, rows.count - first}))),
+          rowCount(rows.count)
     {
+        shapes.reserve((size_t)count);
         for (long i = 0; i < count; ++i)
-            shapes[i] = RowShape(rows[from + i]);
+            shapes.push_back(RowShape(rows[from + i]));
         s_lastTouchedRow = -1;
     }
-    // True when every row written since lies in the window and each has its
-    // old place and height again, and no row came or went. A row may begin
-    // at another character (a word wrapped) unless a column begins with it
-    // or the flow has fields: footnotes are weighed by the rows their marks
-    // lie in.
     bool Unchanged(const GDoc& flow) const
     {
-        const GArray<GRow>& rows = flow.m_rows;
+        const GShiftedArray<GRow>& rows = flow.m_rows;
         if (rows.count != rowCount || s_lastTouchedRow >= from + count)
             return false;
+        std::vector<bool> moved((size_t)count, false);
+        bool anyMoved = false;
         for (long i = 0; i < count; ++i)
         {
             const RowShape now(rows[from + i]);
             if (now == shapes[i])
                 continue;
-            if (!now.SamePlace(shapes[i]) || flow.m_fields.count > 0 || BeginsAColumn(flow.m_columns, from + i))
+            if (!now.SamePlace(shapes[i]) || flow.m_fields.count > 0)
                 return false;
+            moved[(size_t)i] = true;
+            anyMoved = true;
         }
-        return true;
+        return !anyMoved || !BeginsAColumn(flow.m_columns, from, moved);
     }
 };
 } // namespace
@@ -123,7 +133,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
     if (row < 0 || row >= m_rows.count)
         return;
     if (row > 0)
-        TakeBackFramePush(m_rows[row - 1]);
+        TakeBackFramePush(m_rows.Unsettled(row - 1));
     const long start = row > 0 ? row - 1 : 0;
     Touched(start);
     long para = GetRowPara(start);
@@ -134,16 +144,16 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
         if (r == 0)
         {
             m_rows[0].first = 0;
-            if (m_rows[0].y != 0)
+            if (m_rows.Unsettled(0).y != 0)
             {
-                m_rows[0].y = 0;
+                m_rows.Unsettled(0).y = 0;
                 m_redraw.InvalByRow(0, 1);
             }
             continue;
         }
         while (para + 1 < m_paras.count && m_paras[para + 1].row <= r)
             ++para;
-        const GRow& before = m_rows[r - 1];
+        const GRow& before = m_rows.Unsettled(r - 1);
         long top = before.y + before.height + before.gapAfter + GetBorderForRow((int)r);
         if (m_paras[para].row == r && para < lastPara)
         {
@@ -151,7 +161,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
             if (para > 0)
                 top += ParaStyleOf(*this, para - 1).m_After.value;
         }
-        TakeBackFramePush(m_rows[r]);   // also when the frame has gone
+        TakeBackFramePush(m_rows.Unsettled(r));   // also when the frame has gone
         if (anyFrames)
         {
             // Frames that text does not flow around push the row below them.
@@ -163,13 +173,13 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
                     continue;
                 const long fTop = frame->GetVPos();
                 const long fBottom = fTop + frame->GetHeight();
-                const long rowBottom = top + m_rows[r].height;
+                const long rowBottom = top + m_rows.Unsettled(r).height;
                 if (fTop >= top && fTop < rowBottom && fBottom > rowBottom)
                 {
                     if (GetPageRow(page) == r)
                     {
-                        m_rows[r].ascent += (LONG)(fBottom - top + 1);
-                        m_rows[r].gapAfter += (LONG)(fBottom - top + 1);
+                        m_rows.Unsettled(r).ascent += (LONG)(fBottom - top + 1);
+                        m_rows.Unsettled(r).gapAfter += (LONG)(fBottom - top + 1);
                     }
                     else
                         top = fBottom + 1;
@@ -177,10 +187,10 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
             }
         }
         Touched(r);
-        const bool same = m_rows[r].y == top;
+        const bool same = m_rows.Unsettled(r).y == top;
         if (!same)
         {
-            m_rows[r].y = (LONG)top;
+            m_rows.Unsettled(r).y = (LONG)top;
             m_redraw.InvalByRow(r, r + 1);
         }
         if (lastRow >= 0 && r >= lastRow)
@@ -338,7 +348,10 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
         --r;   // a shortened word may move back up
         noEarlyStop = 1;
     }
-    const RowWatch watch(m_rows, std::max(r, 0L));
+    // Placing the rows below a re-broken one looks at two rows more.
+    const long watchFrom = std::max(r, 0L);
+    const long nextPara = m_paras[std::min(p + 1, m_paras.count - 1L)].row;
+    const RowWatch watch(m_rows, watchFrom, std::max(watchFrom + 3, nextPara + 2));
     ReRowFromRow(r, noEarlyStop, wholeParagraph);
     for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
         ReRowFromRow(m_paras[q].row, 0, wholeParagraph);
@@ -438,7 +451,7 @@ long GDoc::RowHi(long row, long toRow)
         row = last;
     if (toRow > last)
         toRow = last;
-    return m_rows[toRow].y - m_rows[row].y;
+    return m_rows.Unsettled(toRow).y - m_rows.Unsettled(row).y;
 }
 
 long GDoc::GetLastCharInRow(long row)
@@ -456,7 +469,7 @@ long GDoc::GetLastCharInColumn(long block)
     const long row = m_columns[block + 1].startRows[0];
     if (row <= 0 || row >= m_rows.count)
         return 0;
-    const long pos = m_rows[row].first - 1;
+    const long pos = m_rows.PositionAt(row) - 1;
     return pos >= 0 ? (BYTE)m_chars[pos] : 0;
 }
 

@@ -143,8 +143,8 @@ static long FootnoteHeight(GDoc& flow, long first, long end)
 {
     if (flow.m_fields.count == 0 || end <= first)
         return 0;
-    const long from = flow.m_rows[first].first;
-    const long to = flow.m_rows[end].first;
+    const long from = flow.m_rows.PositionAt(first);
+    const long to = flow.m_rows.PositionAt(end);
     long sum = 0;
     for (long i = 0; i < flow.m_fields.count; ++i)
     {
@@ -179,7 +179,7 @@ long GDoc::BreakColumn(long block, long maxHeight, long page)
     // Re-columning after a keystroke breaks every later page again: the
     // rows are walked with the block read once, and footnotes are only
     // weighed where the flow has fields at all.
-    const GRow* rows = m_rows.data;
+    const GRow* rows = m_rows.UnsettledData();   // places and heights only
     const bool anyFields = m_fields.count > 0;
     for (; k < count && k < kMostTextColumns && row < end; ++k)
     {
@@ -201,7 +201,7 @@ long GDoc::BreakColumn(long block, long maxHeight, long page)
     if (row < end)
     {
         GColumn rest = m_columns[block];
-        rest.first = m_rows[row].first;
+        rest.first = m_rows.PositionAt(row);
         for (int j = 0; j < kMostTextColumns; ++j)
             rest.startRows[j] = kNoPosition;
         rest.startRows[0] = (LONG)row;

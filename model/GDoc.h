@@ -37,7 +37,7 @@ public:
     GArray<GTabulator> m_tabs;
     GArrayI<GField*> m_fields;       // owned, one per field mark
     GArray<GFormat> m_formats;
-    GArray<GRow> m_rows;
+    GShiftedArray<GRow> m_rows;      // a shift of later rows waits
     GArray<GPara> m_paras;
     GArray<GBorder> m_borders;
     GArray<GShade> m_shades;

@@ -50,14 +50,14 @@ void GRedraw::InvalByRow(long first, long end)
 // the flow's own row query.
 static long RowOfPosition(const GDoc& flow, long pos)
 {
-    const GArray<GRow>& rows = flow.m_rows;
+    const GShiftedArray<GRow>& rows = flow.m_rows;
     long lo = 0, hi = rows.count - 1;
     if (hi < 0 || pos < 0)
         return 0;
     while (lo < hi)
     {
         long mid = (lo + hi + 1) / 2;
-        if (rows[mid].first <= pos)
+        if (rows.PositionAt(mid) <= pos)
             lo = mid;
         else
             hi = mid - 1;

@@ -14,42 +14,6 @@ extern int bInsertOnlyNewLine;
 
 namespace {
 
-void ShiftHoles(GRow& row, long n)
-{
-    if (!row.holes)
-        return;
-    CHole* holes = row.holes->data;
-    const LONG count = row.holes->count;
-    for (LONG h = 0; h < count; ++h)
-        if (holes[h].resume != kNoPosition)
-            holes[h].resume += (LONG)n;
-}
-
-// How many rows ahead the shift asks for a row's hole array: each array
-// is a block of its own, which the processor cannot guess from the rows.
-const LONG kHolesAhead = 8;
-
-// Moves the starts of rows from on (and their holes) by n. Every row of a
-// long flow after a keystroke: the block and count are read once, as the
-// compiler may not assume that writing a position leaves them alone.
-void ShiftRowsFrom(GArray<GRow>& rows, long from, long n)
-{
-    GRow* row = rows.data;
-    const LONG count = rows.count;
-    const LONG ahead = std::max((LONG)from, count - kHolesAhead);
-    for (LONG i = (LONG)from; i < ahead; ++i)
-    {
-        __builtin_prefetch(row[i + kHolesAhead].holes, 1);
-        row[i].first += (LONG)n;
-        ShiftHoles(row[i], n);
-    }
-    for (LONG i = ahead; i < count; ++i)
-    {
-        row[i].first += (LONG)n;
-        ShiftHoles(row[i], n);
-    }
-}
-
 // Moves a row's start and its holes back by n, never before from.
 void PullRow(GRow& row, long from, long n)
 {
@@ -64,16 +28,31 @@ void PullRow(GRow& row, long from, long n)
     }
 }
 
-// Pulls back every row that begins after from, from the last row down.
-void PullRowsAfter(GArray<GRow>& rows, long from, long n)
+// First row that begins after pos, by the rows' positions as read.
+long FirstRowAfter(const GShiftedArray<GRow>& rows, long pos)
 {
-    GRow* row = rows.data;
-    for (LONG i = rows.count - 1; i >= 0 && row[i].first > from; --i)
+    long low = 0, high = rows.count;
+    while (low < high)
     {
-        if (i >= kHolesAhead)
-            __builtin_prefetch(row[i - kHolesAhead].holes, 1);
-        PullRow(row[i], from, n);
+        const long mid = (low + high) / 2;
+        if (rows.PositionAt(mid) > pos)
+            high = mid;
+        else
+            low = mid + 1;
     }
+    return low;
+}
+
+// Rows after the removed characters from..from + n move back by n, their
+// holes with them, in the array's pending step; rows that began inside
+// them begin at from.
+void PullRowsAfter(GShiftedArray<GRow>& rows, long from, long n)
+{
+    const long inside = FirstRowAfter(rows, from);
+    const long after = FirstRowAfter(rows, from + n);
+    for (long i = inside; i < after; ++i)
+        PullRow(rows[i], from, n);
+    rows.ShiftFrom(after, (LONG)-n);
 }
 
 // Border and shade runs shift the same way; both hold first and end.
@@ -195,7 +174,7 @@ void GDoc::InsCharItem(long pos, long n, char)
     for (LONG i = (LONG)f; i < m_formats.count; ++i)
         m_formats[i].pos += (LONG)n;
 
-    ShiftRowsFrom(m_rows, GetCharRow(pos) + 1, n);
+    m_rows.ShiftFrom(GetCharRow(pos) + 1, (LONG)n);
 
     bool notesMoved = false;
     for (LONG i = m_fields.count - 1; i >= 0 && m_fields[i]->m_nPos >= pos; --i)

@@ -91,7 +91,7 @@ long GDoc::GetCharRow(long pos) const
 {
     if (pos < 0)
         return 0;
-    return HalveByStart(m_rows.count, pos, [this](long i) { return (long)m_rows[i].first; });
+    return HalveByStart(m_rows.count, pos, [this](long i) { return (long)m_rows.PositionAt(i); });
 }
 
 long GDoc::GetCharPara(long pos) const { return GetRowPara(GetCharRow(pos)); }

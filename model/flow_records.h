@@ -155,6 +155,33 @@ inline void ReleaseRecord(GRow& row)
     row.holes = NULL;
 }
 
+// A row moves with the text before it: its start and the places where
+// its text resumes after holes (a hole with none keeps none).
+inline LONG ShiftedPosition(const GRow& row) { return row.first; }
+inline void ShiftPositions(GRow& row, LONG delta)
+{
+    row.first += delta;
+    if (!row.holes)
+        return;
+    CHole* holes = row.holes->data;
+    for (LONG h = 0; h < row.holes->count; ++h)
+        if (holes[h].resume != kNoPosition)
+            holes[h].resume += delta;
+}
+// A resume taken back onto the value that means none would be lost.
+inline bool CanUnshift(const GRow& row, LONG delta)
+{
+    if (!row.holes)
+        return true;
+    const CHole* holes = row.holes->data;
+    for (LONG h = 0; h < row.holes->count; ++h)
+        if (holes[h].resume != kNoPosition && holes[h].resume - delta == kNoPosition)
+            return false;
+    return true;
+}
+
+#include "model/shifted_array.h"
+
 // The line of one side of a paragraph border.
 struct CBorderStyle
 {

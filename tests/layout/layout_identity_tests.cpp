@@ -201,3 +201,68 @@ TEST(LayoutIdentity, TypingKeepsTheLayoutOfAFreshOne)
         }
     }
 }
+
+// Rows after an edit take its shift only when read: typing and deleting
+// back and forth between a place far down and a place above it (the shift
+// then lands before rows already given it) and near the end must still
+// leave the layout of a fresh one, holes and all.
+TEST(LayoutIdentity, EditsAtPlacesFarApartLayOutAsAFreshLayout)
+{
+    CWDocument doc;
+    doc.CreateFrames();
+    doc.m_bUndoEnabled = FALSE;
+    GDoc& body = *doc.m_flows[kBodyFlow];
+    LayOutBody(body);
+    long below = body.GetParaChar(kParagraphs / 2) + 300;
+    long above = body.GetParaChar(3) + 5;
+    const long nearEnd = body.GetParaChar(kParagraphs - 2) + 4;
+    for (int round = 0; round < 6; ++round)
+    {
+        for (int i = 0; i < 12; ++i)
+        {
+            char key[2] = {(char)(i % 5 == 4 ? ' ' : 'a' + (i + round) % 26), 0};
+            body.InsertText(below + i, key, 1);
+            body.InsertText(above + i, key, 1);
+            ++below;   // the text typed above moves the place below
+        }
+        below += 12;
+        body.DeleteText(below - 7, below - 2, 1);
+        below -= 5;
+        body.DeleteText(above + 2, above + 6, 1);
+        below -= 4;
+        char key[2] = {(char)('k' + round), 0};
+        body.InsertText(nearEnd + round, key, 1);
+
+        CWDocument fresh;
+        fresh.CreateFrames();
+        GDoc& again = *fresh.m_flows[kBodyFlow];
+        LayOutBody(again, ParagraphsOf(body));
+        ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "round " << round;
+    }
+}
+
+// A word wider than a row typed at a paragraph's start moves the break of
+// every row of the paragraph with each key, and nothing of their shapes:
+// the pages below stay, as a fresh layout makes them.
+TEST(LayoutIdentity, AWordWiderThanARowKeepsThePagesOfAFreshLayout)
+{
+    CWDocument doc;
+    doc.CreateFrames();
+    doc.m_bUndoEnabled = FALSE;
+    GDoc& body = *doc.m_flows[kBodyFlow];
+    LayOutBody(body);
+    const long places[] = {0, body.GetParaChar(kParagraphs / 2)};
+    for (long place : places)
+        for (int i = 0; i < 120; ++i)
+        {
+            char key[2] = {(char)('a' + i % 26), 0};
+            body.InsertText(place + i, key, 1);
+            if (i % 20 != 19)
+                continue;
+            CWDocument fresh;
+            fresh.CreateFrames();
+            GDoc& again = *fresh.m_flows[kBodyFlow];
+            LayOutBody(again, ParagraphsOf(body));
+            ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "place " << place << ", key " << i;
+        }
+}
