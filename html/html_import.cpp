@@ -85,6 +85,28 @@ void GiveBackRoom(A& array)
     array.Destroy(array.GetCount(), 0);
 }
 
+// A page's text is hardly longer than its file (tags and references only
+// shrink into it): room for the file's bytes taken at once spares the
+// copies of a growing text and the faults of each larger block. A larger
+// file grows as any text does.
+constexpr long kMostCharsReservedAtOnce = 64L * 1024 * 1024;
+
+void ReserveForPage(GDoc& flow, const CString& path)
+{
+    CFileStatus status;
+    if (!CFile::GetStatus(path, status) || status.m_size <= 0)
+        return;
+    const long bytes = std::min((long)status.m_size, kMostCharsReservedAtOnce);
+    try
+    {
+        MakeRoom(flow.m_chars, bytes);
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();   // refused: the text grows as it is read
+    }
+}
+
 } // namespace
 
 CWHtmlImport::CWHtmlImport(const char* path, CWDocument* document)
@@ -137,6 +159,7 @@ BOOL CWHtmlImport::Import()
     {
         CReadState state(m_pDocument);
         m_pStyles->CreateHtmlStyles();
+        ReserveForPage(*m_pFlow, GetPath());
         read = Go();
         FinishBody();
     }

@@ -87,6 +87,67 @@ bool IsBreakDivider(BYTE c)
     return c == ' ' || c == kTab || c == kFieldMark;
 }
 
+// How much of a row's plain text in several fonts fits a free space.
+struct SRunsFit
+{
+    long fits = 0;        // the characters from the start that fit
+    long width = 0;       // their width
+    bool all = false;     // the whole stretch fits
+};
+
+// Plain text [pos, end) in runs of several fonts, from the start of a row
+// free of frames: each run is asked of GDI once, with what is left of the
+// width, for the width of every prefix and how many characters fit. The
+// width of a stretch is the sum of its runs' widths, each run measured
+// alone in its own font (as CalcTextSizeSimple measures it), and a part of
+// a run is its prefix; so the count found is the one the search would
+// find. False where it cannot tell: a run of more than GDI is asked at
+// once that still fits, or not one character fitting.
+bool FitPlainRuns(const GDoc& flow, const GChar* text, CMeasureFontScope& fonts, HDC attrib, long pos, long end,
+                  long width, SRunsFit& out)
+{
+    // About as many characters as the last row held, over all the runs.
+    const long reach = max(kLeastFitAsk, s_lastFit + s_lastFit / 8 + 8);
+    long measured = 0;
+    long p = pos;
+    while (p < end)
+    {
+        long runEnd = flow.NextDifferentChar(p);
+        if (runEnd <= p || runEnd > end)
+            runEnd = end;
+        const long most = min(runEnd - p, kMostFitChars);
+        int n = (int)min(most, max(kLeastFitAsk, reach - (p - pos)));
+        INT fit = 0;
+        INT prefix[kMostFitChars];
+        SIZE extent;
+        UseFontAt(fonts, flow, p);
+        BOOL ok = ::GetTextExtentExPointA(attrib, (LPCSTR)(text + p), n, (int)(width - measured), &fit, prefix,
+                                         &extent);
+        while (ok && fit >= n && n < most)
+        {
+            n = (int)min(most, 2L * n);
+            ok = ::GetTextExtentExPointA(attrib, (LPCSTR)(text + p), n, (int)(width - measured), &fit, prefix,
+                                        &extent);
+        }
+        if (!ok)
+            return false;
+        if (fit < n)
+        {
+            out.fits = p + fit - pos;
+            out.width = measured + (fit > 0 ? prefix[fit - 1] : 0);
+            return out.fits > 0;
+        }
+        if (n < runEnd - p)
+            return false;
+        measured += extent.cx;
+        p = runEnd;
+    }
+    out.fits = end - pos;
+    out.width = measured;
+    out.all = true;
+    return true;
+}
+
 } // namespace
 
 long GDoc::GetRowLeftMargin(long row, long para)
@@ -269,6 +330,7 @@ long GDoc::CalcRow(CDC* dc, long row)
         long oneFontHeight = -1, oneFontAscent = 0;
         bool restFits = false;   // all the text to the end fits, in one font
         bool searched = false;   // lo fits and hi = lo + 1 overflows
+        bool plainRuns = false;  // [pos, hi) is plain text, in runs of several fonts
         // Measuring the whole rest of a long paragraph for every row costs
         // more than its rows. Where the stretch holds plain text only, its
         // width grows with every character, so a prefix known to overflow
@@ -314,6 +376,31 @@ long GDoc::CalcRow(CDC* dc, long row)
                     }
                     else
                         restFits = true;
+                }
+            }
+            else if (pos == first && freeOfFrames && _justPosAfter < 0)
+            {
+                SRunsFit runs;
+                HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
+                if (FitPlainRuns(*this, text, fonts, attrib, pos, end, space.width, runs))
+                {
+                    int runsAscent = 0;
+                    oneFontHeight = -1;
+                    if (runs.all)
+                    {
+                        oneFontHeight = PlainStretchHeight(*this, pos, end, runsAscent);
+                        oneFontAscent = runsAscent;
+                        restFits = true;
+                    }
+                    else
+                    {
+                        s_lastFit = runs.fits;
+                        lo = pos + runs.fits;
+                        wLo = runs.width;
+                        hi = lo + 1;   // overflows
+                        searched = true;
+                        plainRuns = true;
+                    }
                 }
             }
             if (restFits)
@@ -418,6 +505,12 @@ long GDoc::CalcRow(CDC* dc, long row)
         {
             textHeight = max(textHeight, oneFontHeight);
             maxAscent = max(maxAscent, oneFontAscent);
+        }
+        else if (lo > pos && plainRuns)
+        {
+            int runsAscent = 0;
+            textHeight = max(textHeight, (long)PlainStretchHeight(*this, pos, lo, runsAscent));
+            maxAscent = max(maxAscent, (long)runsAscent);
         }
         else if (lo > pos)
         {

@@ -277,6 +277,22 @@ int PlainRunHeight(const GDoc& flow, long pos, CDC* dc, int& ascent)
     return height;
 }
 
+int PlainStretchHeight(const GDoc& flow, long from, long to, int& ascent)
+{
+    int maxAscent = 0, maxDescent = 0, height = 0;
+    for (long p = from; p < to;)
+    {
+        long runEnd = flow.NextDifferentChar(p);
+        if (runEnd <= p || runEnd > to)
+            runEnd = to;
+        const GFontStyle& style = MeasureStyle(flow, p);
+        AddRunHeight(RunAscent(style), abs(style.GetDescent()), maxAscent, maxDescent, height);
+        p = runEnd;
+    }
+    ascent = maxAscent;
+    return height;
+}
+
 long JustifiedBlankExtra(const GDoc& flow, long pos)
 {
     if (_justPosAfter < 0 || _justSpaces <= 0 || _justBreak <= 0 || pos < _justPosAfter

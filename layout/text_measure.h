@@ -63,3 +63,8 @@ void UseFontAt(CMeasureFontScope& scope, const GDoc& flow, long pos);
 // of plain text (no tab, field or end) that lies in the one run at pos:
 // the run's font alone decides it, so row breaking needs no measure.
 int PlainRunHeight(const GDoc& flow, long pos, CDC* dc, int& ascent);
+
+// The height (and ascent) that GDoc::CalcTextSizeSimple gives the plain
+// text [from, to) (no tab, field or end; from < to) of a row free of
+// frames: the runs' fonts alone decide it, with no measure.
+int PlainStretchHeight(const GDoc& flow, long from, long to, int& ascent);

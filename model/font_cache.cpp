@@ -2,6 +2,9 @@
 // cached with two metrics, dropped on every change of the style.
 #include "afxwin.h"
 #include "model/GFontStyle.h"
+#include <map>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -21,6 +24,35 @@ constexpr int kWeightBold = FW_BOLD;      // 700
 const LOGFONTA* FindListedFont(const char* /*face*/, unsigned char /*charset*/)
 {
     return nullptr;
+}
+
+// Everything a font asked for by name is made from: the same request
+// always gives the same font, and so the same metrics.
+struct SFontRequest
+{
+    std::string face;
+    int height, weight;
+    BYTE italic, underline, strikeout, charset;
+
+    bool operator<(const SFontRequest& o) const
+    {
+        return std::tie(face, height, weight, italic, underline, strikeout, charset) <
+               std::tie(o.face, o.height, o.weight, o.italic, o.underline, o.strikeout, o.charset);
+    }
+};
+
+struct SFontMetrics
+{
+    short ascent, descent;
+};
+
+// The metrics of every font asked for by name so far. Every element of a
+// page read builds its style's font again, and measuring a font costs a
+// context and the font's realisation, far more than making the font.
+std::map<SFontRequest, SFontMetrics>& MeasuredFonts()
+{
+    static std::map<SFontRequest, SFontMetrics> measured;
+    return measured;
 }
 
 } // namespace
@@ -43,10 +75,6 @@ void GFontStyle::DeleteFonts() const
 
 CFont* GFontStyle::BuildFont(int size) const
 {
-    CDC dc;
-    if (!dc.CreateCompatibleDC(nullptr))
-        return nullptr;
-
     const int height = -DrawnSize(size, m_Attr);
     const int weight = (m_Attr & kBold) ? kWeightBold : kWeightNormal;
     const BYTE italic = (m_Attr & kItalic) ? 1 : 0;
@@ -55,7 +83,10 @@ CFont* GFontStyle::BuildFont(int size) const
 
     CFont* font = new CFont;
     BOOL made;
-    if (const LOGFONTA* listed = FindListedFont(m_Face, m_CharSet))
+    const SFontMetrics* known = nullptr;
+    SFontRequest request;
+    const LOGFONTA* listed = FindListedFont(m_Face, m_CharSet);
+    if (listed)
     {
         LOGFONTA lf = *listed;
         lf.lfHeight = height;
@@ -72,6 +103,11 @@ CFont* GFontStyle::BuildFont(int size) const
     {
         made = font->CreateFont(height, 0, 0, 0, weight, italic, underline, strikeout, m_CharSet, 0, 0, 0,
                                 0, m_Face);
+        request = SFontRequest{std::string(m_Face, strnlen(m_Face, kFaceSize)), height, weight, italic,
+                               underline, strikeout, m_CharSet};
+        auto found = MeasuredFonts().find(request);
+        if (found != MeasuredFonts().end())
+            known = &found->second;
     }
     if (!made)
     {
@@ -79,15 +115,31 @@ CFont* GFontStyle::BuildFont(int size) const
         return nullptr;
     }
 
-    CFont* previous = dc.SelectObject(font);
-    TEXTMETRICA tm;
-    memset(&tm, 0, sizeof(tm));
-    dc.GetTextMetrics(&tm);
-    m_Ascent = (short)tm.tmAscent;
-    m_Descent = (short)tm.tmDescent;
+    if (known)
+    {
+        m_Ascent = known->ascent;
+        m_Descent = known->descent;
+    }
+    else
+    {
+        CDC dc;
+        if (!dc.CreateCompatibleDC(nullptr))
+        {
+            delete font;
+            return nullptr;
+        }
+        CFont* previous = dc.SelectObject(font);
+        TEXTMETRICA tm;
+        memset(&tm, 0, sizeof(tm));
+        const BOOL measured = dc.GetTextMetrics(&tm);
+        m_Ascent = (short)tm.tmAscent;
+        m_Descent = (short)tm.tmDescent;
+        if (previous)
+            dc.SelectObject(previous);
+        if (!listed && measured)
+            MeasuredFonts()[request] = SFontMetrics{m_Ascent, m_Descent};
+    }
     m_Reserved2 = 0;
-    if (previous)
-        dc.SelectObject(previous);
 
     if (m_Attr & kSuperscript)
         m_Offset = -(size / kSuperscriptRaiseDen);
