@@ -9,6 +9,7 @@
 #include "document/CWDocument.h"
 #include "editing/editing_support.h"
 #include "editing/format_runs.h"
+#include "editing/border_runs.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CWOpSetFontStyle, CWOperationItem)
@@ -107,14 +108,15 @@ CWOpSetFontStyle::CWOpSetFontStyle(GDoc* flow, long from, long to, GFontStyle* s
         const GFontStyle* s = flow->GetFontStyle(ref);
         GFontStyle kept = s ? *s : GFontStyle();
         long end = pos;
-        // The stretch goes on while the next runs show the same style.
+        // The stretch goes on while the next runs hold the same reference:
+        // runs of equal styles under different references (a master's and
+        // the table's) each get their own back.
         for (;;)
         {
             end = flow->m_formats[f + 1].pos;
             if (end >= to || f + 2 >= flow->m_formats.count)
                 break;
-            const GFontStyle* next = flow->GetFontStyle(flow->m_formats[f + 1].style);
-            if (flow->m_formats[f + 1].style != ref && !(next && s && *next == *s))
+            if (flow->m_formats[f + 1].style != ref)
                 break;
             ++f;
         }
@@ -335,6 +337,13 @@ CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorder
     // The change covers the paragraph that holds to as well.
     long first, last;
     TouchedParas(flow, from, to + 1, first, last);
+    // A box the change makes joins an equal box that touches it (equal in
+    // its lines, whatever its distance): the runs that end or begin just
+    // beside the paragraphs are kept too.
+    const long before = flow->GetParaChar(first), after = ParaEnd(flow, last);
+    for (LONG i = 0; i < flow->m_borders.count; ++i)
+        if (flow->m_borders[i].end <= before && flow->m_borders[i].end + kBorderJoinReach >= before)
+            m_old.Add(flow->m_borders[i]);
     long lastKept = -1;
     for (long p = first; p <= last; ++p)
     {
@@ -351,6 +360,9 @@ CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorder
             lastKept = run;
         }
     }
+    for (LONG i = 0; i < flow->m_borders.count; ++i)
+        if (flow->m_borders[i].first >= after && flow->m_borders[i].first <= after + kBorderJoinReach)
+            m_old.Add(flow->m_borders[i]);
 }
 
 void CWOpSetBorder::Shift(long delta)
