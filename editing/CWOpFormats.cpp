@@ -337,13 +337,6 @@ CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorder
     // The change covers the paragraph that holds to as well.
     long first, last;
     TouchedParas(flow, from, to + 1, first, last);
-    // A box the change makes joins an equal box that touches it (equal in
-    // its lines, whatever its distance): the runs that end or begin just
-    // beside the paragraphs are kept too.
-    const long before = flow->GetParaChar(first), after = ParaEnd(flow, last);
-    for (LONG i = 0; i < flow->m_borders.count; ++i)
-        if (flow->m_borders[i].end <= before && flow->m_borders[i].end + kBorderJoinReach >= before)
-            m_old.Add(flow->m_borders[i]);
     long lastKept = -1;
     for (long p = first; p <= last; ++p)
     {
@@ -360,9 +353,20 @@ CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorder
             lastKept = run;
         }
     }
+    // A box the change makes joins an equal box that touches it (equal in
+    // its lines, whatever its distance): the runs that end or begin just
+    // beside the kept ones are kept too.
+    if (m_old.GetSize() == 0)
+        return;
+    const long before = m_old[0].first, after = m_old[m_old.GetSize() - 1].end;
     for (LONG i = 0; i < flow->m_borders.count; ++i)
-        if (flow->m_borders[i].first >= after && flow->m_borders[i].first <= after + kBorderJoinReach)
-            m_old.Add(flow->m_borders[i]);
+    {
+        const GBorder& run = flow->m_borders[i];
+        if (run.end <= before && run.end + kBorderJoinReach >= before)
+            m_old.InsertAt(0, run);
+        else if (run.first >= after && run.first <= after + kBorderJoinReach)
+            m_old.Add(run);
+    }
 }
 
 void CWOpSetBorder::Shift(long delta)

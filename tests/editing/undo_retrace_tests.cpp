@@ -56,6 +56,22 @@ TEST_F(UndoRetrace, UndoingABoxGivesBackTheBoxItJoined)
     EXPECT_EQ(Replays([&] { Border(kBorderBox, 9, 11, 10); }), 1);
 }
 
+// At a caret the change takes the whole run there, which then joins the
+// box after the run, not only after the caret's paragraph.
+TEST_F(UndoRetrace, UndoingABoxAtACaretGivesBackTheBoxItsRunJoined)
+{
+    NewFlow("p1\rp2\rp3\rp4\rp5");
+    CBorderStyle red = BlueLine();
+    red.colour = RGB(200, 0, 0);
+    CBorderStyle reds[4] = {red, red, red, red};
+    flow->SetBorder(kBorderBox, reds, 0, 0, 5);
+    Border(kBorderBox, 6, 8, 20);
+    ASSERT_EQ(flow->m_borders.count, 2);
+    ReleaseDocEditing(&doc);
+    EXPECT_EQ(Replays([&] { Border(kBorderBox, 1, 1); }), 1);
+    EXPECT_EQ(flow->m_borders.count, 1);
+}
+
 // A deletion from a paragraph start over a field keeps the record, and so
 // the style and border, of the paragraph where it ends; redo, made stretch
 // by stretch around the field, keeps the same.
