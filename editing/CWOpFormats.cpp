@@ -9,6 +9,7 @@
 #include "document/CWDocument.h"
 #include "editing/editing_support.h"
 #include "editing/format_runs.h"
+#include "editing/border_runs.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CWOpSetFontStyle, CWOperationItem)
@@ -107,14 +108,15 @@ CWOpSetFontStyle::CWOpSetFontStyle(GDoc* flow, long from, long to, GFontStyle* s
         const GFontStyle* s = flow->GetFontStyle(ref);
         GFontStyle kept = s ? *s : GFontStyle();
         long end = pos;
-        // The stretch goes on while the next runs show the same style.
+        // The stretch goes on while the next runs hold the same reference:
+        // runs of equal styles under different references (a master's and
+        // the table's) each get their own back.
         for (;;)
         {
             end = flow->m_formats[f + 1].pos;
             if (end >= to || f + 2 >= flow->m_formats.count)
                 break;
-            const GFontStyle* next = flow->GetFontStyle(flow->m_formats[f + 1].style);
-            if (flow->m_formats[f + 1].style != ref && !(next && s && *next == *s))
+            if (flow->m_formats[f + 1].style != ref)
                 break;
             ++f;
         }
@@ -350,6 +352,20 @@ CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorder
             m_old.Add(flow->m_borders[run]);
             lastKept = run;
         }
+    }
+    // A box the change makes joins an equal box that touches it (equal in
+    // its lines, whatever its distance): the runs that end or begin just
+    // beside the kept ones are kept too.
+    if (m_old.GetSize() == 0)
+        return;
+    const long before = m_old[0].first, after = m_old[m_old.GetSize() - 1].end;
+    for (LONG i = 0; i < flow->m_borders.count; ++i)
+    {
+        const GBorder& run = flow->m_borders[i];
+        if (run.end <= before && run.end + kBorderJoinReach >= before)
+            m_old.InsertAt(0, run);
+        else if (run.first >= after && run.first <= after + kBorderJoinReach)
+            m_old.Add(run);
     }
 }
 

@@ -4,8 +4,11 @@
 #include "resources/resource.h"
 #include "editing/document_editing.h"
 #include "editing/CWOpFormats.h"
+#include "editing/editing_support.h"
+#include "editing/format_runs.h"
 #include "model/GDoc.h"
 #include <algorithm>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CWOpSetPos, CWOperationItem)
 IMPLEMENT_DYNAMIC(CWOpSelection, CWOperationItem)
@@ -14,6 +17,7 @@ IMPLEMENT_DYNCREATE(CWOpUnSelect, CWOpSelection)
 IMPLEMENT_DYNCREATE(CWOpReplaceText, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpInsertText, CWOperationItem)
 IMPLEMENT_DYNCREATE(CWOpDeleteText, CWOperationItem)
+IMPLEMENT_DYNCREATE(CWOpJoinedParagraph, CWOperationItem)
 
 namespace
 {
@@ -154,11 +158,68 @@ CWOpInsertText::CWOpInsertText(GDoc* flow, long pos, const char* text)
 {
 }
 
+namespace
+{
+// The runs over the last paragraph (past its closing mark) that begin at
+// pos, when the text from..to reaches that mark. Deleting it takes them, as
+// runs that lie inside the deleted text, though the paragraph stays.
+template <class Run>
+std::vector<Run> LastParagraphRuns(const GDoc& flow, const GArray<Run>& runs, long from, long to)
+{
+    std::vector<Run> kept;
+    for (LONG i = 0; i < runs.count && to == LastCaretPos(&flow); ++i)
+        if (runs[i].first == from && runs[i].end > LastCaretPos(&flow))
+            kept.push_back(runs[i]);
+    return kept;
+}
+
+// Puts back each kept run that went, removed characters shorter; answers
+// whether any went.
+template <class Run>
+bool PutBackRuns(GArray<Run>& runs, const std::vector<Run>& kept, long removed)
+{
+    bool any = false;
+    for (Run run : kept)
+    {
+        bool there = false;
+        for (LONG i = 0; i < runs.count && !there; ++i)
+            there = runs[i].first == run.first;
+        if (there)
+            continue;
+        run.end -= (LONG)removed;
+        runs.Add(run);
+        any = true;
+    }
+    if (any)
+        SortRuns(runs);
+    return any;
+}
+} // namespace
+
+// Typed text taken out again leaves the paragraphs it went into with the
+// borders and shading they had, the last paragraph's too.
 BOOL CWOpInsertText::ActionUndo()
 {
-    m_pDoc->SetPos(m_nPos);
-    m_pDoc->DeleteText(m_nPos, m_nPos + m_text.GetLength(), 1);
-    m_pDoc->Select(m_nPos, m_nPos);
+    GDoc* flow = m_pDoc;
+    const long end = m_nPos + m_text.GetLength();
+    const std::vector<GBorder> borders = LastParagraphRuns(*flow, flow->m_borders, m_nPos, end);
+    const std::vector<GShade> shades = LastParagraphRuns(*flow, flow->m_shades, m_nPos, end);
+    flow->SetPos(m_nPos);
+    flow->DeleteText(m_nPos, end, 1);
+    const bool bordersBack = PutBackRuns(flow->m_borders, borders, m_text.GetLength());
+    const bool shadesBack = PutBackRuns(flow->m_shades, shades, m_text.GetLength());
+    if (bordersBack || shadesBack)
+    {
+        const long first = flow->GetParaChar(flow->GetCharPara(m_nPos));
+        flow->m_redraw.InvalByPos(first, LastCaretPos(flow) + 1);
+        flow->ReRowByPos(first, LastCaretPos(flow) + 1, GDoc::kWholeParagraph);
+        // Border lines take room before rows: every row is placed again,
+        // as after a deletion.
+        if (bordersBack)
+            flow->PlaceRows(0, 0, 0, -1);
+        flow->Notify(1);
+    }
+    flow->Select(m_nPos, m_nPos);
     return TRUE;
 }
 
@@ -307,4 +368,70 @@ BOOL CWOpDeleteText::ActionRedo()
 CString CWOpDeleteText::GetName()
 {
     return NameWithPreview(OperationName(kIdsDeleteText, "Delete Text"), m_text);
+}
+
+// ---- The paragraph a deletion over fields joined
+
+namespace
+{
+template <class Run>
+void CopyRuns(const GArray<Run>& from, CArray<Run, const Run&>& to)
+{
+    to.SetSize(from.count);
+    for (LONG i = 0; i < from.count; ++i)
+        to[i] = from[i];
+}
+
+// Answers whether the runs changed.
+template <class Run>
+bool PutRuns(const CArray<Run, const Run&>& from, GArray<Run>& to)
+{
+    bool same = to.count == (LONG)from.GetSize();
+    for (LONG i = 0; same && i < to.count; ++i)
+        same = memcmp(&to[i], &from[i], sizeof(Run)) == 0;
+    if (same)
+        return false;
+    to.Destroy(0, to.count);
+    for (INT_PTR i = 0; i < from.GetSize(); ++i)
+        to.Add(from[i]);
+    return true;
+}
+} // namespace
+
+CWOpJoinedParagraph::CWOpJoinedParagraph(GDoc* flow, long pos)
+    : CWOperationItem(flow), m_nPos((LONG)pos), m_style(flow->m_paras[flow->GetCharPara(pos)].style)
+{
+    CopyRuns(flow->m_borders, m_borders);
+    CopyRuns(flow->m_shades, m_shades);
+}
+
+BOOL CWOpJoinedParagraph::ActionUndo()
+{
+    return TRUE;
+}
+
+BOOL CWOpJoinedParagraph::ActionRedo()
+{
+    GDoc* flow = m_pDoc;
+    const long para = flow->GetCharPara(m_nPos);
+    const bool restyled = !(flow->m_paras[para].style == m_style);
+    flow->m_paras[para].style = m_style;
+    const bool bordersMoved = PutRuns(m_borders, flow->m_borders);
+    const bool shadesMoved = PutRuns(m_shades, flow->m_shades);
+    if (!restyled && !bordersMoved && !shadesMoved)
+        return TRUE;
+    const long from = flow->GetParaChar(para), to = flow->GetParaChar(para + 1);
+    flow->m_redraw.InvalByPos(from, to);
+    flow->ReRowByPos(from, std::max(to, from + 1), GDoc::kWholeParagraph);
+    // Border lines take room before rows: every row is placed again, as
+    // after the deletion.
+    if (bordersMoved)
+        flow->PlaceRows(0, 0, 0, -1);
+    flow->Notify(1);
+    return TRUE;
+}
+
+CString CWOpJoinedParagraph::GetName()
+{
+    return OperationName(kIdsDeleteText, "Delete Text");
 }

@@ -123,6 +123,26 @@ private:
     BOOL m_bBlockAtFrom = FALSE;
 };
 
+// What a deletion over fields left where it closed up: the record of the
+// joined paragraph and the border and shading runs. Redo deletes stretch
+// by stretch, and a stretch that begins after a field keeps the record
+// and runs of its own paragraph, where the deletion in one go (from a
+// paragraph start) kept those of the paragraph where it ended; redone
+// last, this gives back what the deletion made. Undo has nothing to do:
+// the stretches give everything back.
+class CWOpJoinedParagraph : public CWOperationItem
+{
+    DECLARE_OPERATION(CWOpJoinedParagraph)
+    // Takes what the flow holds at pos after the deletion.
+    CWOpJoinedParagraph(GDoc* flow, long pos);
+
+private:
+    LONG m_nPos = 0;
+    Mint m_style;
+    CArray<GBorder, const GBorder&> m_borders;
+    CArray<GShade, const GShade&> m_shades;
+};
+
 // "base - 'preview'": the first ten characters of text, control and
 // high characters shown as blanks, "..." after ten.
 CString NameWithPreview(const CString& base, const CString& text);

@@ -11,6 +11,10 @@ const int kSideTop = 2;
 const int kSideBottom = 3;
 const int kSideCount = 4;
 
+// Two equal boxes join when the second begins at most this far after the
+// first ends.
+const long kBorderJoinReach = 1;
+
 // A mask above this sets its sides (mask - 32) exactly; below it, toggles.
 const long kExactSides = 32;
 

@@ -128,5 +128,10 @@ void GDoc::DeleteText(long from, long to, int redraw)
         SetPos(from);
 
     if (group)
+    {
+        // A deletion over fields is redone stretch by stretch.
+        if (group->GetInner()->GetUndoLen() > 1)
+            RecordOperation(this, new CWOpJoinedParagraph(this, from));
         group->End();
+    }
 }

@@ -18,8 +18,6 @@ namespace
 {
 // Line style of a side that draws nothing.
 const LONG kNoLineStyle = 9;
-// Two boxes join when the second begins at most this far after the first.
-const long kJoinReach = 1;
 
 GBorder BlankRun(long first, long end)
 {
@@ -306,7 +304,7 @@ void GDoc::SetBorder(long mask, CBorderStyle* styles, int distance, long from, l
             bool runBetween = false;
             for (LONG k = i + 1; k < j && !runBetween; ++k)
                 runBetween = m_borders[k].sides != 0 && m_borders[k].first >= bi.end;
-            if (bj.first >= bi.end && bj.first <= bi.end + kJoinReach && !runBetween)
+            if (bj.first >= bi.end && bj.first <= bi.end + kBorderJoinReach && !runBetween)
             {
                 bi.end = bj.end;
                 bj.sides = 0;

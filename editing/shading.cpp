@@ -39,15 +39,19 @@ long RunHolding(const GArray<GShade>& runs, long pos)
     return -1;
 }
 
-// Sorted, without empty runs, touching runs of one shading joined.
-void Tidy(GArray<GShade>& runs)
+// Sorted, without empty runs, touching runs of one shading joined where
+// they meet at first..end, the changed paragraphs: runs elsewhere stay as
+// they are, so that undoing the change, which gives back the runs of those
+// paragraphs, gives back every run.
+void Tidy(GArray<GShade>& runs, long first, long end)
 {
     SortRuns(runs);
     for (LONG i = runs.count - 1; i >= 0; --i)
         if (runs[i].end <= runs[i].first)
             runs.Destroy(i, 1);
     for (LONG i = runs.count - 2; i >= 0; --i)
-        if (runs[i].end == runs[i + 1].first && runs[i].style == runs[i + 1].style)
+        if (runs[i].end == runs[i + 1].first && runs[i].style == runs[i + 1].style && first <= runs[i].end &&
+            runs[i].end <= end)
         {
             runs[i].end = runs[i + 1].end;
             runs.Destroy(i + 1, 1);
@@ -98,6 +102,8 @@ void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
     if (cells)
         PatternCells(this, style, from, to);
 
+    // The paragraphs the change shades.
+    long changedFirst = from, changedEnd = to;
     if (from == to)
     {
         if (m_nIndex < kFirstContentFlow || m_shades.count > 0)
@@ -108,6 +114,8 @@ void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
                 if (m_shades[holder].style == style)
                     return;
                 m_shades[holder].style = style;
+                changedFirst = m_shades[holder].first;
+                changedEnd = m_shades[holder].end;
                 m_redraw.InvalByPos(m_shades[holder].first, m_shades[holder].end);
             }
             else
@@ -118,6 +126,8 @@ void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
                 run.end = (LONG)GetParaChar(p + 1);
                 run.style = style;
                 m_shades.Add(run);
+                changedFirst = run.first;
+                changedEnd = run.end;
                 m_redraw.InvalByPos(run.first, run.end);
             }
         }
@@ -129,6 +139,8 @@ void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
             run.end = m_chars.count - 1;
             run.style = style;
             m_shades.Add(run);
+            changedFirst = run.first;
+            changedEnd = run.end;
             m_redraw.InvalByPos(run.first, run.end);
         }
     }
@@ -146,9 +158,11 @@ void GDoc::AddShade(CShadeStyle style, long from, long to, int cells)
         run.end = (LONG)f2;
         run.style = style;
         m_shades.Add(run);
+        changedFirst = f1;
+        changedEnd = f2;
         m_redraw.InvalByPos(f1, f2);
     }
-    Tidy(m_shades);
+    Tidy(m_shades, changedFirst, changedEnd);
     Notify(1);
     MarkModified(this);
 }
