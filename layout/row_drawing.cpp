@@ -9,6 +9,7 @@
 #include "document/CWDocument.h"
 #include "layout/CFrame.h"
 #include "layout/row_drawing.h"
+#include "model/object_fields.h"
 #include "layout/shading.h"
 #include "layout/page_areas.h"
 #include "layout/paragraph_borders.h"
@@ -39,6 +40,12 @@ void ResetJustification()
     _justBreak = 0;
     _justSpaces = 1;
     _justPosAfter = -1;
+}
+
+// The fields whose outline the view draws with a tracker when selected.
+bool IsTrackedObject(BYTE kind)
+{
+    return kind == kFieldOle || kind == kFieldImage || kind == kFieldLumifex;
 }
 
 CPoint Pen(CDC* dc, CWView* view)
@@ -404,7 +411,7 @@ void GDoc::DrawShade(CDC* dc, CWView* view, long row, long flowPage, long page, 
 }
 
 void GDoc::DrawFormatedText(CDC* dc, CWView* view, long& pos, long end, const GParaStyle* style, long page,
-                            long row, int)
+                            long row, int yShift)
 {
     LONG* widths = m_rows[row].GetCharDxWidths(pos);
     // Cells carry the spacing of justified text themselves; without them
@@ -427,11 +434,20 @@ void GDoc::DrawFormatedText(CDC* dc, CWView* view, long& pos, long end, const GP
             if (f >= 0)
             {
                 // Date fields bring themselves up to date when the document
-                // is drawn anew; the tracker outline of objects on the
-                // screen comes with the view's trackers.
+                // is drawn anew.
                 GField* field = m_fields[f];
-                const int shade = (view && view->m_bPageMode) || Options.EnableFieldColor;
+                const bool onScreen = view && view->m_bPageMode;
+                const int shade = onScreen || Options.EnableFieldColor;
                 field->Draw(dc, shade, page + 1, view);
+                if (onScreen && IsTrackedObject(field->m_nKind))
+                {
+                    view->DrawItemTracker(dc, field);
+                    if (CRect* stored = StoredObjectRect(*field))
+                    {
+                        stored->top += yShift;
+                        stored->bottom += yShift;
+                    }
+                }
                 int ascent = 0;
                 const CSize size = field->GetSize(dc, ascent, page + 1);
                 dc->MoveTo(pen.x + size.cx, pen.y);

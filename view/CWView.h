@@ -312,7 +312,30 @@ public:
     void SetSelection(class GLumifex* effect, int keep);
     void InvalidateItem(GField* field);
 
+    // ---- Trackers on those items (view/item_trackers.cpp). SetupTracker
+    // puts tracker on the item in client pixels, limited to its flow's
+    // frame area on its page, with the selected look (no style when the
+    // item is neither selected nor open); trueRect, when given, receives
+    // the tracker's true rectangle.
+    void SetupTracker(class CWLimitedTracker* tracker, class GOle* ole, CRect* trueRect);
+    void SetupTracker(class CWLimitedTracker* tracker, class GImage* image, CRect* trueRect);
+    void SetupTracker(class CWLimitedTracker* tracker, class GLumifex* effect, CRect* trueRect);
+    // Draws the outline of a selected or open item just drawn on dc.
+    void DrawItemTracker(CDC* dc, GField* field);
+    // Document units at the zoom (as GetRect gives them) to client pixels
+    // and back, through a client context prepared as the view's own; the
+    // rectangle to client pixels comes normalised, sizes non-negative.
+    void DocToClient(CRect& rect);
+    void ClientToDoc(CRect& rect);
+    void DocToClient(CSize& size);
+    void ClientToDoc(CSize& size);
+    void DocToClient(CPoint& point);
+    void ClientToDoc(CPoint& point);
+
     DECLARE_MESSAGE_MAP()
+
+private:
+    void PrepareItemTracker(class CWLimitedTracker* tracker, GField* field, CRect rect, int leftInset);
 
 public:
     // ---- Printing (view/printing.cpp, view/print_pages.cpp). The class
