@@ -83,6 +83,32 @@ long AlignedX(GDoc& flow, const GParaStyle& style, long penX, long holeX, long f
     return penX;
 }
 
+// The bits per pixel of the target. A window's context answers with the
+// screen's, and asking the display for it costs Wine a check of the display
+// settings (several server calls, ~0.15 ms): the screen's is asked once; a
+// memory context answers with the bitmap it holds.
+int TargetFormat(CDC* target)
+{
+    static int screenFormat = 0;
+    const HDC hdc = target->m_hDC;
+    switch (::GetObjectType(hdc))
+    {
+    case OBJ_MEMDC:
+    {
+        BITMAP bitmap;
+        if (::GetObject(::GetCurrentObject(hdc, OBJ_BITMAP), sizeof(bitmap), &bitmap))
+            return bitmap.bmBitsPixel * bitmap.bmPlanes;
+        return target->GetDeviceCaps(BITSPIXEL);
+    }
+    case OBJ_DC:
+        if (!screenFormat)
+            screenFormat = target->GetDeviceCaps(BITSPIXEL);
+        return screenFormat;
+    default:
+        return target->GetDeviceCaps(BITSPIXEL);
+    }
+}
+
 // The memory context and bitmap rows are drawn into, set up once for all
 // the rows of one call. Asking a context for its format and making bitmaps
 // each cost far more than drawing a row, so one context, with a bitmap
@@ -93,7 +119,7 @@ class RowScratch
 public:
     RowScratch(CDC* target, CWView* view) : m_page(Options.Colors[CWOptions::kColorPage])
     {
-        const int format = target->GetDeviceCaps(BITSPIXEL);
+        const int format = TargetFormat(target);
         if (s_dc.m_hDC && s_format != format)
             Release();
         if (!s_dc.m_hDC)

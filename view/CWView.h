@@ -134,6 +134,7 @@ public:
     BOOL m_bMouseSelect = FALSE; // the left button extends a selection
     BOOL m_bInsert = TRUE;       // insert mode, else overwrite
     BOOL m_bAutoScroll = TRUE;   // ScrollToCaret acts only while set
+    BOOL m_bCaretHidden = FALSE; // HideCaret hid the system caret of this window
     // Set by the format toolbar's bridges.
     int m_nColorIndex = 0;
     int m_nLineStyle = 0;
@@ -203,8 +204,12 @@ public:
     void UpdateScroller(int);
     void OnSize(UINT nType, int cx, int cy);
 
-    // ---- Caret (view/caret.cpp, view/caret_moves.cpp).
+    // ---- Caret (view/caret.cpp, view/caret_moves.cpp). SetCaret keeps
+    // the system caret of this window while its size stays and only moves
+    // it; HideCaret hides it once until SetCaret shows it again, however
+    // often the view's repaint steps ask.
     void SetCaret(int force);
+    void HideCaret();
     void CalcCaretRect(long pos, long& x, long& y, CSize* size);
     void CalcCharPos(int pos, CSize& out, GDoc* part, CDC* dc);
     void ScrollToCaret();
@@ -336,6 +341,10 @@ public:
 
 private:
     void PrepareItemTracker(class CWLimitedTracker* tracker, GField* field, CRect rect, int leftInset);
+    // The system caret of this window, in client pixels (view/caret.cpp).
+    void PlaceCaret(CSize size, CPoint at);
+    void RemoveCaret();
+    bool OwnsCaret(CSize* size) const;
 
 public:
     // ---- Printing (view/printing.cpp, view/print_pages.cpp). The class

@@ -339,7 +339,7 @@ void CWView::OnSetFocus(CWnd*)
 void CWView::OnKillFocus(CWnd*)
 {
     ::HideCaret(m_hWnd);
-    ::DestroyCaret();
+    RemoveCaret();
 }
 
 // Still missing until the embedding layer exists: closing the object that
