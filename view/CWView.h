@@ -280,6 +280,9 @@ public:
     // set follows, and the text at the caret's style in the new set waits
     // for the next typed character. Answers 1.
     LRESULT OnInputLanguageChange(WPARAM charset, LPARAM layout);
+    // The keyboard's language may have changed while another window had
+    // the focus, which tells no view: read it again as a change would.
+    void FollowKeyboardCharSet();
     // Inserts first and the printable characters queued behind it; true
     // when a message ended the batch (returned in pending).
     bool GatherAndInsert(GDoc* flow, unsigned char first, MSG& pending);

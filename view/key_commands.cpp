@@ -333,6 +333,7 @@ void CWView::OnSetFocus(CWnd*)
 {
     if (CWCustomFrameData* data = GetCustomFrameData())
         data->SetCurrentView(this);
+    FollowKeyboardCharSet();
     SetCaret(0);
 }
 

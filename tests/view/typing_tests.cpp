@@ -619,6 +619,32 @@ TEST_F(Typing, AKeyboardSwitchGivesTheNextLetterTheNewSet)
     App.m_nInputCharSet = saved;
 }
 
+// The keyboard switched while another window had the focus: the view reads
+// its set when it gets the focus back and the next letter takes it.
+TEST_F(Typing, GainingTheFocusFollowsAKeyboardSwitchMadeElsewhere)
+{
+    MakeTypingView();
+    const unsigned char saved = App.m_nInputCharSet;
+    InitInputCharSet();
+    const unsigned char keyboard = App.m_nInputCharSet;
+    const unsigned char other = keyboard == RUSSIAN_CHARSET ? GREEK_CHARSET : RUSSIAN_CHARSET;
+    Type(body, 0, "abc");
+    Place(3);
+    App.m_nInputCharSet = other;
+    GetDocEditing(doc).bPendingStyle = FALSE;
+    ::SendMessageA(view->m_hWnd, WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(App.m_nInputCharSet, keyboard);
+    EXPECT_TRUE(GetDocEditing(doc).bPendingStyle);
+    view->OnChar('x', 1, 0);
+    EXPECT_EQ(body->GetCharFStylePtr(3)->GetCharSet(), keyboard);
+
+    // Unchanged, the focus arms nothing.
+    GetDocEditing(doc).bPendingStyle = FALSE;
+    ::SendMessageA(view->m_hWnd, WM_SETFOCUS, 0, 0);
+    EXPECT_FALSE(GetDocEditing(doc).bPendingStyle);
+    App.m_nInputCharSet = saved;
+}
+
 class SystemTyping : public Typing
 {
 protected:
