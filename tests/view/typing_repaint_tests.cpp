@@ -2,6 +2,7 @@
 // the picture they leave must be the picture a full repaint makes, and a
 // plain keystroke must leave nothing for a full repaint to do.
 #include "tests/view/view_window.h"
+#include "tests/view/view_keys.h"
 #include "tests/support/dib_canvas.h"
 #include <algorithm>
 #include <climits>
@@ -104,21 +105,7 @@ protected:
     }
 
     void Char(char c) { view->OnChar((unsigned char)c, 1, 0); }
-    static void Hold(int key, bool down)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[key] = down ? 0x80 : 0;
-        ::SetKeyboardState(keys);
-    }
-    void Key(UINT key, int modifier = 0)
-    {
-        if (modifier)
-            Hold(modifier, true);
-        view->OnKeyDown(key, 1, 0);
-        if (modifier)
-            Hold(modifier, false);
-    }
+    void Key(UINT key, int modifier = 0) { PressOn(view, key, modifier); }
 };
 
 TEST_F(KeyRepaint, KeysShowWhatAFullRepaintShows)
