@@ -1,6 +1,9 @@
 // Sizes and rectangles of the fields that show an object.
 #include "model/object_fields.h"
 #include "model/GDoc.h"
+#include "model/GImage.h"
+#include "model/GLumifex.h"
+#include "model/GOle.h"
 #include "model/utilities.h"
 #include "layout/CFrame.h"
 #include "document/CWDocument.h"
@@ -80,4 +83,15 @@ void ReadSizeAndRect(CArchive& ar, LONG& width, LONG& height, CRect& rect)
     LONG l, t, r, b;
     ar >> width >> height >> l >> t >> r >> b;
     rect.SetRect(l, t, r, b);
+}
+
+CRect* StoredObjectRect(GField& field)
+{
+    if (GImage* image = dynamic_cast<GImage*>(&field))
+        return &image->m_rect;
+    if (GLumifex* effect = dynamic_cast<GLumifex*>(&field))
+        return &effect->m_rect;
+    if (GOle* ole = dynamic_cast<GOle*>(&field))
+        return &ole->m_rect;
+    return NULL;
 }

@@ -32,6 +32,10 @@ CWView* FirstViewOf(const GField& field);
 // of the flow at the field's position, unless rows are drawn off-screen.
 CRect ObjectRectInView(const GField& field, const CRect& stored, CWView* view);
 
+// Where a picture, text effect or embedded object (cells too) was drawn
+// last, in that context's units; null for any other field.
+CRect* StoredObjectRect(GField& field);
+
 // The stored form's size and rectangle, as pictures, effects and objects
 // write them after the common part.
 void WriteSizeAndRect(CArchive& ar, LONG width, LONG height, const CRect& rect);

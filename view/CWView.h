@@ -134,6 +134,7 @@ public:
     BOOL m_bMouseSelect = FALSE; // the left button extends a selection
     BOOL m_bInsert = TRUE;       // insert mode, else overwrite
     BOOL m_bAutoScroll = TRUE;   // ScrollToCaret acts only while set
+    BOOL m_bCaretHidden = FALSE; // HideCaret hid the system caret of this window
     // Set by the format toolbar's bridges.
     int m_nColorIndex = 0;
     int m_nLineStyle = 0;
@@ -203,8 +204,12 @@ public:
     void UpdateScroller(int);
     void OnSize(UINT nType, int cx, int cy);
 
-    // ---- Caret (view/caret.cpp, view/caret_moves.cpp).
+    // ---- Caret (view/caret.cpp, view/caret_moves.cpp). SetCaret keeps
+    // the system caret of this window while its size stays and only moves
+    // it; HideCaret hides it once until SetCaret shows it again, however
+    // often the view's repaint steps ask.
     void SetCaret(int force);
+    void HideCaret();
     void CalcCaretRect(long pos, long& x, long& y, CSize* size);
     void CalcCharPos(int pos, CSize& out, GDoc* part, CDC* dc);
     void ScrollToCaret();
@@ -275,6 +280,9 @@ public:
     // set follows, and the text at the caret's style in the new set waits
     // for the next typed character. Answers 1.
     LRESULT OnInputLanguageChange(WPARAM charset, LPARAM layout);
+    // The keyboard's language may have changed while another window had
+    // the focus, which tells no view: read it again as a change would.
+    void FollowKeyboardCharSet();
     // Inserts first and the printable characters queued behind it; true
     // when a message ended the batch (returned in pending).
     bool GatherAndInsert(GDoc* flow, unsigned char first, MSG& pending);
@@ -312,7 +320,34 @@ public:
     void SetSelection(class GLumifex* effect, int keep);
     void InvalidateItem(GField* field);
 
+    // ---- Trackers on those items (view/item_trackers.cpp). SetupTracker
+    // puts tracker on the item in client pixels, limited to its flow's
+    // frame area on its page, with the selected look (no style when the
+    // item is neither selected nor open); trueRect, when given, receives
+    // the tracker's true rectangle.
+    void SetupTracker(class CWLimitedTracker* tracker, class GOle* ole, CRect* trueRect);
+    void SetupTracker(class CWLimitedTracker* tracker, class GImage* image, CRect* trueRect);
+    void SetupTracker(class CWLimitedTracker* tracker, class GLumifex* effect, CRect* trueRect);
+    // Draws the outline of a selected or open item just drawn on dc.
+    void DrawItemTracker(CDC* dc, GField* field);
+    // Document units at the zoom (as GetRect gives them) to client pixels
+    // and back, through a client context prepared as the view's own; the
+    // rectangle to client pixels comes normalised, sizes non-negative.
+    void DocToClient(CRect& rect);
+    void ClientToDoc(CRect& rect);
+    void DocToClient(CSize& size);
+    void ClientToDoc(CSize& size);
+    void DocToClient(CPoint& point);
+    void ClientToDoc(CPoint& point);
+
     DECLARE_MESSAGE_MAP()
+
+private:
+    void PrepareItemTracker(class CWLimitedTracker* tracker, GField* field, CRect rect, int leftInset);
+    // The system caret of this window, in client pixels (view/caret.cpp).
+    void PlaceCaret(CSize size, CPoint at);
+    void RemoveCaret();
+    bool OwnsCaret(CSize* size) const;
 
 public:
     // ---- Printing (view/printing.cpp, view/print_pages.cpp). The class

@@ -9,6 +9,7 @@
 #include "model/GFontStyle.h"
 #include "model/GParaStyle.h"
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -140,6 +141,50 @@ void CWView::CalcCharPos(int pos, CSize& out, GDoc* part, CDC* dc)
     out = CSize((int)x, (int)y);
 }
 
+void CWView::HideCaret()
+{
+    if (m_bCaretHidden || !HasWindow())
+        return;
+    ::HideCaret(m_hWnd);
+    m_bCaretHidden = TRUE;
+}
+
+void CWView::RemoveCaret()
+{
+    if (OwnsCaret(NULL))
+        ::DestroyCaret();
+    m_bCaretHidden = FALSE;
+}
+
+bool CWView::OwnsCaret(CSize* size) const
+{
+    GUITHREADINFO info;
+    memset(&info, 0, sizeof(info));
+    info.cbSize = sizeof(info);
+    if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info) || info.hwndCaret != m_hWnd)
+        return false;
+    if (size)
+        *size = CSize(info.rcCaret.right - info.rcCaret.left, info.rcCaret.bottom - info.rcCaret.top);
+    return true;
+}
+
+// Making a caret costs far more than moving one (a bitmap, and the
+// drawing of both), so a caret of the same size is moved.
+void CWView::PlaceCaret(CSize size, CPoint at)
+{
+    CSize shown;
+    if (!OwnsCaret(&shown) || shown != size)
+    {
+        ::DestroyCaret();
+        CreateSolidCaret(size.cx, size.cy);
+        m_bCaretHidden = TRUE;
+    }
+    SetCaretPos(at);
+    if (m_bCaretHidden)
+        ShowCaret();
+    m_bCaretHidden = FALSE;
+}
+
 void CWView::SetCaret(int force)
 {
     if (!m_pDoc || m_pDoc->m_nViewNotify != 0)
@@ -149,27 +194,23 @@ void CWView::SetCaret(int force)
         return;
     const long c = flow->m_nCaret;
     const bool window = HasWindow();
-    if (window)
-        ::DestroyCaret();
     const bool objectSelected = m_pDoc->m_pSelImage || m_pDoc->m_pSelLumifex || m_pDoc->IsOLEObjectSelected();
     const bool show = (flow->m_nSelFirst == flow->m_nSelEnd && !objectSelected) || m_bDragItem;
-    if (show)
+    if (show && !OverflowsLastFrame(*flow, c))
     {
-        if (OverflowsLastFrame(*flow, c))
-            return;
         long x = 0, y = 0;
         CSize size;
         CalcCaretRect(c, x, y, &size);
         PageToScreen(x, y);
         if (window)
-        {
-            CreateSolidCaret((int)Pixels(size.cx, 1), (int)Pixels(size.cy, 0));
-            SetCaretPos(CPoint((int)x, (int)y));
-            ShowCaret();
-        }
+            PlaceCaret(CSize((int)Pixels(size.cx, 1), (int)Pixels(size.cy, 0)), CPoint((int)x, (int)y));
     }
     else
     {
+        if (window)
+            RemoveCaret();
+        if (show)
+            return;
         m_nCaretRow = flow->GetCharRow(c);
         if (CurPart() == kBodyFlow)
             m_nCaretPage = flow->GetCharPage(c);

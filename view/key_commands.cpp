@@ -333,13 +333,14 @@ void CWView::OnSetFocus(CWnd*)
 {
     if (CWCustomFrameData* data = GetCustomFrameData())
         data->SetCurrentView(this);
+    FollowKeyboardCharSet();
     SetCaret(0);
 }
 
 void CWView::OnKillFocus(CWnd*)
 {
     ::HideCaret(m_hWnd);
-    ::DestroyCaret();
+    RemoveCaret();
 }
 
 // Still missing until the embedding layer exists: closing the object that

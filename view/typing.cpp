@@ -115,6 +115,11 @@ LRESULT CWView::OnInputLanguageChange(WPARAM charset, LPARAM)
     return 1;
 }
 
+void CWView::FollowKeyboardCharSet()
+{
+    OnInputLanguageChange(KeyboardCharSet(), 0);
+}
+
 void CWView::OnChar(UINT code, UINT, UINT)
 {
     GDoc* flow = DocC();

@@ -2,6 +2,7 @@
 // the picture they leave must be the picture a full repaint makes, and a
 // plain keystroke must leave nothing for a full repaint to do.
 #include "tests/view/view_window.h"
+#include "tests/view/view_keys.h"
 #include "tests/support/dib_canvas.h"
 #include <algorithm>
 #include <climits>
@@ -104,21 +105,7 @@ protected:
     }
 
     void Char(char c) { view->OnChar((unsigned char)c, 1, 0); }
-    static void Hold(int key, bool down)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[key] = down ? 0x80 : 0;
-        ::SetKeyboardState(keys);
-    }
-    void Key(UINT key, int modifier = 0)
-    {
-        if (modifier)
-            Hold(modifier, true);
-        view->OnKeyDown(key, 1, 0);
-        if (modifier)
-            Hold(modifier, false);
-    }
+    void Key(UINT key, int modifier = 0) { PressOn(view, key, modifier); }
 };
 
 TEST_F(KeyRepaint, KeysShowWhatAFullRepaintShows)
@@ -185,6 +172,48 @@ TEST_F(KeyRepaint, TheCaretShowsAfterEveryKey)
             }
         EXPECT_GT(dark, (info.rcCaret.bottom - info.rcCaret.top) / 2) << "no caret at " << RectText(info.rcCaret);
     }
+}
+
+// The caret is kept between keys and moved; a change of its size (Insert
+// turns the thin caret into a character's) makes it anew, a selection
+// takes it away and a move brings it back.
+TEST_F(KeyRepaint, TheCaretFollowsItsSizeAndTheSelection)
+{
+    parent->SetForegroundWindow();
+    view->SetFocus();
+    PumpMessages();
+    if (::GetFocus() != view->m_hWnd)
+        GTEST_SKIP() << "the view did not get the keyboard focus";
+    Place(body->GetParaChar(3) + 2);
+    ::DestroyCaret();
+    view->SetCaret(0);
+    auto caret = [&] {
+        GUITHREADINFO info;
+        memset(&info, 0, sizeof(info));
+        info.cbSize = sizeof(info);
+        EXPECT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &info));
+        return info;
+    };
+    const GUITHREADINFO thin = caret();
+    ASSERT_EQ(thin.hwndCaret, view->m_hWnd);
+    Char('a');
+    const GUITHREADINFO moved = caret();
+    EXPECT_EQ(moved.hwndCaret, view->m_hWnd);
+    EXPECT_GT(moved.rcCaret.left, thin.rcCaret.left);
+    EXPECT_EQ(moved.rcCaret.right - moved.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
+
+    Key(VK_INSERT);
+    const GUITHREADINFO wide = caret();
+    EXPECT_EQ(wide.hwndCaret, view->m_hWnd);
+    EXPECT_NE(wide.rcCaret.right - wide.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
+    Key(VK_INSERT);
+    const GUITHREADINFO back = caret();
+    EXPECT_EQ(back.rcCaret.right - back.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
+
+    Key(VK_RIGHT, VK_SHIFT);
+    EXPECT_EQ(caret().hwndCaret, (HWND)NULL) << "a selection shows no caret";
+    Key(VK_RIGHT);
+    EXPECT_EQ(caret().hwndCaret, view->m_hWnd);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // a command key inside a burst, caret keys, the page break, and the Edit
 // menu's commands.
 #include "tests/view/view_window.h"
+#include "tests/view/view_keys.h"
 #include "app/CWApp.h"
 #include "model/GFootNote.h"
 #include "model/GImage.h"
@@ -51,22 +52,7 @@ protected:
         body->Select(from, to);
         body->SetPos(to);
     }
-    // Holds or lets go of a modifier for the view's GetKeyState.
-    static void Hold(int key, bool down)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[key] = down ? 0x80 : 0;
-        ::SetKeyboardState(keys);
-    }
-    void Key(UINT key, int modifier = 0)
-    {
-        if (modifier)
-            Hold(modifier, true);
-        view->OnKeyDown(key, 1, 0);
-        if (modifier)
-            Hold(modifier, false);
-    }
+    void Key(UINT key, int modifier = 0) { PressOn(view, key, modifier); }
 };
 
 TEST_F(Typing, AQueuedBurstOf300BecomesBatchesOf127And127And46InOrder)
@@ -413,9 +399,9 @@ TEST_F(Typing, AShortcutKeyAppliesItsMasterStyleToTheWord)
     Type(body, 0, "alpha beta");
     Place(7);
     MSG msg = {view->m_hWnd, WM_KEYDOWN, 'Q', 0, 0, {0, 0}};
-    Hold(VK_CONTROL, true);
+    HoldKey(VK_CONTROL, true);
     const BOOL taken = view->PreTranslateMessage(&msg);
-    Hold(VK_CONTROL, false);
+    HoldKey(VK_CONTROL, false);
     EXPECT_TRUE(taken) << "not passed on to the accelerators";
     // A character master styles the word, a paragraph master its paragraph.
     GFontStyle font;
@@ -615,6 +601,32 @@ TEST_F(Typing, AKeyboardSwitchGivesTheNextLetterTheNewSet)
 
     GetDocEditing(doc).bPendingStyle = FALSE;
     EXPECT_EQ(::SendMessageA(view->m_hWnd, WM_INPUTLANGCHANGE, RUSSIAN_CHARSET, 0), 1);
+    EXPECT_FALSE(GetDocEditing(doc).bPendingStyle);
+    App.m_nInputCharSet = saved;
+}
+
+// The keyboard switched while another window had the focus: the view reads
+// its set when it gets the focus back and the next letter takes it.
+TEST_F(Typing, GainingTheFocusFollowsAKeyboardSwitchMadeElsewhere)
+{
+    MakeTypingView();
+    const unsigned char saved = App.m_nInputCharSet;
+    InitInputCharSet();
+    const unsigned char keyboard = App.m_nInputCharSet;
+    const unsigned char other = keyboard == RUSSIAN_CHARSET ? GREEK_CHARSET : RUSSIAN_CHARSET;
+    Type(body, 0, "abc");
+    Place(3);
+    App.m_nInputCharSet = other;
+    GetDocEditing(doc).bPendingStyle = FALSE;
+    ::SendMessageA(view->m_hWnd, WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(App.m_nInputCharSet, keyboard);
+    EXPECT_TRUE(GetDocEditing(doc).bPendingStyle);
+    view->OnChar('x', 1, 0);
+    EXPECT_EQ(body->GetCharFStylePtr(3)->GetCharSet(), keyboard);
+
+    // Unchanged, the focus arms nothing.
+    GetDocEditing(doc).bPendingStyle = FALSE;
+    ::SendMessageA(view->m_hWnd, WM_SETFOCUS, 0, 0);
     EXPECT_FALSE(GetDocEditing(doc).bPendingStyle);
     App.m_nInputCharSet = saved;
 }
