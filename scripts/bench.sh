@@ -19,6 +19,8 @@ if [ ! -f "$data/big.txt" ]; then
 fi
 export ZT_BENCH_TEXT="$data/big.txt"
 
+# A bare X server has no resources; see scripts/x-resources.
+export XENVIRONMENT="${XENVIRONMENT:-$root/scripts/x-resources}"
 "$root/scripts/wine-prefix.sh" "$build" >/dev/null
 trap '"$root/scripts/wine-prefix.sh" "$build" stop >/dev/null 2>&1 || true' EXIT
 for b in "${benches[@]}"; do

@@ -22,5 +22,8 @@ if [ -z "${DISPLAY:-}" ]; then
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 
+# A bare X server has no resources; see scripts/x-resources.
+export XENVIRONMENT="${XENVIRONMENT:-$root/scripts/x-resources}"
+
 cd "$build"
 ctest --output-on-failure -j"${ZT_JOBS:-$(nproc)}"
