@@ -144,6 +144,16 @@ std::vector<std::string> ParagraphsOf(const GDoc& f)
 // what a layout from scratch gives: characters typed one by one into an
 // early paragraph until rows and pages move, some deleted again, and a
 // paragraph split and joined.
+// The layout records of the body's text laid out afresh in a new document.
+std::vector<long> FreshLayoutOf(const GDoc& body)
+{
+    CWDocument fresh;
+    fresh.CreateFrames();
+    GDoc& again = *fresh.m_flows[kBodyFlow];
+    LayOutBody(again, ParagraphsOf(body));
+    return LayoutRecords(again);
+}
+
 TEST(LayoutIdentity, EditingLaysOutAsAFreshLayout)
 {
     CWDocument doc;
@@ -193,11 +203,7 @@ TEST(LayoutIdentity, TypingKeepsTheLayoutOfAFreshOne)
             body.InsertText(place + i, key, 1);
             if (i % 8 != 7)
                 continue;
-            CWDocument fresh;
-            fresh.CreateFrames();
-            GDoc& again = *fresh.m_flows[kBodyFlow];
-            LayOutBody(again, ParagraphsOf(body));
-            ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "place " << place << ", key " << i;
+            ASSERT_EQ(FreshLayoutOf(body), LayoutRecords(body)) << "place " << place << ", key " << i;
         }
     }
 }
@@ -233,11 +239,7 @@ TEST(LayoutIdentity, EditsAtPlacesFarApartLayOutAsAFreshLayout)
         char key[2] = {(char)('k' + round), 0};
         body.InsertText(nearEnd + round, key, 1);
 
-        CWDocument fresh;
-        fresh.CreateFrames();
-        GDoc& again = *fresh.m_flows[kBodyFlow];
-        LayOutBody(again, ParagraphsOf(body));
-        ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "round " << round;
+        ASSERT_EQ(FreshLayoutOf(body), LayoutRecords(body)) << "round " << round;
     }
 }
 
@@ -259,10 +261,6 @@ TEST(LayoutIdentity, AWordWiderThanARowKeepsThePagesOfAFreshLayout)
             body.InsertText(place + i, key, 1);
             if (i % 20 != 19)
                 continue;
-            CWDocument fresh;
-            fresh.CreateFrames();
-            GDoc& again = *fresh.m_flows[kBodyFlow];
-            LayOutBody(again, ParagraphsOf(body));
-            ASSERT_EQ(LayoutRecords(again), LayoutRecords(body)) << "place " << place << ", key " << i;
+            ASSERT_EQ(FreshLayoutOf(body), LayoutRecords(body)) << "place " << place << ", key " << i;
         }
 }

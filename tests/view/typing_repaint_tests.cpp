@@ -65,6 +65,15 @@ protected:
         FullPaint();
     }
 
+    // Keys go to the window with the focus: true when the view has it.
+    bool FocusView()
+    {
+        parent->SetForegroundWindow();
+        view->SetFocus();
+        PumpMessages();
+        return ::GetFocus() == view->m_hWnd;
+    }
+
     void FullPaint()
     {
         view->InvalidateView();
@@ -143,10 +152,7 @@ TEST_F(KeyRepaint, KeysShowWhatAFullRepaintShows)
 // leave it hidden.
 TEST_F(KeyRepaint, TheCaretShowsAfterEveryKey)
 {
-    parent->SetForegroundWindow();
-    view->SetFocus();
-    PumpMessages();
-    if (::GetFocus() != view->m_hWnd)
+    if (!FocusView())
         GTEST_SKIP() << "the view did not get the keyboard focus";
     Place(body->GetParaChar(3) + 2);
     ::DestroyCaret();   // the picture was taken without it
@@ -179,10 +185,7 @@ TEST_F(KeyRepaint, TheCaretShowsAfterEveryKey)
 // takes it away and a move brings it back.
 TEST_F(KeyRepaint, TheCaretFollowsItsSizeAndTheSelection)
 {
-    parent->SetForegroundWindow();
-    view->SetFocus();
-    PumpMessages();
-    if (::GetFocus() != view->m_hWnd)
+    if (!FocusView())
         GTEST_SKIP() << "the view did not get the keyboard focus";
     Place(body->GetParaChar(3) + 2);
     ::DestroyCaret();
