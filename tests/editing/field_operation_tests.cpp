@@ -1,6 +1,7 @@
 // Field operations: inserting, deleting and resizing fields replay through
 // undo and redo, a deleted range gives its fields back, and the names.
 #include "tests/editing/editing_test_support.h"
+#include "tests/support/fixed_clock.h"
 #include "editing/CWOpFields.h"
 #include "editing/CWOpText.h"
 #include "model/GCaption.h"
@@ -56,6 +57,9 @@ GField* PlainField(GDoc* owner, long pos, BYTE kind)
 class FieldOperations : public EditingFixture
 {
 protected:
+    // Date fields put back by undo take the clock's time again.
+    FixedClock clock{2026, 3, 9, 14, 5, 7};
+
     void ClearStack()
     {
         while (Stack()->RemoveLast())

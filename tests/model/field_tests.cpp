@@ -2,6 +2,7 @@
 // copies, and the field kinds' texts and stored forms.
 #include "tests/support/zt_gtest.h"
 #include "tests/support/archive_bytes.h"
+#include "tests/support/fixed_clock.h"
 #include "model/GDoc.h"
 #include "model/GField.h"
 #include "model/GCaption.h"
@@ -107,26 +108,6 @@ TEST(FieldBaseTest, TheFactoryMakesEveryKindWithARecordAndNothingElse)
 }
 
 // ---- Date and time
-
-// Puts a fixed local time on every date and time field's clock for the
-// scope of a test.
-class FixedClock
-{
-public:
-    FixedClock(int year, int month, int day, int hour, int minute, int second)
-        : m_saved(GDateTime::Clock)
-    {
-        s_now = CTime(year, month, day, hour, minute, second).GetTime();
-        GDateTime::Clock = [] { return s_now; };
-    }
-    ~FixedClock() { GDateTime::Clock = m_saved; }
-    static void Advance(int seconds) { s_now += seconds; }
-
-private:
-    time_t (*m_saved)();
-    static time_t s_now;
-};
-time_t FixedClock::s_now = 0;
 
 std::string DateTimeText(WORD dateFormat, BYTE showDate, WORD timeFormat, BYTE showTime, BYTE weekday = 0)
 {
