@@ -3,7 +3,7 @@
 // from the document's view, drawing on a memory context, copies, and
 // fields whose item or picture was lost.
 #include "tests/editing/editing_test_support.h"
-#include "tests/support/dib_canvas.h"
+#include "tests/support/solid_image.h"
 #include "model/GImage.h"
 #include "model/GLumifex.h"
 #include "model/GOle.h"
@@ -31,34 +31,6 @@ public:
         return IDOK;
     }
 };
-
-// A solid picture of the size in one of the bit counts.
-Image* SolidImage(int width, int height, COLORREF colour, WORD bits = 24)
-{
-    BITMAPINFOHEADER h = {};
-    h.biSize = sizeof(h), h.biWidth = width, h.biHeight = height, h.biPlanes = 1, h.biBitCount = bits;
-    const int colours = bits <= 8 ? 1 << bits : 0;
-    const DWORD rowBytes = (DWORD)DibRowBytes(h);
-    const DWORD size = sizeof(h) + colours * 4 + rowBytes * height;
-    BYTE* dib = (BYTE*)GlobalLock(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
-    memcpy(dib, &h, sizeof(h));
-    BYTE* rows = dib + sizeof(h) + colours * 4;
-    if (colours)
-    {
-        RGBQUAD first = {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0};
-        memcpy(dib + sizeof(h), &first, 4);   // every pixel is index 0
-    }
-    else
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-            {
-                BYTE* p = rows + rowBytes * y + x * (bits / 8);
-                p[0] = GetBValue(colour), p[1] = GetGValue(colour), p[2] = GetRValue(colour);
-            }
-    Image* image = new Image;
-    image->attach(dib);
-    return image;
-}
 
 class ObjectFields : public EditingFixture
 {

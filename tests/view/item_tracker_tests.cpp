@@ -2,7 +2,7 @@
 // that holds it, where the item's tracker says it is, both in a whole
 // paint and in the repaint that selecting it asks for; none unselected.
 #include "tests/view/view_window.h"
-#include "tests/support/dib_canvas.h"
+#include "tests/support/solid_image.h"
 #include "model/GImage.h"
 #include "view/trackers.h"
 
@@ -11,23 +11,6 @@ namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlack = RGB(0, 0, 0);
 const int kPictureWidth = 40, kPictureHeight = 30;
-
-Image* RedImage(int width, int height)
-{
-    BITMAPINFOHEADER h = {};
-    h.biSize = sizeof(h), h.biWidth = width, h.biHeight = height, h.biPlanes = 1, h.biBitCount = 24;
-    const DWORD rowBytes = (DWORD)DibRowBytes(h);
-    const DWORD size = sizeof(h) + rowBytes * height;
-    BYTE* dib = (BYTE*)GlobalLock(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
-    memcpy(dib, &h, sizeof(h));
-    BYTE* rows = dib + sizeof(h);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            rows[rowBytes * y + x * 3 + 2] = 255;
-    Image* image = new Image;
-    image->attach(dib);
-    return image;
-}
 
 class ItemTracker : public ViewWindowFixture
 {
@@ -42,7 +25,7 @@ protected:
         CChangeBracket bracket(doc);
         // Large enough that its natural size is no object size to refuse
         // with a message box, which would wait for a user.
-        picture = new GImage(body, 7, RedImage(kPictureWidth, kPictureHeight));
+        picture = new GImage(body, 7, SolidImage(kPictureWidth, kPictureHeight, kRed));
         picture->SetSize(CSize(200, 150));
         body->InsertField(picture);
     }
