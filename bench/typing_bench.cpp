@@ -32,8 +32,10 @@ struct Figures
     // Keystrokes of a round that made or removed a row: each of these
     // places and breaks onto pages every row after it again.
     long rowsChanged[3] = {0, 0, 0};
-    // The keystrokes that kept the number of rows, on their own.
+    // The keystrokes that kept the number of rows, and those that made or
+    // removed one, each on their own.
     double keptRows[3] = {0, 0, 0};
+    double madeRow[3] = {0, 0, 0};
     double enter = 0, undoEnter = 0;
     double deletion = 0, undoDeletion = 0;
     long pages = 0;
@@ -76,8 +78,8 @@ static void BM_TypeThenUndo(benchmark::State& state)
     }
     const int place = (int)state.range(0);
     UndoStepsScope steps(kKeystrokes);
-    double typing = 0, undoing = 0, kept = 0;
-    long rounds = 0, keptCount = 0;
+    double typing = 0, undoing = 0, kept = 0, made = 0;
+    long rounds = 0, keptCount = 0, madeCount = 0;
     for (auto _ : state)
     {
         const long pos = PlaceOf(*d.body, place);
@@ -90,7 +92,11 @@ static void BM_TypeThenUndo(benchmark::State& state)
             auto k0 = std::chrono::steady_clock::now();
             d.body->InsertText(pos + i, key, 1);
             if (d.body->m_rows.count != rowsBefore)
+            {
                 ++rowsChanged;
+                made += bench::SecondsSince(k0);
+                ++madeCount;
+            }
             else
             {
                 kept += bench::SecondsSince(k0);
@@ -108,6 +114,7 @@ static void BM_TypeThenUndo(benchmark::State& state)
     }
     figures.keystroke[place] = typing / rounds;
     figures.keptRows[place] = kept / std::max(keptCount, 1L);
+    figures.madeRow[place] = made / std::max(madeCount, 1L);
     figures.undoKeystroke[place] = undoing / rounds;
     state.counters["keystroke_us"] = figures.keystroke[place] * 1e6;
     state.counters["undo_us"] = figures.undoKeystroke[place] * 1e6;
@@ -189,10 +196,10 @@ static void BM_Report(benchmark::State& state)
     printf("\n%ld pages, %ld characters; measuring floor %.1f ms\n", (long)d.body->m_pages.count - 1,
            (long)d.body->m_chars.count, floor * 1e3);
     for (int p = 0; p < 3; ++p)
-        printf("keystroke at the %-6s %.3f ms (%.5f of the floor), its undo %.3f ms; %ld of %ld made a row, "
-               "the others %.3f ms\n",
+        printf("keystroke at the %-6s %.3f ms (%.5f of the floor), its undo %.3f ms; %ld of %ld made a row "
+               "(%.3f ms each), the others %.3f ms\n",
                places[p], f.keystroke[p] * 1e3, f.keystroke[p] / floor, f.undoKeystroke[p] * 1e3, f.rowsChanged[p],
-               kKeystrokes, f.keptRows[p] * 1e3);
+               kKeystrokes, f.madeRow[p] * 1e3, f.keptRows[p] * 1e3);
     printf("Enter splitting a paragraph %.3f ms (%.5f of the floor), its undo %.3f ms\n", f.enter * 1e3,
            f.enter / floor, f.undoEnter * 1e3);
     printf("deleting %ld paragraphs %.2f ms, its undo %.2f ms (%.3f of the floor)\n", kDeletedParagraphs,

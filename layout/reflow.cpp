@@ -117,6 +117,37 @@ struct RowWatch
 // (nothing below it changed either); with lastRow >= 0 it ends there.
 namespace
 {
+// While ordinary text typed into one paragraph is re-broken, that flow and
+// paragraph. Rows from the next paragraph on keep their heights, gaps,
+// borders and spacing, so when they move they all move by one step: a row
+// added near the start of a long flow then moves the rest in one tight
+// pass instead of stacking every row again.
+const GDoc* s_textOnlyFlow = nullptr;
+long s_textOnlyPara = -1;
+
+struct TextOnlyParagraph
+{
+    TextOnlyParagraph(const GDoc* flow, long para, bool on)
+    {
+        if (!on)
+            return;
+        s_textOnlyFlow = flow;
+        s_textOnlyPara = para;
+    }
+    ~TextOnlyParagraph()
+    {
+        s_textOnlyFlow = nullptr;
+        s_textOnlyPara = -1;
+    }
+};
+
+// A frame that text does not flow around pushes the rows it begins in
+// below itself, at places fixed on its page.
+bool PushesRows(const CFrame* frame)
+{
+    return frame && !frame->userFrame && !frame->reserved;
+}
+
 // A page's first row under a frame carries the push below the frame twice:
 // in its ascent (its text) and in its gap after (the rows after it). The
 // gap is only ever that push, so taking it back leaves the row as it was
@@ -138,7 +169,14 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
     Touched(start);
     long para = GetRowPara(start);
     const long lastPara = m_paras.count - 1;
-    const bool anyFrames = m_frames.count > 0;
+    bool anyFrames = false;
+    for (long i = 0; i < m_frames.count && !anyFrames; ++i)
+        anyFrames = PushesRows(m_frames[i]);
+    // Where the rows below an edited paragraph's text begin (see
+    // TextOnlyParagraph); -1 when they must be stacked one by one.
+    long oneStepFrom = -1;
+    if (stopWhenSame && lastRow < 0 && !anyFrames && s_textOnlyFlow == this && s_textOnlyPara + 1 < m_paras.count)
+        oneStepFrom = m_paras[s_textOnlyPara + 1].row;
     for (long r = start; r < m_rows.count; ++r)
     {
         if (r == 0)
@@ -169,7 +207,7 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
             for (long i = 0; i < m_frames.count; ++i)
             {
                 CFrame* frame = m_frames[i];
-                if (!frame || frame->userFrame || frame->reserved || frame->GetPage() != page)
+                if (!PushesRows(frame) || frame->GetPage() != page)
                     continue;
                 const long fTop = frame->GetVPos();
                 const long fBottom = fTop + frame->GetHeight();
@@ -188,6 +226,20 @@ void GDoc::PlaceRows(long row, long y, int stopWhenSame, long lastRow)
         }
         Touched(r);
         const bool same = m_rows.Unsettled(r).y == top;
+        if (!same && oneStepFrom > start && r >= oneStepFrom)
+        {
+            // Row r has no push left (taken back above); a later row still
+            // carrying one is stacked again one by one from there.
+            const LONG step = (LONG)(top - m_rows.Unsettled(r).y);
+            long k = r;
+            do
+                m_rows.Unsettled(k++).y += step;
+            while (k < m_rows.count && m_rows.Unsettled(k).gapAfter == 0);
+            Touched(k - 1);
+            m_redraw.InvalByRow(r, k);
+            r = k - 1;
+            continue;
+        }
         if (!same)
         {
             m_rows.Unsettled(r).y = (LONG)top;
@@ -352,7 +404,10 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
     const long watchFrom = std::max(r, 0L);
     const long nextPara = m_paras[std::min(p + 1, m_paras.count - 1L)].row;
     const RowWatch watch(m_rows, watchFrom, std::max(watchFrom + 3, nextPara + 2));
-    ReRowFromRow(r, noEarlyStop, wholeParagraph);
+    {
+        const TextOnlyParagraph typed(this, p, textOnly && p == last);
+        ReRowFromRow(r, noEarlyStop, wholeParagraph);
+    }
     for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)
         ReRowFromRow(m_paras[q].row, 0, wholeParagraph);
     // Columns and pages are made from the rows' places and heights, the
