@@ -112,12 +112,15 @@ void GDoc::DeleteText(long from, long to, int redraw)
         if (style)
             GetDocEditing(m_pOwner).pendingStyle = *style;
     }
+    // Ordinary characters taken out of a paragraph without borders leave
+    // every row in its place until the paragraph is broken again, unless a
+    // row went with them.
+    const bool textOnly = m_borders.count == 0 && OrdinaryStretch(this, from, to);
+    const long rowsBefore = m_rows.count;
     DelCharItem(from, to);
 
     if (redraw)
-    {
-        FinishRowEdit(this, GetCharRow(from));
-    }
+        FinishRowEdit(this, GetCharRow(from), textOnly && m_rows.count == rowsBefore);
 
     // A list number that begins the paragraph after the deletion is stepped
     // over.

@@ -32,13 +32,21 @@ void UpdateFootNotes(GDoc* flow, bool lastFirst)
     }
 }
 
-void FinishRowEdit(GDoc* flow, long row)
+void FinishRowEdit(GDoc* flow, long row, bool textOnly)
 {
     flow->m_redraw.InvalByRow(row, row + 1);
-    flow->ReRowByRow(row, row + 1, GDoc::kReRowEdit, GDoc::kUntilRowsStay);
+    flow->ReRowByRow(row, row + 1, GDoc::kReRowEdit, GDoc::kUntilRowsStay, textOnly);
     UpdateFootNotes(flow, false);
     flow->Notify(1);
     MarkModified(flow);
+}
+
+bool OrdinaryStretch(const GDoc* flow, long from, long to)
+{
+    for (long i = from; i < to; ++i)
+        if ((unsigned char)flow->m_chars[i] < ' ')
+            return false;
+    return true;
 }
 
 bool ApplyPendingStyle(GDoc* flow, long from, long to)

@@ -19,7 +19,11 @@ void MarkModified(GDoc* flow);
 bool ApplyPendingStyle(GDoc* flow, long from, long to);
 // After an edit inside one row: the row is redrawn and re-broken, footnote
 // numbers follow, the views are told and the document is modified.
-void FinishRowEdit(GDoc* flow, long row);
+// textOnly as GDoc::ReRowByRow takes it.
+void FinishRowEdit(GDoc* flow, long row, bool textOnly = false);
+// No control character (paragraph end, break, tab, field mark) lies in
+// from..to - 1.
+bool OrdinaryStretch(const GDoc* flow, long from, long to);
 // A frame text flow whose frame has no anchor flow never puts the caret
 // or the selection start at 0.
 bool IsUnanchoredFlow(const GDoc* flow);

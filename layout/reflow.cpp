@@ -424,7 +424,7 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
     UpdateFlowFrames();
 }
 
-void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph)
+void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph, bool textOnly)
 {
     if (ReflowSuspended(m_pOwner) || fromRow == toRow)
         return;
@@ -450,6 +450,14 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
         noEarlyStop = 1;
     }
     const long startBlock = GetRowColumn(r);
+    // Ordinary text taken out of one paragraph: as when typing, the pages
+    // below stay when the paragraph's rows keep their shape.
+    std::optional<RowWatch> watch;
+    if (textOnly && !many && !allParagraphs)
+    {
+        const long nextPara = m_paras[std::min(p + 1, m_paras.count - 1L)].row;
+        watch.emplace(m_rows, r, std::max(r + 3, nextPara + 2));
+    }
     // The font of the first row stays selected across the paragraphs:
     // each paragraph selecting it and putting the context's own back
     // costs GDI two look-ups of the font.
@@ -458,7 +466,15 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
         UseFontAt(fonts, *this, m_rows[r].first);
     // A layout tells the views once, when its columns and frames are done.
     std::optional<CChangeBracket> layoutBracket;
-    ReRowFromRow(r, noEarlyStop, wholeParagraph);
+    {
+        const TextOnlyParagraph edited(this, p, watch.has_value());
+        ReRowFromRow(r, noEarlyStop, wholeParagraph);
+    }
+    if (watch && watch->Unchanged(*this))
+    {
+        UpdateAnchoredFrames();
+        return;
+    }
     if (!allParagraphs)
     {
         for (long q = p + 1; q <= last && q < m_paras.count - 1; ++q)

@@ -301,7 +301,9 @@ public:
     // end, break, tab or field); when the rows then keep their places and
     // heights, the columns and pages, made from those alone, stay as they are.
     void ReRowByPos(long from, long to, int wholeParagraph, bool textOnly = false);
-    void ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph);
+    // textOnly: only ordinary characters of one paragraph were taken out
+    // (no row went), so the pages below may stay as they are.
+    void ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholeParagraph, bool textOnly = false);
     void PlaceRows(long row, long y, int stopWhenSame, long lastRow);
     void UpdateFlowFrames();
     void UpdateAnchoredFrames();

@@ -264,3 +264,33 @@ TEST(LayoutIdentity, AWordWiderThanARowKeepsThePagesOfAFreshLayout)
             ASSERT_EQ(FreshLayoutOf(body), LayoutRecords(body)) << "place " << place << ", key " << i;
         }
 }
+
+// Taking ordinary characters out one at a time (Backspace, or undoing typed
+// keys) keeps the columns and pages below while the paragraph's rows keep
+// their shapes; a word wrapping back up or a row going re-columns as
+// before. At a flow's start, on a page's last row and in the long paragraph.
+TEST(LayoutIdentity, DeletingCharactersKeepsTheLayoutOfAFreshOne)
+{
+    CWDocument doc;
+    doc.CreateFrames();
+    doc.m_bUndoEnabled = FALSE;
+    GDoc& body = *doc.m_flows[kBodyFlow];
+    LayOutBody(body);
+    const long pageTwoRow = body.m_columns[body.m_pages[1].block].startRows[0];
+    const long places[] = {0, body.m_rows[pageTwoRow - 1].first + 2, body.GetParaChar(kParagraphs / 2) + 500};
+    for (long place : places)
+    {
+        for (int i = 0; i < 90; ++i)
+        {
+            char key[2] = {(char)(i % 6 == 5 ? ' ' : 'a' + i % 26), 0};
+            body.InsertText(place + i, key, 1);
+        }
+        for (int i = 89; i >= 0; --i)
+        {
+            body.DeleteText(place + i, place + i + 1, 1);
+            if (i % 8 != 0)
+                continue;
+            ASSERT_EQ(FreshLayoutOf(body), LayoutRecords(body)) << "place " << place << ", key " << i;
+        }
+    }
+}
