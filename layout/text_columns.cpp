@@ -292,6 +292,16 @@ void GDoc::ReColumn(long block)
     // one: the room stays, rather than the blocks being resized a grow step
     // at a time.
     const long blockRoom = m_columns.count, pageRoom = m_pages.count;
+    // A block begins at the character its first row begins at. Rows broken
+    // again since (a page break typed where a page began ends the row
+    // before) may have left a block's record at an older character, which
+    // keeps an empty block from joining the one after it: a blank page.
+    for (long k = b; k < m_columns.count - 1; ++k)
+    {
+        const long row = m_columns[k].startRows[0];
+        if (row >= 0 && row < m_rows.count)
+            m_columns[k].first = m_rows.PositionAt(row);
+    }
     JoinBlocksAfter(*this, b);
 
     long page = GetColumnPage(b);

@@ -294,3 +294,42 @@ TEST(LayoutIdentity, DeletingCharactersKeepsTheLayoutOfAFreshOne)
         }
     }
 }
+
+// A page break typed into the last row of a page ends that row, so the
+// page's next row begins after the break: the block that began the next
+// page must begin there too, not stay as an empty block before the break's
+// own (a blank page). At several places of the row, on the first two pages
+// that begin inside a paragraph.
+TEST(LayoutIdentity, APageBreakTypedIntoAPagesLastRowMakesNoBlankPage)
+{
+    int tried = 0;
+    for (long page = 1; tried < 2; ++page)
+    {
+        CWDocument laidOut;
+        laidOut.CreateFrames();
+        GDoc& probe = *laidOut.m_flows[kBodyFlow];
+        LayOutBody(probe);
+        ASSERT_LT(page, probe.m_pages.GetCount() - 1) << "no page begins inside a paragraph";
+        const long firstRow = probe.m_columns[probe.m_pages[page].block].startRows[0];
+        if (probe.GetRowPara(firstRow - 1) != probe.GetRowPara(firstRow) ||
+            probe.m_rows[firstRow].first - probe.m_rows[firstRow - 1].first < 31)
+            continue;
+        ++tried;
+        for (int back : {1, 5, 30})
+        {
+            CWDocument doc;
+            doc.CreateFrames();
+            doc.m_bUndoEnabled = FALSE;
+            GDoc& body = *doc.m_flows[kBodyFlow];
+            LayOutBody(body);
+            const long pages = body.m_pages.GetCount();
+            const long at = body.m_rows[firstRow].first - back;
+            body.InsertChar(at, kParagraphEnd, 1);
+            body.InsertChar(at + 1, kBreak, 1);
+            for (LONG b = 0; b + 1 < body.m_columns.count; ++b)
+                EXPECT_NE(body.m_columns[b].startRows[0], body.m_columns[b + 1].startRows[0])
+                    << "page " << page << ", " << back << " back: block " << b << " holds no row";
+            EXPECT_LE(body.m_pages.GetCount(), pages + 1) << "page " << page << ", " << back << " back";
+        }
+    }
+}
