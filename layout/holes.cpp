@@ -8,9 +8,41 @@
 #include "layout/text_measure.h"
 #include <stdlib.h>
 #include <algorithm>
+#include <vector>
 
 using std::max;
 using std::min;
+
+namespace {
+
+// Whether the context's font maps every byte to one character, so that the
+// extents of a string's prefixes are those of its bytes.
+bool SingleByteFont(CDC* dc)
+{
+    CHARSETINFO info;
+    CPINFO codePage;
+    const int charset = ::GetTextCharsetInfo(dc->m_hAttribDC, NULL, 0);
+    return ::TranslateCharsetInfo((DWORD*)(DWORD_PTR)charset, &info, TCI_SRCCHARSET) &&
+           ::GetCPInfo(info.ciACP, &codePage) && codePage.MaxCharSize == 1;
+}
+
+// The extent of every prefix of text (n bytes) in the context's font, as
+// GetTextExtent measures each: one call where the font is single-byte and
+// the context's own answer for the whole string agrees, the prefixes one by
+// one otherwise.
+void PrefixExtents(CDC* dc, LPCSTR text, int n, std::vector<int>& extents)
+{
+    extents.assign(n, 0);
+    SIZE whole = {0, 0};
+    if (SingleByteFont(dc) &&
+        ::GetTextExtentExPointA(dc->m_hAttribDC, text, n, 0, NULL, extents.data(), &whole) &&
+        dc->GetTextExtent(text, n).cx == extents[n - 1])
+        return;
+    for (int i = 0; i < n; ++i)
+        extents[i] = dc->GetTextExtent(text, i + 1).cx;
+}
+
+} // namespace
 
 void GRow::AddHole(CHole& h)
 {
@@ -147,6 +179,7 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
     if (end <= start)
         return;
     LONG* widths = new LONG[end - start];
+    std::vector<int> extents;
     const GChar* text = m_chars.GetData();
     for (long p = start; p < end;)
     {
@@ -170,10 +203,11 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
             if (!font)
                 font = FallbackFontStyle().GetFont();
             CFont* old = dc->SelectObject(font);
+            PrefixExtents(dc, (LPCSTR)(text + p), (int)(runEnd - p), extents);
             long before = 0;
             for (long q = p; q < runEnd; ++q)
             {
-                long extent = dc->GetTextExtent((LPCSTR)(text + p), (int)(q - p + 1)).cx;
+                const long extent = extents[q - p];
                 widths[q - start] = (LONG)(extent - before + JustifiedBlankExtra(*this, q));
                 before = extent;
             }

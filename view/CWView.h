@@ -135,6 +135,8 @@ public:
     BOOL m_bInsert = TRUE;       // insert mode, else overwrite
     BOOL m_bAutoScroll = TRUE;   // ScrollToCaret acts only while set
     BOOL m_bCaretHidden = FALSE; // HideCaret hid the system caret of this window
+    CSize m_caretSize = CSize(0, 0);  // the size this window's caret was made with
+    BOOL m_bHasFocus = FALSE;    // between the focus messages: the keyboard's window
     // Set by the format toolbar's bridges.
     int m_nColorIndex = 0;
     int m_nLineStyle = 0;

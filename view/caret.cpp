@@ -169,9 +169,22 @@ bool CWView::OwnsCaret(CSize* size) const
 }
 
 // Making a caret costs far more than moving one (a bitmap, and the
-// drawing of both), so a caret of the same size is moved.
+// drawing of both), so a caret of the same size is moved. A caret this
+// window hid was its own, so it is moved and shown without asking whose it
+// is (each question is a round trip to the window server): showing it
+// fails when it is no longer the window's, and then the caret is looked
+// at as usual.
 void CWView::PlaceCaret(CSize size, CPoint at)
 {
+    if (m_bCaretHidden && size == m_caretSize)
+    {
+        SetCaretPos(at);
+        if (::ShowCaret(m_hWnd))
+        {
+            m_bCaretHidden = FALSE;
+            return;
+        }
+    }
     CSize shown;
     if (!OwnsCaret(&shown) || shown != size)
     {
@@ -179,6 +192,7 @@ void CWView::PlaceCaret(CSize size, CPoint at)
         CreateSolidCaret(size.cx, size.cy);
         m_bCaretHidden = TRUE;
     }
+    m_caretSize = size;
     SetCaretPos(at);
     if (m_bCaretHidden)
         ShowCaret();

@@ -331,6 +331,7 @@ BOOL CWView::PreTranslateMessage(MSG* msg)
 
 void CWView::OnSetFocus(CWnd*)
 {
+    m_bHasFocus = TRUE;
     if (CWCustomFrameData* data = GetCustomFrameData())
         data->SetCurrentView(this);
     FollowKeyboardCharSet();
@@ -339,6 +340,7 @@ void CWView::OnSetFocus(CWnd*)
 
 void CWView::OnKillFocus(CWnd*)
 {
+    m_bHasFocus = FALSE;
     ::HideCaret(m_hWnd);
     RemoveCaret();
 }

@@ -152,7 +152,9 @@ void CWView::OnUpdate(CView*, LPARAM, CObject* pHint)
             UpdateScroller(0);
         }
     const long scrollX = HasWindow() ? GetScrollPos(SB_HORZ) : 0, scrollY = m_yPos;
-    if (HasWindow() && ::GetFocus() == m_hWnd)
+    // The focus as its messages left it: asking the system is a round trip
+    // to the window server.
+    if (HasWindow() && m_bHasFocus)
     {
         HideCaret();
         ScrollToCaret();

@@ -81,6 +81,21 @@ TEST_F(SegmentTest, AdvanceWidthsAddUpToTheSegmentsText)
     EXPECT_EQ(flow.m_rows[0].GetCharDxWidths(4), dx + 4);
 }
 
+// Each cell is what its character adds to the measured width of the text
+// before it, so the cells keep the rounding of the measured prefixes.
+TEST_F(SegmentTest, EachAdvanceWidthIsWhatItsCharacterAddsToTheText)
+{
+    const std::string text = "AVATAR To, fa\xe7" "ade W\xf6rter \xff i l m";
+    SetText(flow, text);
+    flow.CalcRow(NULL, 0);
+    const long end = (long)text.size();
+    flow.CalcHoleDxWidths(0, 0, end, NULL);
+    LONG* dx = flow.m_rows[0].GetCharDxWidths(0);
+    ASSERT_NE(dx, nullptr);
+    for (long i = 0; i < end; ++i)
+        EXPECT_EQ(dx[i], Width(flow, 0, i + 1) - Width(flow, 0, i)) << "at " << i;
+}
+
 TEST_F(SegmentTest, SegmentBoundariesLeaveOutEndsAndBlanks)
 {
     SetText(flow, "ab cd  ");

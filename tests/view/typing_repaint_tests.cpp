@@ -217,6 +217,23 @@ TEST_F(KeyRepaint, TheCaretFollowsItsSizeAndTheSelection)
     EXPECT_EQ(caret().hwndCaret, (HWND)NULL) << "a selection shows no caret";
     Key(VK_RIGHT);
     EXPECT_EQ(caret().hwndCaret, view->m_hWnd);
+
+    // A caret the view hid and then lost, to another window or to nothing,
+    // comes back as the view's own, at its size.
+    const std::function<void()> losses[] = {
+        [&] { ::CreateCaret(parent->m_hWnd, NULL, 7, 7); },
+        [&] { ::DestroyCaret(); },
+    };
+    for (const auto& lose : losses)
+    {
+        view->HideCaret();
+        lose();
+        view->SetCaret(0);
+        const GUITHREADINFO again = caret();
+        EXPECT_EQ(again.hwndCaret, view->m_hWnd);
+        EXPECT_EQ(again.rcCaret.right - again.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
+        EXPECT_EQ(again.rcCaret.bottom - again.rcCaret.top, thin.rcCaret.bottom - thin.rcCaret.top);
+    }
 }
 
 } // namespace
