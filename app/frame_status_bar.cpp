@@ -45,7 +45,9 @@ void CWCustomFrameData::SetStatusBarSize()
 
 void CWCustomFrameData::SetPaneTextNow(int index, const CString& text, BOOL widen)
 {
-    if (index < 0)
+    // Every key sets the caret's panes: a pane that already reads so is
+    // not drawn again (each drawing is a round trip to the window server).
+    if (index < 0 || m_statusBar.GetPaneText(index) == text)
         return;
     m_statusBar.SetPaneText(index, text, TRUE);
     if (widen)

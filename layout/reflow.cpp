@@ -35,6 +35,30 @@ void Touched(long row)
         s_lastTouchedRow = row;
 }
 
+// A row without holes as the views draw it: its text, place and single
+// hole mark (whose advance widths follow from the text). Rows with holes
+// are never taken as known.
+struct PlainRowShape
+{
+    bool known = false;
+    LONG first = 0, y = 0, ascent = 0, height = 0, gapAfter = 0, x = 0, width = 0, resume = 0;
+    bool widths = false;
+    explicit PlainRowShape(const GRow& row)
+    {
+        if (!row.holes || row.holes->count != 1)
+            return;
+        const CHole& mark = row.holes->GetData()[0];
+        known = true;
+        first = row.first, y = row.y, ascent = row.ascent, height = row.height, gapAfter = row.gapAfter;
+        x = mark.x, width = mark.width, resume = mark.resume, widths = mark.dxWidths != NULL;
+    }
+    bool operator==(const PlainRowShape& o) const
+    {
+        return known == o.known && first == o.first && y == o.y && ascent == o.ascent && height == o.height &&
+               gapAfter == o.gapAfter && x == o.x && width == o.width && resume == o.resume && widths == o.widths;
+    }
+};
+
 // What the columns and pages of a flow are made from, row by row.
 struct RowShape
 {
@@ -266,6 +290,7 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
         return;
 
     long r = row;
+    long lastChanged = -1;   // the end of the rows to draw again, when known
     // There is no cap on the rounds: a paragraph of any length is broken
     // to its end.
     for (;;)
@@ -291,7 +316,12 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
             m_rows[n].first = (LONG)next;
             if (n < m_rows.count - 1 && n < endRow)
             {
+                const PlainRowShape before(m_rows[n]);
                 CalcRow(dc, n);
+                // The views need not draw the next row again when it came
+                // out as it was.
+                if (before.known && before == PlainRowShape(m_rows[n]))
+                    lastChanged = n;
                 r = n;
             }
             break;
@@ -355,7 +385,7 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
             break;
     }
     Touched(r + 1);
-    m_redraw.InvalByRow(row, r + 1);
+    m_redraw.InvalByRow(row, (lastChanged >= 0 ? lastChanged : r + 1));
 }
 
 // Frames that show or hang on the flow follow its new rows.
