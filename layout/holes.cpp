@@ -147,18 +147,18 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
     if (end <= start)
         return;
     LONG* widths = new LONG[end - start];
-    const GChar* text = m_chars.GetData();
     for (long p = start; p < end;)
     {
         long runEnd = NextDifferentChar(p);
         if (runEnd <= p || runEnd > end)
             runEnd = end;
-        if (text[p] == kTab)
+        const BYTE c = m_chars[p];
+        if (c == kTab)
         {
             long t = GetCharTab(p);
             widths[p - start] = t >= 0 ? labs(m_tabs[t].width) : 0;
         }
-        else if (text[p] == kFieldMark || text[p] == kParagraphEnd || text[p] == kBreak || text[p] == kFlowEnd)
+        else if (c == kFieldMark || c == kParagraphEnd || c == kBreak || c == kFlowEnd)
         {
             for (long q = p; q < runEnd; ++q)
                 widths[q - start] = 0;
@@ -173,7 +173,7 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
             long before = 0;
             for (long q = p; q < runEnd; ++q)
             {
-                long extent = dc->GetTextExtent((LPCSTR)(text + p), (int)(q - p + 1)).cx;
+                long extent = dc->GetTextExtent((LPCSTR)m_chars.Span(p, runEnd - p), (int)(q - p + 1)).cx;
                 widths[q - start] = (LONG)(extent - before + JustifiedBlankExtra(*this, q));
                 before = extent;
             }
