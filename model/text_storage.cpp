@@ -129,7 +129,9 @@ int GText::Reserve(long n)
 }
 
 // The base reads a plain array, which is this text with its gap at the
-// end; the gap then gets its room at once.
+// end. The gap then gets its room at once and moves to the start, where
+// the caret of an opened document stands: the first keystroke there moves
+// nothing, and the text is moved once while the file is read instead.
 void GText::Read(CArchive& ar)
 {
     MoveGap(count);
@@ -144,6 +146,7 @@ void GText::Read(CArchive& ar)
     }
     gapStart = count;
     Reserve(count);
+    MoveGap(0);
 }
 
 void GText::Write(CArchive& ar) const
