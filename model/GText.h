@@ -38,11 +38,13 @@ private:
 //   Span(pos, n), ByPosition(from, to)  a contiguous stretch: a gap inside
 //       it moves out to the stretch's nearer edge, so a row or a paragraph
 //       costs at most half its length. The typing path reads this way.
-//       A pointer stays valid until the text changes or a stretch that
-//       overlaps it only in part is asked for: stretches that nest or do
-//       not meet leave each other's characters where they are.
+//       A pointer stays valid until the text changes, the whole text is
+//       asked for, or a stretch that overlaps it only in part is asked
+//       for: stretches that nest or do not meet leave each other's
+//       characters where they are. Take one just before it is read.
 //   GetData()  the whole text contiguous: the gap moves to the nearer end,
-//       costing at most half the text (saving, finding, whole-text tools).
+//       costing at most half the text (saving, finding, whole-text tools);
+//       stretches asked for afterwards move nothing, until the next edit.
 // The gap is no part of the text: it moves inside const readers, and the
 // stored form (Write) is the plain array's, byte for byte.
 class GText : private GArray<GChar>
