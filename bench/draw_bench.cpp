@@ -89,7 +89,7 @@ static void BM_DrawOnePage(benchmark::State& state)
                     next = end;
                 const GFontStyle* style = body.GetCharFStylePtr(pos);
                 CFont* old = page.dc.SelectObject(style->GetFont());
-                page.dc.ExtTextOut(0, 0, 0, NULL, (LPCSTR)&body.m_chars[pos], (UINT)(next - pos), NULL);
+                page.dc.ExtTextOut(0, 0, 0, NULL, (LPCSTR)body.m_chars.Span(pos, next - pos), (UINT)(next - pos), NULL);
                 page.dc.SelectObject(old);
                 pos = next;
             }

@@ -36,7 +36,7 @@ class CaseText
 {
 public:
     explicit CaseText(const GDoc& flow)
-        : m_text((const char*)flow.m_chars.data, flow.m_chars.count - 3), m_original(m_text)
+        : m_text((const char*)flow.m_chars.GetData(), flow.m_chars.count - 3), m_original(m_text)
     {
     }
 

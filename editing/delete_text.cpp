@@ -20,7 +20,9 @@ void RecordStretch(GDoc* flow, long from, long to, long& formatsFrom)
 {
     if (from >= to && formatsFrom == CWOpDeleteText::kNoFormats)
         return;
-    CString* text = new CString(from < to ? CString((const char*)&flow->m_chars[from], (int)(to - from)) : CString());
+    CString* text = new CString();
+    if (from < to)
+        *text = CString((const char*)flow->m_chars.Span(from, to - from), (int)(to - from));
     RecordOperation(flow, new CWOpDeleteText(flow, from, std::max(from, to), text, formatsFrom));
     formatsFrom = CWOpDeleteText::kNoFormats;
 }

@@ -163,7 +163,7 @@ void GDoc::Find(long& start, long& end, CWFndRpl* request)
     }
 
     const long len = (long)strlen(request->text);
-    const char* text = (const char*)m_chars.data;
+    const char* text = (const char*)m_chars.GetData();
     long s = std::max(std::min(start, textEnd), 0L);
     long e = s;
     for (bool first = true;; first = false)

@@ -180,18 +180,18 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
         return;
     LONG* widths = new LONG[end - start];
     std::vector<int> extents;
-    const GChar* text = m_chars.GetData();
     for (long p = start; p < end;)
     {
         long runEnd = NextDifferentChar(p);
         if (runEnd <= p || runEnd > end)
             runEnd = end;
-        if (text[p] == kTab)
+        const BYTE c = m_chars[p];
+        if (c == kTab)
         {
             long t = GetCharTab(p);
             widths[p - start] = t >= 0 ? labs(m_tabs[t].width) : 0;
         }
-        else if (text[p] == kFieldMark || text[p] == kParagraphEnd || text[p] == kBreak || text[p] == kFlowEnd)
+        else if (c == kFieldMark || c == kParagraphEnd || c == kBreak || c == kFlowEnd)
         {
             for (long q = p; q < runEnd; ++q)
                 widths[q - start] = 0;
@@ -203,7 +203,7 @@ void GDoc::CalcHoleDxWidths(long row, long hole, long end, CDC* dc)
             if (!font)
                 font = FallbackFontStyle().GetFont();
             CFont* old = dc->SelectObject(font);
-            PrefixExtents(dc, (LPCSTR)(text + p), (int)(runEnd - p), extents);
+            PrefixExtents(dc, (LPCSTR)m_chars.Span(p, runEnd - p), (int)(runEnd - p), extents);
             long before = 0;
             for (long q = p; q < runEnd; ++q)
             {

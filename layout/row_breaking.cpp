@@ -103,8 +103,8 @@ struct SRunsFit
 // a run is its prefix; so the count found is the one the search would
 // find. False where it cannot tell: a run of more than GDI is asked at
 // once that still fits, or not one character fitting.
-bool FitPlainRuns(const GDoc& flow, const GChar* text, CMeasureFontScope& fonts, HDC attrib, long pos, long end,
-                  long width, SRunsFit& out)
+bool FitPlainRuns(const GDoc& flow, CMeasureFontScope& fonts, HDC attrib, long pos, long end, long width,
+                  SRunsFit& out)
 {
     // About as many characters as the last row held, over all the runs.
     const long reach = max(kLeastFitAsk, s_lastFit + s_lastFit / 8 + 8);
@@ -121,13 +121,13 @@ bool FitPlainRuns(const GDoc& flow, const GChar* text, CMeasureFontScope& fonts,
         INT prefix[kMostFitChars];
         SIZE extent;
         UseFontAt(fonts, flow, p);
-        BOOL ok = ::GetTextExtentExPointA(attrib, (LPCSTR)(text + p), n, (int)(width - measured), &fit, prefix,
-                                         &extent);
+        BOOL ok = ::GetTextExtentExPointA(attrib, (LPCSTR)flow.m_chars.Span(p, n), n, (int)(width - measured), &fit,
+                                          prefix, &extent);
         while (ok && fit >= n && n < most)
         {
             n = (int)min(most, 2L * n);
-            ok = ::GetTextExtentExPointA(attrib, (LPCSTR)(text + p), n, (int)(width - measured), &fit, prefix,
-                                        &extent);
+            ok = ::GetTextExtentExPointA(attrib, (LPCSTR)flow.m_chars.Span(p, n), n, (int)(width - measured), &fit,
+                                         prefix, &extent);
         }
         if (!ok)
             return false;
@@ -270,15 +270,14 @@ long GDoc::CalcRow(CDC* dc, long row)
 {
     if (!dc)
         dc = GetCalcDC();
-    const GChar* text = m_chars.GetData();
     const long first = m_rows[row].first;
     CMeasureFontScope fonts(dc);
     UseFontAt(fonts, *this, first);
     const long limit = m_rows[row + 1].first;
     long end = limit;
-    if (end > first && text[end - 1] == kBreak)
+    if (end > first && m_chars[end - 1] == kBreak)
         --end;
-    if (end > first && text[end - 1] == kParagraphEnd)
+    if (end > first && m_chars[end - 1] == kParagraphEnd)
         --end;
 
     const long para = GetRowPara(row);
@@ -335,7 +334,7 @@ long GDoc::CalcRow(CDC* dc, long row)
         // more than its rows. Where the stretch holds plain text only, its
         // width grows with every character, so a prefix known to overflow
         // bounds the search just as well and the break found is the same.
-        if (bLayoutBoundedSearch && HasOnlyPlainText(text, pos, end))
+        if (bLayoutBoundedSearch && HasOnlyPlainText(m_chars.ByPosition(pos, end), pos, end))
         {
             // Text in one font from the row's start: one GDI call gives the
             // width of every prefix of a little more than a row, and so
@@ -353,11 +352,12 @@ long GDoc::CalcRow(CDC* dc, long row)
                 SIZE extent;
                 HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
                 BOOL measured =
-                    ::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit, prefix, &extent);
+                    ::GetTextExtentExPointA(attrib, (LPCSTR)m_chars.Span(pos, n), n, (int)space.width, &fit, prefix,
+                                            &extent);
                 while (measured && fit >= n && n < rest)
                 {
                     n = (int)min(rest, 2L * n);
-                    measured = ::GetTextExtentExPointA(attrib, (LPCSTR)(text + pos), n, (int)space.width, &fit,
+                    measured = ::GetTextExtentExPointA(attrib, (LPCSTR)m_chars.Span(pos, n), n, (int)space.width, &fit,
                                                        prefix, &extent);
                 }
                 if (measured && fit > 0 && (fit < n || n == end - pos))
@@ -382,7 +382,7 @@ long GDoc::CalcRow(CDC* dc, long row)
             {
                 SRunsFit runs;
                 HDC attrib = dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
-                if (FitPlainRuns(*this, text, fonts, attrib, pos, end, space.width, runs))
+                if (FitPlainRuns(*this, fonts, attrib, pos, end, space.width, runs))
                 {
                     int runsAscent = 0;
                     oneFontHeight = -1;
@@ -474,13 +474,13 @@ long GDoc::CalcRow(CDC* dc, long row)
         // row ends there, wherever the search began.
         for (long t = pos + 1; t <= lo; ++t)
         {
-            if (text[t] != kTab || CalcTextSizeSimple(pos, t, 1, a, dc, 0, -1).cx <= space.width)
+            if (m_chars[t] != kTab || CalcTextSizeSimple(pos, t, 1, a, dc, 0, -1).cx <= space.width)
                 continue;
             // The text fits up to the tab before (or pos); between that and
             // t no tab lies, so the width only grows there.
             long fits = pos, fails = t;
             for (long u = pos + 1; u < t; ++u)
-                if (text[u] == kTab)
+                if (m_chars[u] == kTab)
                     fits = u;
             while (fits + 1 < fails)
             {
@@ -522,7 +522,7 @@ long GDoc::CalcRow(CDC* dc, long row)
         // As at the end of a row, one blank where the text breaks stays
         // with the text before it, so the text after a frame does not
         // start with a blank.
-        if (s + 1 < spaces.size() && pos > first && pos < end && text[pos] == ' ')
+        if (s + 1 < spaces.size() && pos > first && pos < end && m_chars[pos] == ' ')
             ++pos;
     }
 
@@ -535,8 +535,8 @@ long GDoc::CalcRow(CDC* dc, long row)
     // One blank where the next row would begin stays on this row; not
     // after a paragraph end, nor after a break, which ends its row (taken
     // after "13 12", the blank would leave its paragraph).
-    if (next > first && next < m_chars.GetCount() - 3 && text[next] == ' ' && text[next - 1] != kParagraphEnd &&
-        text[next - 1] != kBreak)
+    if (next > first && next < m_chars.GetCount() - 3 && m_chars[next] == ' ' && m_chars[next - 1] != kParagraphEnd &&
+        m_chars[next - 1] != kBreak)
         ++next;
     for (long j = 0; j < holes.GetCount(); ++j)
         if (holes[j].resume == kNoPosition)

@@ -153,15 +153,14 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
 {
     if (!dc)
         dc = GetCalcDC();
-    const GChar* text = m_chars.GetData();
     const long row = GetCharRow(from);
     const long rowFirst = m_rows[row].first;
     const GParaStyle& para = RowParaStyle(*this, row);
 
     // An empty stretch, or a row that holds only its paragraph end, is as
     // high as a blank in the font at its position.
-    bool onlyParaEnd = from == rowFirst && from < to && text[from] == kParagraphEnd
-        && (to == from + 1 || (to == from + 2 && text[from + 1] == kBreak));
+    bool onlyParaEnd = from == rowFirst && from < to && m_chars[from] == kParagraphEnd
+        && (to == from + 1 || (to == from + 2 && m_chars[from + 1] == kBreak));
     if (from >= to || onlyParaEnd)
     {
         int h = BlankHeight(MeasureStyle(*this, from), dc, ascent);
@@ -199,12 +198,12 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
     }
 
     long end = to;
-    if (end > from && text[end - 1] == kBreak)
+    if (end > from && m_chars[end - 1] == kBreak)
         --end;
-    if (end > from && text[end - 1] == kParagraphEnd)
+    if (end > from && m_chars[end - 1] == kParagraphEnd)
         --end;
     if (!keepSpaces)
-        while (end > from && text[end - 1] == ' ')
+        while (end > from && m_chars[end - 1] == ' ')
             --end;
 
     long width = 0;
@@ -222,7 +221,7 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
 
         const GFontStyle& style = MeasureStyle(*this, p);
         int runAscent = RunAscent(style);
-        if (text[p] == kFieldMark)
+        if (m_chars[p] == kFieldMark)
         {
             // Each field measures itself, on the page its row stands on.
             runAscent = style.GetAscent();
@@ -236,7 +235,7 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
                 runAscent = max(runAscent, fieldAscent);
             }
         }
-        else if (text[p] == kTab)
+        else if (m_chars[p] == kTab)
         {
             long t = GetCharTab(p);
             if (t >= 0)
@@ -250,7 +249,7 @@ CSize GDoc::CalcTextSizeSimple(long from, long to, int keepSpaces, int& ascent, 
         else
         {
             fonts.Use(style.GetFont());
-            width += dc->GetTextExtent((LPCSTR)(text + p), (int)(runEnd - p)).cx;
+            width += dc->GetTextExtent((LPCSTR)m_chars.Span(p, runEnd - p), (int)(runEnd - p)).cx;
             if (_justPosAfter >= 0 && runEnd > _justPosAfter)
                 for (long q = max(p, _justPosAfter); q < runEnd; ++q)
                     width += JustifiedBlankExtra(*this, q);

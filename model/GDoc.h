@@ -33,7 +33,7 @@ class GDoc
 public:
     // The text and its position-sorted records; each array but tabs and
     // fields ends with a closing record (see flow_records.h).
-    GText m_chars;                   // one block, room at both ends
+    GText m_chars;                   // one block, a gap where it was last edited
     GArray<GTabulator> m_tabs;
     GArrayI<GField*> m_fields;       // owned, one per field mark
     GArray<GFormat> m_formats;

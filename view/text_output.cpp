@@ -201,7 +201,7 @@ void CWView::DrawTextA(CDC* dc, long part, long from, long to, const GFontStyle*
     }
     dc->SetTextColor(colour);
     const CPoint pt = PenPosition(dc, this);
-    const LPCSTR text = (LPCSTR)&flow->m_chars[from];
+    const LPCSTR text = (LPCSTR)flow->m_chars.Span(from, to - from);
     if (!(style->GetAttributes() & kRaisedOrLowered))
     {
         if (widths)
@@ -251,7 +251,7 @@ void CWView::DoExtTextOut(CPoint pt, CDC* dc, long from, long to, int* widths, c
     else
         font = style->GetFont();
     CFont* oldFont = dc->SelectObject(font);
-    const BYTE* text = (const BYTE*)&flow->m_chars[from];
+    const BYTE* text = (const BYTE*)flow->m_chars.Span(from, n);
     const CSize window(windowExt.cx * k, windowExt.cy * k);
     // Half a device pixel in logical units.
     CSize pixel(1, 1);

@@ -241,7 +241,7 @@ TEST_F(NotesAndCaptions, ADeletedFootnoteComesBackWithItsNoteOnUndo)
         EXPECT_EQ(doc.m_flows.count, flows);
         EXPECT_EQ(doc.m_frames.count, frames);
         CheckFlowIndexes();
-        EXPECT_EQ(std::string((const char*)&note->m_chars[1], 9), " the note");
+        EXPECT_EQ(std::string((const char*)note->m_chars.GetData() + 1, 9), " the note");
         ASSERT_TRUE(DocMakeRedo(&doc));
         EXPECT_EQ(body->m_fields.count, 0);
         EXPECT_FALSE(Listed(note));
@@ -342,7 +342,7 @@ TEST_F(NotesAndCaptions, PlacementsPutTheCaptionBesideItsObject)
         GCaption* caption = new GCaption(flow, 0, kMarkArabic, 0, picture);
         caption->Update();
         flow->InsertField(caption);
-        std::string text((const char*)&flow->m_chars[0], flow->m_chars.count - 3);
+        std::string text((const char*)flow->m_chars.GetData(), flow->m_chars.count - 3);
         for (char& ch : text)
             if (ch == kFieldMark)
                 ch = flow->GetCharField(&ch - &text[0]) >= 0 &&
@@ -395,17 +395,17 @@ TEST_F(NotesAndCaptions, UndoingAnAutomaticCaptionTakesItsParagraphEndsAway)
     {
         SCOPED_TRACE(placement);
         GCaption::ImageSettings.position = placement;
-        const std::string before((const char*)&body->m_chars[0], body->m_chars.count);
+        const std::string before((const char*)body->m_chars.GetData(), body->m_chars.count);
         body->InsertField(new GImage(body, 3, NULL));
-        const std::string after((const char*)&body->m_chars[0], body->m_chars.count);
+        const std::string after((const char*)body->m_chars.GetData(), body->m_chars.count);
         ASSERT_EQ(after.size(), before.size() + 4) << "picture, caption and two paragraph ends";
         while (body->m_fields.count > 0)
             ASSERT_TRUE(DocMakeUndo(&doc));
-        EXPECT_EQ(std::string((const char*)&body->m_chars[0], body->m_chars.count), before);
+        EXPECT_EQ(std::string((const char*)body->m_chars.GetData(), body->m_chars.count), before);
         while (DocMakeRedo(&doc))
         {
         }
-        EXPECT_EQ(std::string((const char*)&body->m_chars[0], body->m_chars.count), after);
+        EXPECT_EQ(std::string((const char*)body->m_chars.GetData(), body->m_chars.count), after);
         EXPECT_EQ(CaptionTexts(body), (Texts{"Figure 1"}));
         while (body->m_fields.count > 0)
             ASSERT_TRUE(DocMakeUndo(&doc));

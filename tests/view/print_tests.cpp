@@ -70,7 +70,7 @@ protected:
     }
     std::string Text() const
     {
-        return std::string((const char*)&body->m_chars[0], body->m_chars.count - 3);
+        return std::string((const char*)body->m_chars.GetData(), body->m_chars.count - 3);
     }
     std::string Formulas() const
     {

@@ -30,7 +30,7 @@ protected:
     // The flow's text without its closing codes.
     static std::string Text(GDoc* flow)
     {
-        return std::string(&flow->m_chars[0], &flow->m_chars[0] + flow->m_chars.count - 3);
+        return std::string((const char*)flow->m_chars.GetData(), flow->m_chars.count - 3);
     }
     void Post(const std::string& text)
     {

@@ -254,7 +254,7 @@ TEST_F(ViewGeometry, DeleteWithSmartCutLeavesOneBlankBetweenTheNeighbours)
         body->SetPos(3);
         body->Select(3, 7);
         view->Delete();
-        std::string text((const char*)&body->m_chars[0], body->m_chars.count - 3);
+        std::string text((const char*)body->m_chars.GetData(), body->m_chars.count - 3);
         EXPECT_EQ(text, c.left);
         EXPECT_EQ(body->m_nSelFirst, body->m_nSelEnd);
     }
