@@ -76,11 +76,25 @@ struct RowShape
 
 // True when a text column of some block begins at one of the rows from
 // first on that moved marks: blocks name the rows their columns begin
-// with and the character they begin at. One pass over the blocks.
+// with and the character they begin at. Blocks follow each other row by
+// row, every column of a block beginning before the next block does, so
+// only the blocks from the last one beginning at or before first are
+// looked at.
 bool BeginsAColumn(const GArray<GColumn>& blocks, long first, const std::vector<bool>& moved)
 {
     const long end = first + (long)moved.size();
-    for (LONG b = 0; b < blocks.count; ++b)
+    long from = 0, high = blocks.count - 1;
+    while (from < high)
+    {
+        const long mid = (from + high + 1) / 2;
+        if (blocks[mid].startRows[0] <= first)
+            from = mid;
+        else
+            high = mid - 1;
+    }
+    while (from > 0 && blocks[from - 1].startRows[0] >= blocks[from].startRows[0])
+        --from;
+    for (long b = from; b < blocks.count && blocks[b].startRows[0] < end; ++b)
     {
         const GColumn& block = blocks[b];
         for (int k = 0; k < kMostTextColumns; ++k)
