@@ -59,6 +59,20 @@ struct PlainRowShape
     }
 };
 
+// Row n holds only characters that are drawn as text: no tab, field mark
+// or break before its closing characters.
+bool PlainText(const GDoc& flow, long n)
+{
+    const long from = flow.m_rows.PositionAt(n), to = flow.m_rows.PositionAt(n + 1);
+    for (long i = from; i < to; ++i)
+    {
+        const BYTE c = flow.m_chars[i];
+        if (c < ' ' && !(c == kParagraphEnd && i + 1 == to))
+            return false;
+    }
+    return true;
+}
+
 // What the columns and pages of a flow are made from, row by row.
 struct RowShape
 {
@@ -317,7 +331,9 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
             limit = wholeParagraph ? paraEnd : m_rows[r + 2].first;
             m_rows[n].first = (LONG)limit;
         }
+        const RowShape shapeBefore(m_rows[r]);
         const long next = CalcRow(dc, r);
+        const bool keptItsPlace = RowShape(m_rows[r]).SamePlace(shapeBefore);
         const long below = m_rows[r].y + m_rows[r].height;
         if (s_deferPlacing)
             PlaceRows(n, below, 0, n);
@@ -331,6 +347,15 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
             if (n < m_rows.count - 1 && n < endRow)
             {
                 const PlainRowShape before(m_rows[n]);
+                // After ordinary text typed into row r, which kept its
+                // place and height, a plain row n of ordinary characters
+                // breaks as it did: same text, fonts, width and place.
+                if (keptItsPlace && before.known && s_textOnlyFlow == this && PlainText(*this, n))
+                {
+                    r = n;
+                    lastChanged = n;
+                    break;
+                }
                 CalcRow(dc, n);
                 // The views need not draw the next row again when it came
                 // out as it was.
