@@ -108,10 +108,15 @@ void TypeInto(const std::string& caption, const std::string& text, DWORD thread,
         if (!seen.focused)
             ::Sleep(20);
     }
-    for (int i = 0; i < 250 && !::IsWindowVisible(dialog); ++i)
-        ::Sleep(20);
-    seen.masked = edit && (::GetWindowLongA(edit, GWL_STYLE) & ES_PASSWORD) && ::IsWindowVisible(edit) &&
-                  ::SendMessageA(edit, EM_GETPASSWORDCHAR, 0, 0) != 0;
+    // On a busy machine the dialog may still be showing itself: the look
+    // is taken once it has settled, within a few seconds.
+    for (int i = 0; i < 250 && !seen.masked; ++i)
+    {
+        seen.masked = edit && (::GetWindowLongA(edit, GWL_STYLE) & ES_PASSWORD) && ::IsWindowVisible(edit) &&
+                      ::SendMessageA(edit, EM_GETPASSWORDCHAR, 0, 0) != 0;
+        if (!seen.masked)
+            ::Sleep(20);
+    }
     seen.plainHidden = plain && !::IsWindowVisible(plain) && !::IsWindowEnabled(plain);
     ::SetForegroundWindow(dialog);
     for (char c : text)
