@@ -54,6 +54,21 @@ void LayOutBody(GDoc& f, const std::vector<std::string>& texts = BodyParagraphs(
         f.ReRowByRow(f.GetParaRow(p), f.GetParaRow(p) + 1, GDoc::kReRowEdit, GDoc::kWholeParagraph);
 }
 
+// A document whose body holds the test paragraphs laid out, undo off: each
+// test compares its edits with a fresh layout, none is undone.
+struct LaidOutBody
+{
+    CWDocument doc;
+    GDoc* body = NULL;
+    LaidOutBody()
+    {
+        doc.CreateFrames();
+        doc.m_bUndoEnabled = FALSE;
+        body = doc.m_flows[kBodyFlow];
+        LayOutBody(*body);
+    }
+};
+
 // Everything layout decides: rows (start, place, height, ascent, holes),
 // each paragraph's first row, the column blocks and the pages.
 std::vector<long> LayoutRecords(const GDoc& f)
@@ -156,11 +171,8 @@ std::vector<long> FreshLayoutOf(const GDoc& body)
 
 TEST(LayoutIdentity, EditingLaysOutAsAFreshLayout)
 {
-    CWDocument doc;
-    doc.CreateFrames();
-    doc.m_bUndoEnabled = FALSE;
-    GDoc& body = *doc.m_flows[kBodyFlow];
-    LayOutBody(body);
+    LaidOutBody laidOut;
+    GDoc& body = *laidOut.body;
     const long at = body.GetParaChar(2) + 3;
     for (int i = 0; i < 150; ++i)
     {
@@ -186,11 +198,8 @@ TEST(LayoutIdentity, EditingLaysOutAsAFreshLayout)
 // of the long paragraph, and the layout must stay that of a fresh one.
 TEST(LayoutIdentity, TypingKeepsTheLayoutOfAFreshOne)
 {
-    CWDocument doc;
-    doc.CreateFrames();
-    doc.m_bUndoEnabled = FALSE;
-    GDoc& body = *doc.m_flows[kBodyFlow];
-    LayOutBody(body);
+    LaidOutBody laidOut;
+    GDoc& body = *laidOut.body;
     ASSERT_GT(body.m_pages.GetCount(), 3);
     const long pageTwoRow = body.m_columns[body.m_pages[1].block].startRows[0];
     const long places[] = {0, body.m_rows[pageTwoRow - 1].first + 2,
@@ -214,11 +223,8 @@ TEST(LayoutIdentity, TypingKeepsTheLayoutOfAFreshOne)
 // leave the layout of a fresh one, holes and all.
 TEST(LayoutIdentity, EditsAtPlacesFarApartLayOutAsAFreshLayout)
 {
-    CWDocument doc;
-    doc.CreateFrames();
-    doc.m_bUndoEnabled = FALSE;
-    GDoc& body = *doc.m_flows[kBodyFlow];
-    LayOutBody(body);
+    LaidOutBody laidOut;
+    GDoc& body = *laidOut.body;
     long below = body.GetParaChar(kParagraphs / 2) + 300;
     long above = body.GetParaChar(3) + 5;
     const long nearEnd = body.GetParaChar(kParagraphs - 2) + 4;
@@ -248,11 +254,8 @@ TEST(LayoutIdentity, EditsAtPlacesFarApartLayOutAsAFreshLayout)
 // the pages below stay, as a fresh layout makes them.
 TEST(LayoutIdentity, AWordWiderThanARowKeepsThePagesOfAFreshLayout)
 {
-    CWDocument doc;
-    doc.CreateFrames();
-    doc.m_bUndoEnabled = FALSE;
-    GDoc& body = *doc.m_flows[kBodyFlow];
-    LayOutBody(body);
+    LaidOutBody laidOut;
+    GDoc& body = *laidOut.body;
     const long places[] = {0, body.GetParaChar(kParagraphs / 2)};
     for (long place : places)
         for (int i = 0; i < 120; ++i)
@@ -271,11 +274,8 @@ TEST(LayoutIdentity, AWordWiderThanARowKeepsThePagesOfAFreshLayout)
 // before. At a flow's start, on a page's last row and in the long paragraph.
 TEST(LayoutIdentity, DeletingCharactersKeepsTheLayoutOfAFreshOne)
 {
-    CWDocument doc;
-    doc.CreateFrames();
-    doc.m_bUndoEnabled = FALSE;
-    GDoc& body = *doc.m_flows[kBodyFlow];
-    LayOutBody(body);
+    LaidOutBody laidOut;
+    GDoc& body = *laidOut.body;
     const long pageTwoRow = body.m_columns[body.m_pages[1].block].startRows[0];
     const long places[] = {0, body.m_rows[pageTwoRow - 1].first + 2, body.GetParaChar(kParagraphs / 2) + 500};
     for (long place : places)
@@ -305,10 +305,8 @@ TEST(LayoutIdentity, APageBreakTypedIntoAPagesLastRowMakesNoBlankPage)
     int tried = 0;
     for (long page = 1; tried < 2; ++page)
     {
-        CWDocument laidOut;
-        laidOut.CreateFrames();
-        GDoc& probe = *laidOut.m_flows[kBodyFlow];
-        LayOutBody(probe);
+        LaidOutBody laidOut;
+        GDoc& probe = *laidOut.body;
         ASSERT_LT(page, probe.m_pages.GetCount() - 1) << "no page begins inside a paragraph";
         const long firstRow = probe.m_columns[probe.m_pages[page].block].startRows[0];
         if (probe.GetRowPara(firstRow - 1) != probe.GetRowPara(firstRow) ||
@@ -317,11 +315,8 @@ TEST(LayoutIdentity, APageBreakTypedIntoAPagesLastRowMakesNoBlankPage)
         ++tried;
         for (int back : {1, 5, 30})
         {
-            CWDocument doc;
-            doc.CreateFrames();
-            doc.m_bUndoEnabled = FALSE;
-            GDoc& body = *doc.m_flows[kBodyFlow];
-            LayOutBody(body);
+            LaidOutBody edited;
+            GDoc& body = *edited.body;
             const long pages = body.m_pages.GetCount();
             const long at = body.m_rows[firstRow].first - back;
             body.InsertChar(at, kParagraphEnd, 1);
