@@ -3,6 +3,11 @@
 // the same insertion through the flow alone; and the measuring floor of the
 // same text. Prints both means and their ratios to the floor. Needs an X
 // display for the window.
+//
+// Beside them, the window system's own share: the same character posted,
+// pumped and the window updated, through a window that does nothing with
+// it. Every step of that is a round trip to the window server, which no
+// view can take off a key.
 #include "bench/support/zt_benchmark.h"
 #include "bench/support/seeded_document.h"
 #include "app/CWOptions.h"
@@ -17,7 +22,7 @@ const int kClientHeight = 600;
 
 struct Figures
 {
-    double floor = 0, key = 0, insert = 0;
+    double floor = 0, key = 0, insert = 0, emptyKey = 0, handled = 0;
     long pages = 0;
 } figures;
 
@@ -55,6 +60,9 @@ struct Window
         view->Create(NULL, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, CRect(0, 0, kClientWidth, kClientHeight),
                      parent, AFX_IDW_PANE_FIRST, &context);
         view->OnInitialUpdate();
+        // A typist's view has the keyboard, and so shows its caret.
+        parent->SetForegroundWindow();
+        view->SetFocus();
         Pump();
     }
     ~Window()
@@ -63,6 +71,13 @@ struct Window
         delete parent;
     }
 };
+
+// Kept for the life of the process: the document goes on telling it.
+Window& TheWindow(bench::SeededDocument& d)
+{
+    static Window* window = new Window(d);
+    return *window;
+}
 
 long MiddlePosition(bench::SeededDocument& d)
 {
@@ -74,6 +89,17 @@ void TakeOut(bench::SeededDocument& d, long pos)
     CChangeBracket bracket(&d.doc);
     d.body->DeleteText(pos, pos + 1, 1);
     d.body->SetPos(pos);
+}
+
+// The timed steps of a key: posted, pumped, the window updated.
+double TypeAndPaint(HWND window)
+{
+    auto t0 = std::chrono::steady_clock::now();
+    ::PostMessageA(window, WM_CHAR, 'x', 0);
+    Pump();
+    ::UpdateWindow(window);
+    ::GdiFlush();
+    return bench::SecondsSince(t0);
 }
 
 bool HaveDisplay()
@@ -133,9 +159,7 @@ static void BM_KeyInTheWindow(benchmark::State& state)
         state.SkipWithError("no seeded text or no display");
         return;
     }
-    // Kept for the life of the process: the document goes on telling it.
-    static Window* window = new Window(d);
-    Window& w = *window;
+    Window& w = TheWindow(d);
     const long pos = MiddlePosition(d);
     {
         CChangeBracket bracket(&d.doc);
@@ -147,12 +171,7 @@ static void BM_KeyInTheWindow(benchmark::State& state)
     long rounds = 0;
     for (auto _ : state)
     {
-        auto t0 = std::chrono::steady_clock::now();
-        ::PostMessageA(w.view->m_hWnd, WM_CHAR, 'x', 0);
-        Pump();
-        w.view->UpdateWindow();
-        ::GdiFlush();
-        total += bench::SecondsSince(t0);
+        total += TypeAndPaint(w.view->m_hWnd);
         ++rounds;
         state.PauseTiming();
         TakeOut(d, pos);
@@ -163,6 +182,63 @@ static void BM_KeyInTheWindow(benchmark::State& state)
     figures.key = total / rounds;
 }
 BENCHMARK(BM_KeyInTheWindow)->Iterations(50)->Unit(benchmark::kMicrosecond);
+
+// The view's own share of a key: the character handed straight to the
+// view, which looks once into the queue for more typed characters, inserts
+// it, paints its row and places the caret; no message posted or fetched.
+static void BM_KeyHandedToTheView(benchmark::State& state)
+{
+    bench::SeededDocument& d = Document();
+    if (d.Empty() || !HaveDisplay())
+    {
+        state.SkipWithError("no seeded text or no display");
+        return;
+    }
+    Window& w = TheWindow(d);
+    const long pos = MiddlePosition(d);
+    double total = 0;
+    long rounds = 0;
+    for (auto _ : state)
+    {
+        auto t0 = std::chrono::steady_clock::now();
+        w.view->OnChar('x', 1, 0);
+        ::GdiFlush();
+        total += bench::SecondsSince(t0);
+        ++rounds;
+        state.PauseTiming();
+        TakeOut(d, pos);
+        Pump();
+        w.view->UpdateWindow();
+        state.ResumeTiming();
+    }
+    figures.handled = total / rounds;
+}
+BENCHMARK(BM_KeyHandedToTheView)->Iterations(50)->Unit(benchmark::kMicrosecond);
+
+// The same steps through a window that takes the character and paints
+// nothing: what the window system costs a key on this machine.
+static void BM_KeyInAnEmptyWindow(benchmark::State& state)
+{
+    if (!HaveDisplay())
+    {
+        state.SkipWithError("no display");
+        return;
+    }
+    CWnd window;
+    window.CreateEx(0, AfxWndClassName(), "empty", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, NULL, NULL);
+    window.SetFocus();
+    Pump();
+    double total = 0;
+    long rounds = 0;
+    for (auto _ : state)
+    {
+        total += TypeAndPaint(window.m_hWnd);
+        ++rounds;
+    }
+    window.DestroyWindow();
+    figures.emptyKey = total / rounds;
+}
+BENCHMARK(BM_KeyInAnEmptyWindow)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
 static void BM_Ratios(benchmark::State& state)
 {
@@ -178,5 +254,11 @@ static void BM_Ratios(benchmark::State& state)
     printf("insertion/(c) = %.5f\n", f.insert / f.floor);
     if (f.insert > 0)
         printf("key/insertion = %.2f\n", f.key / f.insert);
+    if (f.handled > 0 && f.insert > 0)
+        printf("the same key handed straight to the view: %.3f ms, %.2f times the insertion\n", f.handled * 1e3,
+               f.handled / f.insert);
+    if (f.emptyKey > 0 && f.insert > 0)
+        printf("the same key through a window that does nothing: %.3f ms, %.2f times the insertion\n",
+               f.emptyKey * 1e3, f.emptyKey / f.insert);
 }
 BENCHMARK(BM_Ratios)->Iterations(1);

@@ -134,8 +134,12 @@ public:
     BOOL m_bMouseSelect = FALSE; // the left button extends a selection
     BOOL m_bInsert = TRUE;       // insert mode, else overwrite
     BOOL m_bAutoScroll = TRUE;   // ScrollToCaret acts only while set
-    BOOL m_bCaretHidden = FALSE; // HideCaret hid the system caret of this window
-    CSize m_caretSize = CSize(0, 0);  // the size this window's caret was made with
+    // The view's own caret (view/caret_drawing.cpp), in client pixels.
+    CRect m_caretRect = CRect(0, 0, 0, 0);  // where SetCaret last placed it; empty: none
+    BOOL m_bCaretShown = FALSE;  // placed and not hidden since
+    BOOL m_bCaretOn = FALSE;     // its inversion is on the window now
+    DWORD m_caretPlacedAt = 0;   // tick of the last placing: it holds still while typing
+    UINT m_caretBlink = 0;       // blink half-period in ms; 0: the blink timer is off
     BOOL m_bHasFocus = FALSE;    // between the focus messages: the keyboard's window
     // Set by the format toolbar's bridges.
     int m_nColorIndex = 0;
@@ -206,12 +210,13 @@ public:
     void UpdateScroller(int);
     void OnSize(UINT nType, int cx, int cy);
 
-    // ---- Caret (view/caret.cpp, view/caret_moves.cpp). SetCaret keeps
-    // the system caret of this window while its size stays and only moves
-    // it; HideCaret hides it once until SetCaret shows it again, however
-    // often the view's repaint steps ask.
+    // ---- Caret (view/caret.cpp, view/caret_moves.cpp). SetCaret places
+    // the view's own caret; HideCaret takes it off the window until SetCaret
+    // shows it again, however often the view's repaint steps ask.
     void SetCaret(int force);
     void HideCaret();
+    CRect ShownCaretRect() const;  // where the caret is on the window now; empty: nowhere
+    void OnCaretTimer();           // one blink
     void CalcCaretRect(long pos, long& x, long& y, CSize* size);
     void CalcCharPos(int pos, CSize& out, GDoc* part, CDC* dc);
     void ScrollToCaret();
@@ -273,6 +278,8 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg) override;
     void OnSetFocus(CWnd* old);
     void OnKillFocus(CWnd* next);
+    void OnPaint();
+    void OnTimer(UINT id);
     void OnCancelEditCntr();
     void OnInsertNewPage();
     // Arms the document's pending style when the text before the caret is
@@ -346,10 +353,12 @@ public:
 
 private:
     void PrepareItemTracker(class CWLimitedTracker* tracker, GField* field, CRect rect, int leftInset);
-    // The system caret of this window, in client pixels (view/caret.cpp).
+    // The view's own caret, in client pixels (view/caret_drawing.cpp).
     void PlaceCaret(CSize size, CPoint at);
     void RemoveCaret();
-    bool OwnsCaret(CSize* size) const;
+    void InvertCaret();
+    void StartCaretBlink();
+    void StopCaretBlink();
 
 public:
     // ---- Printing (view/printing.cpp, view/print_pages.cpp). The class

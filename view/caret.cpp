@@ -9,7 +9,6 @@
 #include "model/GFontStyle.h"
 #include "model/GParaStyle.h"
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -139,64 +138,6 @@ void CWView::CalcCharPos(int pos, CSize& out, GDoc* part, CDC* dc)
     x -= mm01(HasWindow() ? GetScrollPos(SB_HORZ) : 0, 1);
     y -= m_yPos;
     out = CSize((int)x, (int)y);
-}
-
-void CWView::HideCaret()
-{
-    if (m_bCaretHidden || !HasWindow())
-        return;
-    ::HideCaret(m_hWnd);
-    m_bCaretHidden = TRUE;
-}
-
-void CWView::RemoveCaret()
-{
-    if (OwnsCaret(NULL))
-        ::DestroyCaret();
-    m_bCaretHidden = FALSE;
-}
-
-bool CWView::OwnsCaret(CSize* size) const
-{
-    GUITHREADINFO info;
-    memset(&info, 0, sizeof(info));
-    info.cbSize = sizeof(info);
-    if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info) || info.hwndCaret != m_hWnd)
-        return false;
-    if (size)
-        *size = CSize(info.rcCaret.right - info.rcCaret.left, info.rcCaret.bottom - info.rcCaret.top);
-    return true;
-}
-
-// Making a caret costs far more than moving one (a bitmap, and the
-// drawing of both), so a caret of the same size is moved. A caret this
-// window hid was its own, so it is moved and shown without asking whose it
-// is (each question is a round trip to the window server): showing it
-// fails when it is no longer the window's, and then the caret is looked
-// at as usual.
-void CWView::PlaceCaret(CSize size, CPoint at)
-{
-    if (m_bCaretHidden && size == m_caretSize)
-    {
-        SetCaretPos(at);
-        if (::ShowCaret(m_hWnd))
-        {
-            m_bCaretHidden = FALSE;
-            return;
-        }
-    }
-    CSize shown;
-    if (!OwnsCaret(&shown) || shown != size)
-    {
-        ::DestroyCaret();
-        CreateSolidCaret(size.cx, size.cy);
-        m_bCaretHidden = TRUE;
-    }
-    m_caretSize = size;
-    SetCaretPos(at);
-    if (m_bCaretHidden)
-        ShowCaret();
-    m_bCaretHidden = FALSE;
 }
 
 void CWView::SetCaret(int force)

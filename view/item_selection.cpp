@@ -26,8 +26,8 @@ void CWView::SetSelection(GOle* ole, int)
         return;
     CChangeBracket bracket(m_pDoc);
     CZTOleRectItem* item = ole ? ole->m_pItem : NULL;
-    if (ole && HasWindow())
-        ::DestroyCaret();
+    if (ole)
+        RemoveCaret();
     if (item && item == m_pDoc->m_pSelItem)
         return;
     InvalidateItem(m_pDoc->m_pSelOle);

@@ -335,13 +335,14 @@ void CWView::OnSetFocus(CWnd*)
     if (CWCustomFrameData* data = GetCustomFrameData())
         data->SetCurrentView(this);
     FollowKeyboardCharSet();
+    StartCaretBlink();
     SetCaret(0);
 }
 
 void CWView::OnKillFocus(CWnd*)
 {
     m_bHasFocus = FALSE;
-    ::HideCaret(m_hWnd);
+    StopCaretBlink();
     RemoveCaret();
 }
 

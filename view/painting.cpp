@@ -197,6 +197,6 @@ void CWView::OnDraw(CDC* pDC)
     }
     else
         dc->SelectClipRgn(NULL);
-    if ((HasWindow() && ::GetFocus() == m_hWnd) || !m_pDoc->IsOLEObjectSelected())
+    if ((HasWindow() && m_bHasFocus) || !m_pDoc->IsOLEObjectSelected())
         SetCaret(0);
 }

@@ -113,19 +113,19 @@ TEST_F(ItemTracker, SelectionRepaintDrawsAndRemovesTheOutline)
 {
     view->InvalidateView();
     view->UpdateWindow();
-    ::HideCaret(view->m_hWnd);
+    view->HideCaret();
     const CWLimitedTracker tracker = SelectedTracker();
 
     view->SetSelection(picture, 0);
     view->UpdateWindow();
-    ::HideCaret(view->m_hWnd);
+    view->HideCaret();
     DibCanvas selected(kClientWidth, kClientHeight);
     CaptureWindow(view, selected);
     ExpectHandles(selected, tracker, true);
 
     view->SetSelection((GImage*)NULL, 0);
     view->UpdateWindow();
-    ::HideCaret(view->m_hWnd);
+    view->HideCaret();
     DibCanvas unselected(kClientWidth, kClientHeight);
     CaptureWindow(view, unselected);
     ExpectHandles(unselected, tracker, false);

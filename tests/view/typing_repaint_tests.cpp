@@ -78,7 +78,7 @@ protected:
     {
         view->InvalidateView();
         view->UpdateWindow();
-        ::HideCaret(view->m_hWnd);
+        view->HideCaret();
     }
 
     void Place(long pos)
@@ -98,13 +98,15 @@ protected:
     {
         SCOPED_TRACE(name);
         action();
-        ::HideCaret(view->m_hWnd);
+        view->HideCaret();
         CRect pending;
         const bool leftToPaint = ::GetUpdateRect(view->m_hWnd, &pending, FALSE) != 0;
         if (inPlace)
+        {
             EXPECT_FALSE(leftToPaint) << "a full repaint was asked for";
+        }
         view->UpdateWindow();
-        ::HideCaret(view->m_hWnd);
+        view->HideCaret();
         const std::vector<DWORD> shown = WindowPixels(view);
         FullPaint();
         CRect client, box;
@@ -155,85 +157,106 @@ TEST_F(KeyRepaint, TheCaretShowsAfterEveryKey)
     if (!FocusView())
         GTEST_SKIP() << "the view did not get the keyboard focus";
     Place(body->GetParaChar(3) + 2);
-    ::DestroyCaret();   // the picture was taken without it
     view->SetCaret(0);
     for (char c : std::string("abc\bd"))
     {
         SCOPED_TRACE(c);
         Char(c);
-        GUITHREADINFO info;
-        memset(&info, 0, sizeof(info));
-        info.cbSize = sizeof(info);
-        ASSERT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &info));
-        ASSERT_EQ(info.hwndCaret, view->m_hWnd);
+        const CRect caret = view->ShownCaretRect();
+        ASSERT_FALSE(caret.IsRectEmpty());
         CRect client;
         view->GetClientRect(&client);
         const std::vector<DWORD> shown = WindowPixels(view);
         long dark = 0;
-        for (int y = info.rcCaret.top; y < info.rcCaret.bottom; ++y)
-            for (int x = info.rcCaret.left; x < info.rcCaret.right; ++x)
+        for (int y = caret.top; y < caret.bottom; ++y)
+            for (int x = caret.left; x < caret.right; ++x)
             {
                 const DWORD p = shown[(size_t)y * client.Width() + x];
                 dark += (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF) < 3 * 128;
             }
-        EXPECT_GT(dark, (info.rcCaret.bottom - info.rcCaret.top) / 2) << "no caret at " << RectText(info.rcCaret);
+        EXPECT_GT(dark, caret.Height() / 2) << "no caret at " << RectText(caret);
     }
 }
 
-// The caret is kept between keys and moved; a change of its size (Insert
-// turns the thin caret into a character's) makes it anew, a selection
-// takes it away and a move brings it back.
+// The caret is moved with its place; Insert turns the thin caret into a
+// character's and back, a selection takes it away and a move brings it
+// back. Losing the keyboard takes it off the window and leaves the picture
+// as it was without it.
 TEST_F(KeyRepaint, TheCaretFollowsItsSizeAndTheSelection)
 {
     if (!FocusView())
         GTEST_SKIP() << "the view did not get the keyboard focus";
     Place(body->GetParaChar(3) + 2);
-    ::DestroyCaret();
+    const std::vector<DWORD> without = WindowPixels(view);
     view->SetCaret(0);
-    auto caret = [&] {
-        GUITHREADINFO info;
-        memset(&info, 0, sizeof(info));
-        info.cbSize = sizeof(info);
-        EXPECT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &info));
-        return info;
-    };
-    const GUITHREADINFO thin = caret();
-    ASSERT_EQ(thin.hwndCaret, view->m_hWnd);
+    const CRect thin = view->ShownCaretRect();
+    ASSERT_FALSE(thin.IsRectEmpty());
+    EXPECT_NE(WindowPixels(view), without);
     Char('a');
-    const GUITHREADINFO moved = caret();
-    EXPECT_EQ(moved.hwndCaret, view->m_hWnd);
-    EXPECT_GT(moved.rcCaret.left, thin.rcCaret.left);
-    EXPECT_EQ(moved.rcCaret.right - moved.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
+    const CRect moved = view->ShownCaretRect();
+    EXPECT_GT(moved.left, thin.left);
+    EXPECT_EQ(moved.Size(), thin.Size());
 
     Key(VK_INSERT);
-    const GUITHREADINFO wide = caret();
-    EXPECT_EQ(wide.hwndCaret, view->m_hWnd);
-    EXPECT_NE(wide.rcCaret.right - wide.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
+    const CRect wide = view->ShownCaretRect();
+    EXPECT_NE(wide.Width(), thin.Width());
     Key(VK_INSERT);
-    const GUITHREADINFO back = caret();
-    EXPECT_EQ(back.rcCaret.right - back.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
+    EXPECT_EQ(view->ShownCaretRect().Size(), thin.Size());
 
     Key(VK_RIGHT, VK_SHIFT);
-    EXPECT_EQ(caret().hwndCaret, (HWND)NULL) << "a selection shows no caret";
+    EXPECT_TRUE(view->ShownCaretRect().IsRectEmpty()) << "a selection shows no caret";
     Key(VK_RIGHT);
-    EXPECT_EQ(caret().hwndCaret, view->m_hWnd);
+    EXPECT_FALSE(view->ShownCaretRect().IsRectEmpty());
 
-    // A caret the view hid and then lost, to another window or to nothing,
-    // comes back as the view's own, at its size.
-    const std::function<void()> losses[] = {
-        [&] { ::CreateCaret(parent->m_hWnd, NULL, 7, 7); },
-        [&] { ::DestroyCaret(); },
-    };
-    for (const auto& lose : losses)
-    {
-        view->HideCaret();
-        lose();
-        view->SetCaret(0);
-        const GUITHREADINFO again = caret();
-        EXPECT_EQ(again.hwndCaret, view->m_hWnd);
-        EXPECT_EQ(again.rcCaret.right - again.rcCaret.left, thin.rcCaret.right - thin.rcCaret.left);
-        EXPECT_EQ(again.rcCaret.bottom - again.rcCaret.top, thin.rcCaret.bottom - thin.rcCaret.top);
-    }
+    const CRect before = view->ShownCaretRect();
+    view->HideCaret();
+    const std::vector<DWORD> bare = WindowPixels(view);
+    view->SetCaret(0);
+    parent->SetFocus();
+    PumpMessages();
+    EXPECT_TRUE(view->ShownCaretRect().IsRectEmpty()) << "a view without the keyboard shows no caret";
+    EXPECT_EQ(Differences(WindowPixels(view), bare, kClientWidth), 0) << "the caret left a trace";
+    view->SetCaret(0);
+    EXPECT_TRUE(view->ShownCaretRect().IsRectEmpty());
+    ASSERT_TRUE(FocusView());
+    EXPECT_EQ(view->ShownCaretRect(), before) << "the keyboard back brings the caret back";
+}
+
+// The caret blinks on the view's timer, but holds still while keys come;
+// blinking leaves exactly the picture without it, and a paint of part of
+// the window, over half the caret, leaves it whole.
+TEST_F(KeyRepaint, TheCaretBlinksAndSurvivesAPaintOverPartOfIt)
+{
+    if (!FocusView())
+        GTEST_SKIP() << "the view did not get the keyboard focus";
+    Place(body->GetParaChar(3) + 2);
+    const std::vector<DWORD> without = WindowPixels(view);
+    view->SetCaret(0);
+    const CRect caret = view->ShownCaretRect();
+    ASSERT_FALSE(caret.IsRectEmpty());
+    const std::vector<DWORD> with = WindowPixels(view);
+
+    view->m_caretBlink = 500;
+    view->OnCaretTimer();
+    EXPECT_EQ(view->ShownCaretRect(), caret) << "a caret just placed holds still";
+    view->m_caretPlacedAt -= 1000;
+    view->OnCaretTimer();
+    EXPECT_TRUE(view->ShownCaretRect().IsRectEmpty());
+    EXPECT_EQ(Differences(WindowPixels(view), without, kClientWidth), 0) << "blinking off left a trace";
+    view->OnCaretTimer();
+    EXPECT_EQ(view->ShownCaretRect(), caret);
+    EXPECT_EQ(Differences(WindowPixels(view), with, kClientWidth), 0);
+
+    CRect half = caret;
+    half.bottom = caret.top + caret.Height() / 2;
+    half.left -= 20;
+    half.right += 20;
+    view->InvalidateRect(&half, FALSE);
+    view->UpdateWindow();
+    EXPECT_EQ(view->ShownCaretRect(), caret);
+    EXPECT_EQ(Differences(WindowPixels(view), with, kClientWidth), 0) << "a paint over half the caret";
+    view->HideCaret();
+    EXPECT_EQ(Differences(WindowPixels(view), without, kClientWidth), 0);
 }
 
 } // namespace

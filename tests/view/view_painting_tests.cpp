@@ -63,7 +63,7 @@ void PaintNow(CWView* view)
 {
     view->InvalidateView();
     view->UpdateWindow();
-    ::HideCaret(view->m_hWnd);
+    view->HideCaret();
 }
 
 // Repaints what the hint names onto the window, then the whole view, and
@@ -72,7 +72,7 @@ bool PartialMatchesFull(CWView* view, GRedraw& hint)
 {
     view->OnUpdate(NULL, 0, &hint);
     view->ValidateRect(NULL);
-    ::HideCaret(view->m_hWnd);
+    view->HideCaret();
     Capture partial(view);
     PaintNow(view);
     Capture full(view);
