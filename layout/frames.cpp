@@ -879,14 +879,18 @@ CFrame* CFrame::GetFrameByRow(long row, long* yOffset, SLastFrameParams* cache)
             }
         }
         const long rowPage = content->GetRowPage(row);
+        const long startPage = page;
         while (page < rowPage && frame->next)
         {
             frame = frame->next;
             ++page;
-            offset = RowY(content, PageFirstRow(content, page));
         }
+        // Only the page the walk ends on gives the offset: finding each
+        // passed page's first row would cost a search per page.
         if (page < rowPage)
             offset = RowY(content, PageFirstRow(content, rowPage));
+        else if (page != startPage)
+            offset = RowY(content, PageFirstRow(content, page));
     }
     if (yOffset)
         *yOffset = offset;

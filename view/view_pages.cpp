@@ -29,6 +29,23 @@ long CWView::CalcYToPage(long y)
     return (y - m_nPageGap) / (m_nPageGap + m_nPageHeight);
 }
 
+namespace {
+
+// The index of the chain's frame for page, or of its last frame when the
+// chain is shorter: walks no further than page, where counting the whole
+// chain walks every page of a long body on every key.
+long LastChainIndexUpTo(const CFrame* first, long page)
+{
+    if (page <= 0)
+        return page;
+    long index = 0;
+    for (const CFrame* f = first; f->next && index < page; f = f->next)
+        ++index;
+    return index;
+}
+
+} // namespace
+
 long CWView::DocToPageY(long part, long page, long y, long rowPage)
 {
     GDoc* flow = DocM(part);
@@ -38,7 +55,7 @@ long CWView::DocToPageY(long part, long page, long y, long rowPage)
     const long topPage = std::max(0L, std::min(rowPage, lastPage));
     const long top = flow->m_columns[flow->m_pages[topPage].block].position;
     if (flow->m_pFirstFrame)
-        rowPage = std::min(rowPage, flow->m_pFirstFrame->GetCols() - 1);
+        rowPage = LastChainIndexUpTo(flow->m_pFirstFrame, rowPage);
     const CRect area = flow->GetAreaByMargin(page, 1, rowPage);
     const long topMargin = CWDocument::PageSetupOf(m_pDoc).textTop;
     return (y - top) + area.top + m_nPageGap + (m_nPageGap + m_nPageHeight) * page + topMargin;
