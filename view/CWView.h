@@ -357,6 +357,7 @@ private:
     void PlaceCaret(CSize size, CPoint at);
     void RemoveCaret();
     void InvertCaret();
+    bool CaretMayShow() const;
     void StartCaretBlink();
     void StopCaretBlink();
 

@@ -40,12 +40,19 @@ void CWView::RemoveCaret()
     m_caretRect.SetRectEmpty();
 }
 
-// Only the window with the keyboard shows its caret, as with the system's.
+// Only the window with the keyboard shows its caret, as with the system's,
+// and a view an object is dragged over, where the caret marks the drop.
+bool CWView::CaretMayShow() const
+{
+    return (m_bHasFocus || m_bDragItem) && HasWindow();
+}
+
 void CWView::PlaceCaret(CSize size, CPoint at)
 {
     const CRect rect(at, size);
+    const bool visible = CaretMayShow();
     m_caretPlacedAt = ::GetTickCount();
-    if (m_bCaretOn && rect == m_caretRect)
+    if (m_bCaretOn && rect == m_caretRect && visible)
     {
         m_bCaretShown = TRUE;
         return;
@@ -55,7 +62,7 @@ void CWView::PlaceCaret(CSize size, CPoint at)
     m_bCaretOn = FALSE;
     m_caretRect = rect;
     m_bCaretShown = TRUE;
-    if (m_bHasFocus && HasWindow())
+    if (visible)
     {
         InvertCaret();
         m_bCaretOn = TRUE;
@@ -86,8 +93,13 @@ void CWView::StopCaretBlink()
 // flicker under a typist's keys.
 void CWView::OnCaretTimer()
 {
-    if (!m_bCaretShown || !m_bHasFocus || m_caretRect.IsRectEmpty() || !HasWindow())
+    if (!m_bCaretShown || m_caretRect.IsRectEmpty())
         return;
+    if (!CaretMayShow())
+    {
+        HideCaret();
+        return;
+    }
     if (m_bCaretOn && m_caretBlink && ::GetTickCount() - m_caretPlacedAt < m_caretBlink)
         return;
     InvertCaret();
