@@ -7,6 +7,7 @@
 #include "layout/page_areas.h"
 #include "layout/paragraph_borders.h"
 #include "controls/LineStyles.h"
+#include <algorithm>
 
 long BorderLineWidth(const CBorderStyle& side)
 {
@@ -31,7 +32,13 @@ int GDoc::IsVisible(long page, long col)
 CRect GDoc::GetAreaByPage(long page, int inner, long col)
 {
     CFrame* frame = m_pFirstFrame ? m_pFirstFrame->GetFrameByCol(col) : NULL;
-    if (!frame || !IsVisible(page, col))
+    if (!frame)
+        return CRect(0, 0, 0, 0);
+    // The frame was found by its place in the chain: telling the frame its
+    // place spares it walking the chain again for it (a body has a frame
+    // per page, and a key asks for the caret's page several times).
+    CFrame::KnownIndex known(frame, std::max(col, 0L));
+    if (page >= 0 && !frame->IsVisible(page))
         return CRect(0, 0, 0, 0);
     return frame->GetAreaByPage(page, inner);
 }
