@@ -351,8 +351,11 @@ BOOL CWOpDeleteText::ActionUndo()
         m_pShades->ActionUndo();
         RestoreColumns();
     }
-    // The rows are broken again in the formats they had.
-    m_pDoc->ReRowByPos(m_nFormatsFrom, m_nTo + 1, GDoc::kUntilRowsStay);
+    // The rows are broken again in the formats they had; paragraphs split
+    // again into other styles are broken whole, as their rows were broken
+    // to the joined paragraph's.
+    const bool restyled = ParagraphStylesDiffer(m_pDoc, m_nFormatsFrom, m_nTo);
+    m_pDoc->ReRowByPos(m_nFormatsFrom, m_nTo + 1, restyled ? GDoc::kWholeParagraph : GDoc::kUntilRowsStay);
     m_pDoc->Notify(1);
     return TRUE;
 }

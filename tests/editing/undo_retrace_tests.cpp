@@ -72,6 +72,21 @@ TEST_F(UndoRetrace, UndoingABoxAtACaretGivesBackTheBoxItsRunJoined)
     EXPECT_EQ(flow->m_borders.count, 1);
 }
 
+// Two equal boxes that a deletion left side by side join when any border
+// is set, also far from them; undo parts them again.
+TEST_F(UndoRetrace, UndoingABorderElsewherePartsTheBoxesItJoined)
+{
+    NewFlow("p1\rp2\rp3\rp4\rp5\rp6");
+    Border(kBorderBox, 0, 2);
+    Border(kExactSides + kBorderTop, 3, 5);
+    Border(kBorderBox, 6, 8);
+    flow->DeleteText(3, 6, 1);
+    ASSERT_EQ(flow->m_borders.count, 2);
+    ReleaseDocEditing(&doc);
+    EXPECT_EQ(Replays([&] { Border(kExactSides + kBorderTop, 12, 14); }), 1);
+    EXPECT_EQ(flow->m_borders.count, 2);
+}
+
 // A deletion from a paragraph start over a field keeps the record, and so
 // the style and border, of the paragraph where it ends; redo, made stretch
 // by stretch around the field, keeps the same.

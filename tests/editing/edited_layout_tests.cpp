@@ -1,0 +1,57 @@
+// Layouts that edits mixed with formatting leave: each must be what the
+// same flow laid out again from scratch gives, and so must undoing and
+// redoing the edit.
+#include "tests/editing/formatting_test_support.h"
+#include <string>
+
+namespace {
+
+const char* const kLongWords = "Start two three four five six seven eight nine ten eleven twelve thirteen fourteen "
+                               "fifteen sixteen seventeen eighteen nineteen twenty twentyone twentytwo twentythree "
+                               "twentyfour twentyfive twentysix twentyseven twentyeight twentynine thirty.";
+
+class EditedLayout : public FormattingFixture
+{
+protected:
+    // Empty when laying the whole flow out again changes nothing, or what
+    // it changed.
+    std::string FreshLayoutDifference()
+    {
+        const std::string edited = FlowState(*flow);
+        flow->ReRowByRow(0, flow->m_rows.count - 1, GDoc::kReRowLayout, GDoc::kWholeParagraph);
+        const std::string fresh = FlowState(*flow);
+        return edited == fresh ? "" : "edited:\n" + edited + "fresh:\n" + fresh;
+    }
+
+    // The edit, its undo and its redo each leave a fresh layout.
+    void ExpectFreshLayouts(const std::function<void()>& edit)
+    {
+        const long steps = Stack()->GetUndoLen();
+        edit();
+        EXPECT_EQ(FreshLayoutDifference(), "") << "edited";
+        const long made = Stack()->GetUndoLen() - steps;
+        for (long i = 0; i < made; ++i)
+            DocMakeUndo(&doc);
+        EXPECT_EQ(FreshLayoutDifference(), "") << "undone";
+        for (long i = 0; i < made; ++i)
+            DocMakeRedo(&doc);
+        EXPECT_EQ(FreshLayoutDifference(), "") << "redone";
+    }
+};
+
+// A paragraph joined to the end of one with other indents: its rows were
+// broken to its own indent. The deletion leaves the joined paragraph's
+// first row ending where the second paragraph's did, so only breaking the
+// whole paragraph again finds that its later rows are now wider.
+TEST_F(EditedLayout, JoiningAParagraphOfAnotherIndentBreaksItsRowsAgain)
+{
+    const std::string first = "Start one\r";
+    NewFlow((first + kLongWords + "\r").c_str());
+    const long second = (long)first.size();
+    flow->SetParaLM(second, second, 1500);
+    ASSERT_EQ(FreshLayoutDifference(), "");
+    ASSERT_GT(flow->GetParaRow(2) - flow->GetParaRow(1), 3) << "the second paragraph fills a few rows";
+    ExpectFreshLayouts([&] { flow->DeleteText(6, second + 6, 1); });
+}
+
+} // namespace
