@@ -332,7 +332,18 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
             m_rows[n].first = (LONG)limit;
         }
         const RowShape shapeBefore(m_rows[r]);
-        const long next = CalcRow(dc, r);
+        long next = CalcRow(dc, r);
+        if (!wholeParagraph && next == limit && limit < paraEnd)
+        {
+            // The row took all the text up to where the row after next
+            // began, and may take more: a row grown wider (the first row of
+            // a new paragraph, or one of smaller indents) does. The rest of
+            // the paragraph is broken whole.
+            wholeParagraph = 1;
+            limit = paraEnd;
+            m_rows[n].first = (LONG)limit;
+            next = CalcRow(dc, r);
+        }
         const bool keptItsPlace = RowShape(m_rows[r]).SamePlace(shapeBefore);
         const long below = m_rows[r].y + m_rows[r].height;
         if (s_deferPlacing)

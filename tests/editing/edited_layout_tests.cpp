@@ -54,4 +54,17 @@ TEST_F(EditedLayout, JoiningAParagraphOfAnotherIndentBreaksItsRowsAgain)
     ExpectFreshLayouts([&] { flow->DeleteText(6, second + 6, 1); });
 }
 
+// A paragraph end typed where a row of an indented paragraph began: the
+// new paragraph's first row, wider by the indent, takes all the text the
+// row had and more, which re-breaking row by row up to where each old row
+// began would never give it.
+TEST_F(EditedLayout, ANewParagraphsWiderFirstRowTakesMoreThanTheRowItWas)
+{
+    NewFlow((std::string(kLongWords) + "\r").c_str());
+    flow->SetParaLM(0, 0, 1500);
+    ASSERT_EQ(FreshLayoutDifference(), "");
+    ASSERT_GT(flow->GetParaRow(1), 4) << "the paragraph fills a few rows";
+    ExpectFreshLayouts([&] { Type(flow->m_rows[1].first, "\r"); });
+}
+
 } // namespace
