@@ -67,4 +67,29 @@ TEST_F(EditedLayout, ANewParagraphsWiderFirstRowTakesMoreThanTheRowItWas)
     ExpectFreshLayouts([&] { Type(flow->m_rows[1].first, "\r"); });
 }
 
+// In a right-aligned paragraph a tab takes up the room the text after it
+// leaves, so the width of a row's text can fall as well as grow with each
+// character: the row must end where a fresh layout ends it however far
+// re-breaking lets it reach. Words typed at places after the tab, and
+// taken out again.
+TEST_F(EditedLayout, ARightAlignedRowWithATabEndsWhereAFreshLayoutEndsIt)
+{
+    const std::string text = "A longer paragraph that fills a few rows of the page with woword   \ta longerword a "
+                             "rds. A longer paragraph that fills a few rows of the page with wword longerword ords. "
+                             "A longer paragraph that fills a few rows of the page with words. A short paragraph.\r";
+    NewFlow(text.c_str());
+    GParaStyle right;
+    right.m_Align = GParaStyle::kAlignRight;
+    flow->SetParaStyle(0, 1, right);
+    ASSERT_EQ(FreshLayoutDifference(), "");
+    const long tab = (long)text.find('\t');
+    for (long at = tab; at < tab + 16; ++at)
+    {
+        Type(at, "  xlongerword   ");
+        EXPECT_EQ(FreshLayoutDifference(), "") << "typed at " << at;
+        flow->DeleteText(at, at + 16, 1);
+        EXPECT_EQ(FreshLayoutDifference(), "") << "deleted at " << at;
+    }
+}
+
 } // namespace
