@@ -162,6 +162,19 @@ struct RowWatch
         return !anyMoved || !BeginsAColumn(flow.m_columns, from, moved);
     }
 };
+
+// The block to column again from when the rows from row on changed: row's
+// own, or the one before when row begins its block. The room above row
+// (a border's spacing) counts in the height of the block before it, which
+// may have run over onto a block of its own because of that room, and
+// which columning again from there gives back.
+long BlockToColumnFrom(GDoc& flow, long row)
+{
+    long block = flow.GetRowColumn(row);
+    if (block > 0 && block < flow.m_columns.count && flow.m_columns[block].startRows[0] == row)
+        --block;
+    return block;
+}
 } // namespace
 
 // The rows from row - 1 on are stacked below each other. With stopWhenSame
@@ -500,7 +513,7 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
         UpdateAnchoredFrames();
         return;
     }
-    ReColumn(GetRowColumn(r));
+    ReColumn(BlockToColumnFrom(*this, r));
     UpdateFlowFrames();
 }
 
@@ -529,7 +542,7 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
         --r;
         noEarlyStop = 1;
     }
-    const long startBlock = GetRowColumn(r);
+    const long startBlock = BlockToColumnFrom(*this, r);
     // Ordinary text taken out of one paragraph: as when typing, the pages
     // below stay when the paragraph's rows keep their shape.
     std::optional<RowWatch> watch;
