@@ -3,6 +3,8 @@
 // redone on the whole stored flow.
 #include "tests/editing/formatting_test_support.h"
 #include "editing/border_runs.h"
+#include "editing/CWOpBreaks.h"
+#include "editing/editing_support.h"
 #include "model/GDocTitle.h"
 
 namespace {
@@ -85,6 +87,28 @@ TEST_F(UndoRetrace, UndoingABorderElsewherePartsTheBoxesItJoined)
     ReleaseDocEditing(&doc);
     EXPECT_EQ(Replays([&] { Border(kExactSides + kBorderTop, 12, 14); }), 1);
     EXPECT_EQ(flow->m_borders.count, 2);
+}
+
+// A page break typed at the start of the empty last paragraph that has a
+// border or shading: undo takes the break out and leaves the paragraph's
+// runs as they were.
+TEST_F(UndoRetrace, UndoingAPageBreakBeforeTheLastParagraphKeepsItsBorderAndShading)
+{
+    NewFlow("first\r");
+    Border(kBorderLeft | kBorderBottom, Last(), Last());
+    CShadeStyle grey;
+    grey.percent = 25;
+    flow->AddShade(grey, Last(), Last(), 0);
+    ReleaseDocEditing(&doc);
+    const long at = Last();
+    EXPECT_EQ(Replays([&] {
+                  RecordOperation(flow, new CWOpNewPage(flow, at));
+                  flow->InsertChar(at, kParagraphEnd, 1);
+                  flow->InsertChar(at + 1, kBreak, 1);
+              }),
+              1);
+    EXPECT_EQ(flow->m_borders.count, 1);
+    EXPECT_EQ(flow->m_shades.count, 1);
 }
 
 // A deletion from a paragraph start over a field keeps the record, and so
