@@ -1,5 +1,6 @@
 // Undo and redo of page breaks.
 #include "editing/CWOpBreaks.h"
+#include "editing/format_runs.h"
 #include "resources/resource.h"
 #include "model/GDoc.h"
 #include "model/GPageInfo.h"
@@ -27,11 +28,15 @@ CWOpNewPage::CWOpNewPage(GDoc* flow, long pos) : CWOperationItem(flow), m_nPos((
 {
 }
 
+// A break typed before the empty last paragraph: runs over that paragraph
+// that began at the break stay on it.
 BOOL CWOpNewPage::ActionUndo()
 {
     m_pDoc->SetPos(m_nPos);
-    m_pDoc->DeleteChar(m_nPos + 1);
-    m_pDoc->DeleteChar(m_nPos);
+    KeepLastParagraphRuns(*m_pDoc, m_nPos, m_nPos + 2, [&] {
+        m_pDoc->DeleteChar(m_nPos + 1);
+        m_pDoc->DeleteChar(m_nPos);
+    });
     return TRUE;
 }
 

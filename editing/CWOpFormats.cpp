@@ -367,6 +367,23 @@ CWOpSetBorder::CWOpSetBorder(GDoc* flow, long from, long to, long sides, CBorder
         else if (run.first >= after && run.first <= after + kBorderJoinReach)
             m_old.Add(run);
     }
+    // Boxes that SetBorder joins wherever they stand, outside what is kept
+    // above.
+    const long keptFirst = m_old[0].first, keptEnd = m_old[m_old.GetSize() - 1].end;
+    for (LONG i = 0; i + 1 < flow->m_borders.count; ++i)
+    {
+        const GBorder& run = flow->m_borders[i];
+        const GBorder& next = flow->m_borders[i + 1];
+        if (run.first < keptEnd && next.end > keptFirst)
+            continue;
+        if (run.sides == kBorderBox && next.sides == kBorderBox && compStyle(&run, &next) &&
+            next.first >= run.end && next.first <= run.end + kBorderJoinReach)
+        {
+            if (m_touching.GetSize() == 0 || m_touching[m_touching.GetSize() - 1].first != run.first)
+                m_touching.Add(run);
+            m_touching.Add(next);
+        }
+    }
 }
 
 void CWOpSetBorder::Shift(long delta)
@@ -375,6 +392,7 @@ void CWOpSetBorder::Shift(long delta)
     m_nTo += (LONG)delta;
     m_nChangeTo += (LONG)delta;
     ShiftRecords(m_old, delta);
+    ShiftRecords(m_touching, delta);
 }
 
 // The runs the paragraphs had come back exactly: what the change made of
@@ -398,14 +416,21 @@ BOOL CWOpSetBorder::ActionUndo()
     bool anyKept = false;
     for (INT_PTR i = 0; i < m_old.GetSize(); ++i)
         anyKept = anyKept || m_old[i].sides != 0;
-    if (!anyKept && !AnyRunMeets(m_pDoc->m_borders, first, end))
+    if (!anyKept && !AnyRunMeets(m_pDoc->m_borders, first, end) && m_touching.GetSize() == 0)
         return TRUE;
     CutOutRuns(m_pDoc->m_borders, first, end);
     for (INT_PTR i = 0; i < m_old.GetSize(); ++i)
         if (m_old[i].sides != 0)
             m_pDoc->m_borders.Add(m_old[i]);
+    for (INT_PTR i = 0; i < m_touching.GetSize(); ++i)
+    {
+        CutOutRuns(m_pDoc->m_borders, m_touching[i].first, m_touching[i].end);
+        m_pDoc->m_borders.Add(m_touching[i]);
+    }
     SortRuns(m_pDoc->m_borders);
     Relayout(m_pDoc, first, end);
+    for (INT_PTR i = 0; i < m_touching.GetSize(); ++i)
+        Relayout(m_pDoc, m_touching[i].first, m_touching[i].end);
     return TRUE;
 }
 

@@ -122,6 +122,9 @@ private:
     // The runs the paragraphs had, each once; a paragraph without one as a
     // run without sides.
     CArray<GBorder, GBorder> m_old;
+    // Equal boxes elsewhere that already touched (a deletion can leave
+    // them so): setting any border joins them, and undo parts them again.
+    CArray<GBorder, GBorder> m_touching;
 };
 
 // Shading of from..to.

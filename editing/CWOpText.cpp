@@ -158,67 +158,14 @@ CWOpInsertText::CWOpInsertText(GDoc* flow, long pos, const char* text)
 {
 }
 
-namespace
-{
-// The runs over the last paragraph (past its closing mark) that begin at
-// pos, when the text from..to reaches that mark. Deleting it takes them, as
-// runs that lie inside the deleted text, though the paragraph stays.
-template <class Run>
-std::vector<Run> LastParagraphRuns(const GDoc& flow, const GArray<Run>& runs, long from, long to)
-{
-    std::vector<Run> kept;
-    for (LONG i = 0; i < runs.count && to == LastCaretPos(&flow); ++i)
-        if (runs[i].first == from && runs[i].end > LastCaretPos(&flow))
-            kept.push_back(runs[i]);
-    return kept;
-}
-
-// Puts back each kept run that went, removed characters shorter; answers
-// whether any went.
-template <class Run>
-bool PutBackRuns(GArray<Run>& runs, const std::vector<Run>& kept, long removed)
-{
-    bool any = false;
-    for (Run run : kept)
-    {
-        bool there = false;
-        for (LONG i = 0; i < runs.count && !there; ++i)
-            there = runs[i].first == run.first;
-        if (there)
-            continue;
-        run.end -= (LONG)removed;
-        runs.Add(run);
-        any = true;
-    }
-    if (any)
-        SortRuns(runs);
-    return any;
-}
-} // namespace
-
 // Typed text taken out again leaves the paragraphs it went into with the
 // borders and shading they had, the last paragraph's too.
 BOOL CWOpInsertText::ActionUndo()
 {
     GDoc* flow = m_pDoc;
     const long end = m_nPos + m_text.GetLength();
-    const std::vector<GBorder> borders = LastParagraphRuns(*flow, flow->m_borders, m_nPos, end);
-    const std::vector<GShade> shades = LastParagraphRuns(*flow, flow->m_shades, m_nPos, end);
     flow->SetPos(m_nPos);
-    flow->DeleteText(m_nPos, end, 1);
-    const bool bordersBack = PutBackRuns(flow->m_borders, borders, m_text.GetLength());
-    const bool shadesBack = PutBackRuns(flow->m_shades, shades, m_text.GetLength());
-    if (bordersBack || shadesBack)
-    {
-        const long first = flow->GetParaChar(flow->GetCharPara(m_nPos));
-        flow->m_redraw.InvalByPos(first, LastCaretPos(flow) + 1);
-        flow->ReRowByPos(first, LastCaretPos(flow) + 1, GDoc::kWholeParagraph);
-        // Border lines take room before rows: every row is placed again,
-        // as after a deletion.
-        if (bordersBack)
-            flow->PlaceRows(0, 0, 0, -1);
-        flow->Notify(1);
-    }
+    KeepLastParagraphRuns(*flow, m_nPos, end, [&] { flow->DeleteText(m_nPos, end, 1); });
     flow->Select(m_nPos, m_nPos);
     return TRUE;
 }
@@ -351,8 +298,11 @@ BOOL CWOpDeleteText::ActionUndo()
         m_pShades->ActionUndo();
         RestoreColumns();
     }
-    // The rows are broken again in the formats they had.
-    m_pDoc->ReRowByPos(m_nFormatsFrom, m_nTo + 1, GDoc::kUntilRowsStay);
+    // The rows are broken again in the formats they had; paragraphs split
+    // again into other styles are broken whole, as their rows were broken
+    // to the joined paragraph's.
+    const bool restyled = ParagraphStylesDiffer(m_pDoc, m_nFormatsFrom, m_nTo);
+    m_pDoc->ReRowByPos(m_nFormatsFrom, m_nTo + 1, restyled ? GDoc::kWholeParagraph : GDoc::kUntilRowsStay);
     m_pDoc->Notify(1);
     return TRUE;
 }

@@ -118,10 +118,16 @@ void GDoc::DeleteText(long from, long to, int redraw)
     // every row in its place until the paragraph is broken again, unless a
     // row went with them.
     const bool textOnly = m_borders.count == 0 && OrdinaryStretch(this, from, to);
+    // Paragraphs of different styles joined: the rows of the later ones
+    // were broken to their own indents and alignment, so the joined
+    // paragraph is broken whole, not only until a row ends where it did.
+    const bool joinsStyles = ParagraphStylesDiffer(this, from, to);
     const long rowsBefore = m_rows.count;
     DelCharItem(from, to);
 
-    if (redraw)
+    if (redraw && joinsStyles)
+        FinishRowEdit(this, GetParaRow(GetCharPara(from)), false, true);
+    else if (redraw)
         FinishRowEdit(this, GetCharRow(from), textOnly && m_rows.count == rowsBefore);
 
     // A list number that begins the paragraph after the deletion is stepped

@@ -32,10 +32,11 @@ void UpdateFootNotes(GDoc* flow, bool lastFirst)
     }
 }
 
-void FinishRowEdit(GDoc* flow, long row, bool textOnly)
+void FinishRowEdit(GDoc* flow, long row, bool textOnly, bool wholeParagraph)
 {
     flow->m_redraw.InvalByRow(row, row + 1);
-    flow->ReRowByRow(row, row + 1, GDoc::kReRowEdit, GDoc::kUntilRowsStay, textOnly);
+    flow->ReRowByRow(row, row + 1, GDoc::kReRowEdit, wholeParagraph ? GDoc::kWholeParagraph : GDoc::kUntilRowsStay,
+                     textOnly);
     UpdateFootNotes(flow, false);
     flow->Notify(1);
     MarkModified(flow);
@@ -47,6 +48,15 @@ bool OrdinaryStretch(const GDoc* flow, long from, long to)
         if ((unsigned char)flow->m_chars[i] < ' ')
             return false;
     return true;
+}
+
+bool ParagraphStylesDiffer(const GDoc* flow, long from, long to)
+{
+    const long first = flow->GetCharPara(from), last = flow->GetCharPara(to);
+    for (long p = first + 1; p <= last; ++p)
+        if (!(flow->m_paras[p].style == flow->m_paras[first].style))
+            return true;
+    return false;
 }
 
 bool ApplyPendingStyle(GDoc* flow, long from, long to)

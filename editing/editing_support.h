@@ -19,11 +19,16 @@ void MarkModified(GDoc* flow);
 bool ApplyPendingStyle(GDoc* flow, long from, long to);
 // After an edit inside one row: the row is redrawn and re-broken, footnote
 // numbers follow, the views are told and the document is modified.
-// textOnly as GDoc::ReRowByRow takes it.
-void FinishRowEdit(GDoc* flow, long row, bool textOnly = false);
+// textOnly as GDoc::ReRowByRow takes it; wholeParagraph breaks row's
+// paragraph from row to its end, with no early stop.
+void FinishRowEdit(GDoc* flow, long row, bool textOnly = false, bool wholeParagraph = false);
 // No control character (paragraph end, break, tab, field mark) lies in
 // from..to - 1.
 bool OrdinaryStretch(const GDoc* flow, long from, long to);
+// The paragraphs that from..to touches (to's included) do not all have
+// the style of the first: joined or split there, rows broken to one
+// paragraph's indents and alignment may now belong to another.
+bool ParagraphStylesDiffer(const GDoc* flow, long from, long to);
 // A frame text flow whose frame has no anchor flow never puts the caret
 // or the selection start at 0.
 bool IsUnanchoredFlow(const GDoc* flow);

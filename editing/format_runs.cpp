@@ -44,3 +44,23 @@ Mint ParaRefFor(GDoc& flow, Mint kept, const GParaStyle& style)
         return kept;
     return Mint((short)flow.m_pOwner->m_paraStyles.FindStyle(style), 0);
 }
+
+void KeepLastParagraphRuns(GDoc& flow, long from, long to, const std::function<void()>& take)
+{
+    const std::vector<GBorder> borders = LastParagraphRuns(flow, flow.m_borders, from, to);
+    const std::vector<GShade> shades = LastParagraphRuns(flow, flow.m_shades, from, to);
+    take();
+    const bool bordersBack = PutBackRuns(flow.m_borders, borders, to - from);
+    const bool shadesBack = PutBackRuns(flow.m_shades, shades, to - from);
+    if (!bordersBack && !shadesBack)
+        return;
+    const long first = flow.GetParaChar(flow.GetCharPara(from));
+    const long last = flow.m_chars.count - 3;
+    flow.m_redraw.InvalByPos(first, last + 1);
+    flow.ReRowByPos(first, last + 1, GDoc::kWholeParagraph);
+    // Border lines take room before rows: every row is placed again, as
+    // after a deletion.
+    if (bordersBack)
+        flow.PlaceRows(0, 0, 0, -1);
+    flow.Notify(1);
+}

@@ -5,6 +5,7 @@
 #pragma once
 #include "model/GDoc.h"
 #include <functional>
+#include <vector>
 
 // Cuts the format runs at from and, when cutAtEnd, at to; each run inside
 // takes restyle(its reference); neighbours that became equal merge. The
@@ -62,3 +63,44 @@ void CutOutRuns(GArray<Run>& runs, long first, long end)
             runs.Destroy(i, 1);
     }
 }
+
+// The runs over the last paragraph (past its closing mark) that begin at
+// pos, when the text from..to reaches that mark. Deleting it takes them, as
+// runs that lie inside the deleted text, though the paragraph stays.
+template <class Run>
+std::vector<Run> LastParagraphRuns(const GDoc& flow, const GArray<Run>& runs, long from, long to)
+{
+    std::vector<Run> kept;
+    const long last = flow.m_chars.count - 3;
+    for (LONG i = 0; i < runs.count && to == last; ++i)
+        if (runs[i].first == from && runs[i].end > last)
+            kept.push_back(runs[i]);
+    return kept;
+}
+
+// Puts back each kept run that went, removed characters shorter; answers
+// whether any went.
+template <class Run>
+bool PutBackRuns(GArray<Run>& runs, const std::vector<Run>& kept, long removed)
+{
+    bool any = false;
+    for (Run run : kept)
+    {
+        bool there = false;
+        for (LONG i = 0; i < runs.count && !there; ++i)
+            there = runs[i].first == run.first;
+        if (there)
+            continue;
+        run.end -= (LONG)removed;
+        runs.Add(run);
+        any = true;
+    }
+    if (any)
+        SortRuns(runs);
+    return any;
+}
+
+// Runs take from..to out of the flow, keeping the runs over the last
+// paragraph that taking the text would take with it though the paragraph
+// stays; what they cover is broken and placed again when any came back.
+void KeepLastParagraphRuns(GDoc& flow, long from, long to, const std::function<void()>& take);

@@ -162,6 +162,19 @@ struct RowWatch
         return !anyMoved || !BeginsAColumn(flow.m_columns, from, moved);
     }
 };
+
+// The block to column again from when the rows from row on changed: row's
+// own, or the one before when row begins its block. The room above row
+// (a border's spacing) counts in the height of the block before it, which
+// may have run over onto a block of its own because of that room, and
+// which columning again from there gives back.
+long BlockToColumnFrom(GDoc& flow, long row)
+{
+    long block = flow.GetRowColumn(row);
+    if (block > 0 && block < flow.m_columns.count && flow.m_columns[block].startRows[0] == row)
+        --block;
+    return block;
+}
 } // namespace
 
 // The rows from row - 1 on are stacked below each other. With stopWhenSame
@@ -332,7 +345,18 @@ void GDoc::ReRowFromRow(long row, int noEarlyStop, int wholeParagraph)
             m_rows[n].first = (LONG)limit;
         }
         const RowShape shapeBefore(m_rows[r]);
-        const long next = CalcRow(dc, r);
+        long next = CalcRow(dc, r);
+        if (!wholeParagraph && next == limit && limit < paraEnd)
+        {
+            // The row took all the text up to where the row after next
+            // began, and may take more: a row grown wider (the first row of
+            // a new paragraph, or one of smaller indents) does. The rest of
+            // the paragraph is broken whole.
+            wholeParagraph = 1;
+            limit = paraEnd;
+            m_rows[n].first = (LONG)limit;
+            next = CalcRow(dc, r);
+        }
         const bool keptItsPlace = RowShape(m_rows[r]).SamePlace(shapeBefore);
         const long below = m_rows[r].y + m_rows[r].height;
         if (s_deferPlacing)
@@ -489,7 +513,7 @@ void GDoc::ReRowByPos(long from, long to, int wholeParagraph, bool textOnly)
         UpdateAnchoredFrames();
         return;
     }
-    ReColumn(GetRowColumn(r));
+    ReColumn(BlockToColumnFrom(*this, r));
     UpdateFlowFrames();
 }
 
@@ -518,7 +542,7 @@ void GDoc::ReRowByRow(long fromRow, long toRow, int allParagraphs, int wholePara
         --r;
         noEarlyStop = 1;
     }
-    const long startBlock = GetRowColumn(r);
+    const long startBlock = BlockToColumnFrom(*this, r);
     // Ordinary text taken out of one paragraph: as when typing, the pages
     // below stay when the paragraph's rows keep their shape.
     std::optional<RowWatch> watch;

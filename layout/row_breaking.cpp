@@ -494,6 +494,27 @@ long GDoc::CalcRow(CDC* dc, long row)
             break;
         }
 
+        // In a right-aligned or justified paragraph the tabs are laid out
+        // again for every place tried, and the width of the text up to a
+        // place may fall as well as grow there (a right tab takes up what
+        // the text after it gives), so where the search ends depends on
+        // where it began: on how far the row was allowed to reach. The row
+        // ends before the first place where the text stops fitting, which
+        // a search from anywhere finds the same.
+        if (retabProbes && !HasOnlyPlainText(m_chars.ByPosition(pos, lo + 1), pos, lo + 1))
+        {
+            long fits = pos;
+            for (long u = pos + 1; u <= lo; ++u)
+            {
+                CheckRowTabs(dc, row, pos, u, para);
+                if (CalcTextSizeSimple(pos, u, 1, a, dc, 0, -1).cx > space.width)
+                    break;
+                fits = u;
+            }
+            lo = fits;
+            lastProbe = -1;
+        }
+
         long brk = GetLastDivide(pos, lo);
         if (freeOfFrames && brk <= pos)
             lo = max(lo, pos + 1);   // a word longer than the row is cut

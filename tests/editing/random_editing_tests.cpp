@@ -727,4 +727,28 @@ TEST_P(RandomFormatting, DISABLED_ShrinkABodyRun)
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomFormatting, testing::ValuesIn(Seeds({20261210u, 4242u})));
 
 
+// Fixed runs that once failed, replayed on the body of pages.
+class ReplayedEdits : public RandomFormatting
+{
+};
+
+// A border's room above the first row after a page break pushed the row
+// with the break onto a page of its own; undoing the border must give the
+// row back to its page.
+TEST_F(ReplayedEdits, UndoingABorderAfterAPageBreakGivesThePushedRowBack)
+{
+    const std::vector<Step> steps = {
+        {kFieldStep, 185, 185, {}, ""},
+        {kFieldStep, 679, 679, {}, ""},
+        {kDeleteStep, 295, 313, {}, ""},
+        {kTypeStep, 571, 571, {}, "word \ra \r"},
+        {kTypeStep, 676, 676, {}, "\r"},
+        {kPageBreakStep, 128, 128, {}, ""},
+        {kBorderStep, 237, 260, {15, 0, 2, 20}, ""},
+        {kPageBreakStep, 825, 825, {}, ""},
+        {kBorderStep, 834, 886, {9, 200, 2, 0}, ""},
+    };
+    EXPECT_EQ(Replay(true, steps), "");
+}
+
 } // namespace

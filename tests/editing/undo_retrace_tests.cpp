@@ -3,6 +3,8 @@
 // redone on the whole stored flow.
 #include "tests/editing/formatting_test_support.h"
 #include "editing/border_runs.h"
+#include "editing/CWOpBreaks.h"
+#include "editing/editing_support.h"
 #include "model/GDocTitle.h"
 
 namespace {
@@ -70,6 +72,43 @@ TEST_F(UndoRetrace, UndoingABoxAtACaretGivesBackTheBoxItsRunJoined)
     ReleaseDocEditing(&doc);
     EXPECT_EQ(Replays([&] { Border(kBorderBox, 1, 1); }), 1);
     EXPECT_EQ(flow->m_borders.count, 1);
+}
+
+// Two equal boxes that a deletion left side by side join when any border
+// is set, also far from them; undo parts them again.
+TEST_F(UndoRetrace, UndoingABorderElsewherePartsTheBoxesItJoined)
+{
+    NewFlow("p1\rp2\rp3\rp4\rp5\rp6");
+    Border(kBorderBox, 0, 2);
+    Border(kExactSides + kBorderTop, 3, 5);
+    Border(kBorderBox, 6, 8);
+    flow->DeleteText(3, 6, 1);
+    ASSERT_EQ(flow->m_borders.count, 2);
+    ReleaseDocEditing(&doc);
+    EXPECT_EQ(Replays([&] { Border(kExactSides + kBorderTop, 12, 14); }), 1);
+    EXPECT_EQ(flow->m_borders.count, 2);
+}
+
+// A page break typed at the start of the empty last paragraph that has a
+// border or shading: undo takes the break out and leaves the paragraph's
+// runs as they were.
+TEST_F(UndoRetrace, UndoingAPageBreakBeforeTheLastParagraphKeepsItsBorderAndShading)
+{
+    NewFlow("first\r");
+    Border(kBorderLeft | kBorderBottom, Last(), Last());
+    CShadeStyle grey;
+    grey.percent = 25;
+    flow->AddShade(grey, Last(), Last(), 0);
+    ReleaseDocEditing(&doc);
+    const long at = Last();
+    EXPECT_EQ(Replays([&] {
+                  RecordOperation(flow, new CWOpNewPage(flow, at));
+                  flow->InsertChar(at, kParagraphEnd, 1);
+                  flow->InsertChar(at + 1, kBreak, 1);
+              }),
+              1);
+    EXPECT_EQ(flow->m_borders.count, 1);
+    EXPECT_EQ(flow->m_shades.count, 1);
 }
 
 // A deletion from a paragraph start over a field keeps the record, and so
