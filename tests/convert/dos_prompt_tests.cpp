@@ -96,8 +96,17 @@ void TypeInto(const std::string& caption, const std::string& text, DWORD thread,
     if (!dialog)
         return;
     seen.found = true;
-    HWND edit = ::GetDlgItem(dialog, IDC_INPUT_TEXT);
-    HWND plain = ::GetDlgItem(dialog, kUnmaskedEditId);
+    // The title is there as soon as the dialog window is made, before its
+    // controls are: they are looked for until the dialog shows.
+    HWND edit = NULL, plain = NULL;
+    for (int i = 0; i < 250; ++i)
+    {
+        edit = ::GetDlgItem(dialog, IDC_INPUT_TEXT);
+        plain = ::GetDlgItem(dialog, kUnmaskedEditId);
+        if (edit && plain && ::IsWindowVisible(dialog))
+            break;
+        ::Sleep(20);
+    }
     GUITHREADINFO info;
     memset(&info, 0, sizeof(info));
     info.cbSize = sizeof(info);
