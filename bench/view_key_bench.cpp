@@ -12,6 +12,7 @@
 #include "bench/support/seeded_document.h"
 #include "app/CWOptions.h"
 #include "view/CWView.h"
+#include <functional>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -150,14 +151,16 @@ static void BM_InsertTextAlone(benchmark::State& state)
 }
 BENCHMARK(BM_InsertTextAlone)->Iterations(50)->Unit(benchmark::kMicrosecond);
 
-// A character posted to the view and the window painted.
-static void BM_KeyInTheWindow(benchmark::State& state)
+// Times key in the view's window, the caret in the middle of the text,
+// taking the character out again between rounds; the mean in seconds, or
+// 0 without the text or a display.
+static double TimeKeys(benchmark::State& state, const std::function<double(CWView*)>& key)
 {
     bench::SeededDocument& d = Document();
     if (d.Empty() || !HaveDisplay())
     {
         state.SkipWithError("no seeded text or no display");
-        return;
+        return 0;
     }
     Window& w = TheWindow(d);
     const long pos = MiddlePosition(d);
@@ -171,7 +174,7 @@ static void BM_KeyInTheWindow(benchmark::State& state)
     long rounds = 0;
     for (auto _ : state)
     {
-        total += TypeAndPaint(w.view->m_hWnd);
+        total += key(w.view);
         ++rounds;
         state.PauseTiming();
         TakeOut(d, pos);
@@ -179,7 +182,13 @@ static void BM_KeyInTheWindow(benchmark::State& state)
         w.view->UpdateWindow();
         state.ResumeTiming();
     }
-    figures.key = total / rounds;
+    return total / rounds;
+}
+
+// A character posted to the view and the window painted.
+static void BM_KeyInTheWindow(benchmark::State& state)
+{
+    figures.key = TimeKeys(state, [](CWView* view) { return TypeAndPaint(view->m_hWnd); });
 }
 BENCHMARK(BM_KeyInTheWindow)->Iterations(50)->Unit(benchmark::kMicrosecond);
 
@@ -188,30 +197,12 @@ BENCHMARK(BM_KeyInTheWindow)->Iterations(50)->Unit(benchmark::kMicrosecond);
 // it, paints its row and places the caret; no message posted or fetched.
 static void BM_KeyHandedToTheView(benchmark::State& state)
 {
-    bench::SeededDocument& d = Document();
-    if (d.Empty() || !HaveDisplay())
-    {
-        state.SkipWithError("no seeded text or no display");
-        return;
-    }
-    Window& w = TheWindow(d);
-    const long pos = MiddlePosition(d);
-    double total = 0;
-    long rounds = 0;
-    for (auto _ : state)
-    {
+    figures.handled = TimeKeys(state, [](CWView* view) {
         auto t0 = std::chrono::steady_clock::now();
-        w.view->OnChar('x', 1, 0);
+        view->OnChar('x', 1, 0);
         ::GdiFlush();
-        total += bench::SecondsSince(t0);
-        ++rounds;
-        state.PauseTiming();
-        TakeOut(d, pos);
-        Pump();
-        w.view->UpdateWindow();
-        state.ResumeTiming();
-    }
-    figures.handled = total / rounds;
+        return bench::SecondsSince(t0);
+    });
 }
 BENCHMARK(BM_KeyHandedToTheView)->Iterations(50)->Unit(benchmark::kMicrosecond);
 
