@@ -115,6 +115,17 @@ protected:
             << "differing pixels within " << RectText(box) << (leftToPaint ? ", painted whole" : ", painted in place");
     }
 
+    // The caret placed in the short paragraph of a freshly painted view;
+    // without, when asked, the picture before it was drawn.
+    CRect ShowCaret(std::vector<DWORD>* without = NULL)
+    {
+        Place(body->GetParaChar(3) + 2);
+        if (without)
+            *without = WindowPixels(view);
+        view->SetCaret(0);
+        return view->ShownCaretRect();
+    }
+
     void Char(char c) { view->OnChar((unsigned char)c, 1, 0); }
     void Key(UINT key, int modifier = 0) { PressOn(view, key, modifier); }
 };
@@ -156,8 +167,7 @@ TEST_F(KeyRepaint, TheCaretShowsAfterEveryKey)
 {
     if (!FocusView())
         GTEST_SKIP() << "the view did not get the keyboard focus";
-    Place(body->GetParaChar(3) + 2);
-    view->SetCaret(0);
+    ASSERT_FALSE(ShowCaret().IsRectEmpty());
     for (char c : std::string("abc\bd"))
     {
         SCOPED_TRACE(c);
@@ -186,10 +196,8 @@ TEST_F(KeyRepaint, TheCaretFollowsItsSizeAndTheSelection)
 {
     if (!FocusView())
         GTEST_SKIP() << "the view did not get the keyboard focus";
-    Place(body->GetParaChar(3) + 2);
-    const std::vector<DWORD> without = WindowPixels(view);
-    view->SetCaret(0);
-    const CRect thin = view->ShownCaretRect();
+    std::vector<DWORD> without;
+    const CRect thin = ShowCaret(&without);
     ASSERT_FALSE(thin.IsRectEmpty());
     EXPECT_NE(WindowPixels(view), without);
     Char('a');
@@ -229,10 +237,8 @@ TEST_F(KeyRepaint, TheCaretBlinksAndSurvivesAPaintOverPartOfIt)
 {
     if (!FocusView())
         GTEST_SKIP() << "the view did not get the keyboard focus";
-    Place(body->GetParaChar(3) + 2);
-    const std::vector<DWORD> without = WindowPixels(view);
-    view->SetCaret(0);
-    const CRect caret = view->ShownCaretRect();
+    std::vector<DWORD> without;
+    const CRect caret = ShowCaret(&without);
     ASSERT_FALSE(caret.IsRectEmpty());
     const std::vector<DWORD> with = WindowPixels(view);
 
